@@ -1,0 +1,120 @@
+# Shared by scripts/build, scripts/run, scripts/test and the Wine wrapper.
+# Sourced, not executed. Everything lives under the repository's build/ tree.
+
+TABULO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# TABULO_BUILD_DIR lets several checkouts or developers keep separate build trees
+# (each with its own Wine prefix) side by side.
+TABULO_BUILD="${TABULO_BUILD_DIR:-$TABULO_ROOT/build}"
+TABULO_WINE="$TABULO_BUILD/wine"
+
+tabulo_say() { printf '%s\n' "$*" >&2; }
+
+# Debian packages the build, the tests and the run need. Installing is
+# idempotent: only missing packages are fetched, quietly.
+TABULO_PACKAGES=(
+  cmake ninja-build g++ make libgtest-dev googletest
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei faketime locales procps
+)
+
+tabulo_install_deps() {
+  local missing=() p
+  for p in "${TABULO_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  tabulo_say "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq >/dev/null
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+tabulo_configure_and_build() {
+  local gen=()
+  command -v ninja >/dev/null && gen=(-G Ninja)
+  if [ ! -f "$TABULO_BUILD/CMakeCache.txt" ]; then
+    cmake -S "$TABULO_ROOT" -B "$TABULO_BUILD" "${gen[@]}" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  fi
+  cmake --build "$TABULO_BUILD" -j"$(nproc)"
+}
+
+# Wine is confined to build/wine: its own prefix, HOME and XDG folders, so
+# nothing is written to the user's home and no desktop menu entries appear.
+tabulo_wine_env() {
+  mkdir -p "$TABULO_WINE/home"
+  export HOME="$TABULO_WINE/home"
+  export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
+  export WINEPREFIX="$TABULO_WINE/prefix" WINEARCH=win64 WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+  # A generated zh_CN locale makes Wine's ANSI code page 936, as on a Chinese
+  # Windows (Wine derives the code page from the Unix locale, not the registry).
+  export LOCPATH="$TABULO_WINE/locale"
+  if [ ! -d "$LOCPATH/zh_CN.UTF-8" ]; then
+    mkdir -p "$LOCPATH"
+    localedef -i zh_CN -f UTF-8 "$LOCPATH/zh_CN.UTF-8" >/dev/null 2>&1 || true
+  fi
+}
+
+# Every Windows program starts through this: the locale is given to Wine only,
+# because bash itself cannot load a locale from LOCPATH and would complain.
+wine() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 wine "$@"; }
+
+# Starts a persistent Wine server and Wine's background services with their
+# output detached: services started by a test would otherwise inherit the
+# test's output pipe and keep CTest waiting for it to close.
+tabulo_wine_start_services() {
+  wineserver -p >/dev/null 2>&1 </dev/null
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+}
+
+# Bumped whenever the prefix configuration below changes.
+TABULO_PREFIX_VERSION=1
+
+tabulo_wine_prefix() {
+  tabulo_wine_env
+  local marker="$WINEPREFIX/.tabulo-prefix-$TABULO_PREFIX_VERSION"
+  [ -f "$marker" ] && return 0
+  mkdir -p "$TABULO_WINE"
+  (
+    flock 9
+    [ -f "$marker" ] && exit 0
+    tabulo_say "Preparing the Wine prefix in $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    # Map the faces the program asks for onto the installed CJK font; Wine's
+    # GDI+ has no font fallback, so Arial must map there too or Chinese
+    # characters in an Arial string become boxes.
+    local reg="$TABULO_WINE/fonts.reg" f
+    {
+      printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+      for f in 微软雅黑 "Microsoft YaHei" "Microsoft YaHei UI" 宋体 SimSun 新宋体 NSimSun 黑体 SimHei 楷体 KaiTi Arial Tahoma "Segoe UI"; do
+        printf '"%s"="WenQuanYi Micro Hei"\r\n' "$f"
+      done
+    } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
+    wine regedit /S "$reg" >/dev/null 2>&1
+    wineserver -w
+    touch "$marker"
+  ) 9>"$TABULO_WINE/.prefix.lock"
+}
+
+# Starts Xvfb on the first free display number from 90 up; sets DISPLAY and
+# TABULO_XVFB_PID. The caller stops it by that PID.
+tabulo_start_xvfb() {
+  local n
+  for n in $(seq 90 190); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >"$TABULO_BUILD/xvfb-$n.log" 2>&1 &
+    TABULO_XVFB_PID=$!
+    local i
+    for i in $(seq 100); do
+      DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && { export DISPLAY=":$n"; return 0; }
+      kill -0 "$TABULO_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$TABULO_XVFB_PID" 2>/dev/null; wait "$TABULO_XVFB_PID" 2>/dev/null
+    TABULO_XVFB_PID=""
+  done
+  tabulo_say "No free X display found"; return 1
+}

@@ -1,0 +1,62 @@
+# Helpers for the end-to-end scripts. Source it first; it sets `set -euo pipefail`.
+# Each test gets its own run directory (a copy of the dist files) under
+# build/test-output/<test>/run, and ends only the processes it started.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
+tabulo_wine_prefix
+
+E2E_NAME=$(basename "$0" .sh)
+E2E_OUT="${TABULO_TEST_OUTPUT:-$TABULO_BUILD/test-output}/$E2E_NAME"
+E2E_RUN="$E2E_OUT/run"
+E2E_APP_PID=""
+E2E_OWN_XVFB=""
+rm -rf "$E2E_OUT"
+mkdir -p "$E2E_RUN"
+cp -r "${TABULO_DIST:-$TABULO_BUILD/dist}/." "$E2E_RUN/"
+
+e2e_cleanup() {
+  if [ -n "$E2E_APP_PID" ] && kill -0 "$E2E_APP_PID" 2>/dev/null; then
+    kill "$E2E_APP_PID" 2>/dev/null || true
+    wait "$E2E_APP_PID" 2>/dev/null || true
+  fi
+  if [ -n "$E2E_OWN_XVFB" ]; then
+    wineserver -k 2>/dev/null || true
+    kill "$E2E_OWN_XVFB" 2>/dev/null || true
+    wait "$E2E_OWN_XVFB" 2>/dev/null || true
+  fi
+}
+trap e2e_cleanup EXIT
+
+# Run alone (outside scripts/test), a script brings its own display.
+if [ -z "${DISPLAY:-}" ]; then
+  tabulo_start_xvfb
+  E2E_OWN_XVFB=$TABULO_XVFB_PID
+fi
+
+e2e_fail() { echo "FAIL: $*" >&2; e2e_shot failure || true; exit 1; }
+
+# Starts Tabulo.exe from the test's run directory; extra "VAR=value" words go
+# into its environment (e.g. a faked clock).
+e2e_start() {
+  ( cd "$E2E_RUN" && exec env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 "$@" wine ./Tabulo.exe ) >"$E2E_OUT/app.log" 2>&1 &
+  E2E_APP_PID=$!
+}
+
+e2e_winctl() { wine "${TABULO_WINCTL:-$TABULO_BUILD/windows/tests/tools/winctl.exe}" "$@"; }
+
+e2e_shot() { import -window root "$E2E_OUT/$1.png" 2>/dev/null; }
+
+# Waits for the started program to end; fails when it does not within $1
+# seconds. Leaves the exit code in E2E_EXIT_CODE (call it directly, not in
+# $(...): only this shell can wait for its child).
+e2e_wait_exit() {
+  local i
+  for i in $(seq $(( ${1:-20} * 10 ))); do
+    kill -0 "$E2E_APP_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$E2E_APP_PID" 2>/dev/null && e2e_fail "the program did not end"
+  E2E_EXIT_CODE=0
+  wait "$E2E_APP_PID" || E2E_EXIT_CODE=$?
+  E2E_APP_PID=""
+}
