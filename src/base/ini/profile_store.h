@@ -1,0 +1,42 @@
+#pragma once
+// One INI ("profile") file of the program: `setup`, `set` or `timetable.dat`.
+// Reads and writes behave like GetPrivateProfileStringA and
+// WritePrivateProfileStringA on that file, so the files stay readable and
+// writable by Windows itself; texts are UTF-8 here and GBK in the file.
+// Unlike the Windows functions, every write replaces the file atomically, so
+// a crash or a full disk during a save never leaves a half-written file.
+// Nothing is cached: each call reads the file anew.
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tabulo {
+
+class ProfileStore {
+ public:
+  explicit ProfileStore(std::filesystem::path file);
+
+  // The value, or `fallback` when the file, the section or the key is missing.
+  // A key present with an empty value gives "". Like the Windows function
+  // with its 10,240-byte buffer, a value comes back cut to 10,239 GBK bytes.
+  [[nodiscard]] std::string Read(std::string_view section, std::string_view key,
+                                 std::string_view fallback) const;
+
+  // Sets one key (creating file and section as needed); false when the file
+  // could not be replaced, in which case the previous file is left intact.
+  [[nodiscard]] bool Write(std::string_view section, std::string_view key, std::string_view value);
+
+  struct Entry {
+    std::string section, key, value;
+  };
+  // Sets many keys in order with a single atomic replacement of the file.
+  [[nodiscard]] bool WriteAll(const std::vector<Entry>& entries);
+
+  [[nodiscard]] const std::filesystem::path& path() const;
+
+ private:
+  std::filesystem::path file_;
+};
+
+}  // namespace tabulo
