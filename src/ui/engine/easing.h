@@ -1,0 +1,54 @@
+#pragma once
+// Easing curves and the frame arithmetic of engine animations.
+//
+// Curves are numbered 1 to 34 the way animation descriptors and transitions
+// name them: 1 linear, 2 shortest way round a circle of 360 degrees, 3 spring,
+// 4 punch, then Penner's equations in groups of three (in, out, in-out) for
+// quadratic, cubic, quartic, quintic, sine, exponential, circular, bounce,
+// back and elastic. Curves 2 and 4 do not interpolate between from and to in
+// the usual way: curve 2 may end beyond 360 (or below 0) on its way round,
+// and curve 4 ignores from and swings around 0 with amplitude to.
+//
+// The animation loop itself (wait, call back, stop) is pure here; the Windows
+// driver only supplies the wait that keeps the message loop running.
+#include <functional>
+#include <optional>
+
+namespace tabulo::ui {
+
+inline constexpr int kEasingCurveCount = 34;
+
+// from + (to - from) * f(t) with t clamped to [0, 1]; nullopt for a curve
+// number outside 1 to 34.
+[[nodiscard]] std::optional<double> Easing(int curve, double from, double to, double t);
+
+struct AnimationSpec {
+  int curve = 1;
+  int durationMs = 0;
+  int intervalMs = 0;
+  double from = 0;
+  double to = 0;
+};
+
+struct AnimationFrame {
+  int index = 0;  // 1-based
+  int count = 0;
+  double t = 0;
+  double value = 0;
+};
+
+// duration / interval by integer division; no frame for a non-positive
+// interval or duration.
+[[nodiscard]] int AnimationFrameCount(const AnimationSpec& spec);
+
+// Frame `index` (1-based): t = index * interval / duration, the eased value,
+// or 1.0 for an unknown curve.
+[[nodiscard]] AnimationFrame AnimationFrameAt(const AnimationSpec& spec, int index);
+
+// The loop of an animation: before each frame wait(intervalMs), then
+// step(frame) which returns true to stop. It also ends after the frame whose
+// value reaches 1.0 (within 1e-7). Returns the number of frames run.
+int RunAnimationFrames(const AnimationSpec& spec, const std::function<void(int intervalMs)>& wait,
+                       const std::function<bool(const AnimationFrame&)>& step);
+
+}  // namespace tabulo::ui
