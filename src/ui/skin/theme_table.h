@@ -1,0 +1,53 @@
+#pragma once
+// The key table of a theme package: what an element looks like, keyed by
+// element + "_" + name. A key's kind fixes its suffix, so one name can carry
+// a text, an integer rectangle ("_rect") and a picture ("_rectF") side by
+// side, as the controls ask for them. Keys compare without regard to ASCII
+// case ("SysButton.Close" and "sysbutton.close" are the same element).
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "base/geometry/rect.h"
+
+namespace tabulo::ui {
+
+// Where a picture lies: an area of one of the package's images. For a
+// nine-grid key the area is the stretchable centre and the image is unused.
+struct SkinPicture {
+  RectF area;
+  int image = 0;
+  friend bool operator==(const SkinPicture&, const SkinPicture&) = default;
+};
+
+using ThemeValue = std::variant<std::string, Rect, SkinPicture>;
+
+// The stored key of a look-up: element + "_" + name + the kind's suffix,
+// folded to lower case.
+[[nodiscard]] std::string TextKey(std::string_view element, std::string_view name);
+[[nodiscard]] std::string RectKey(std::string_view element, std::string_view name);
+[[nodiscard]] std::string PictureKey(std::string_view element, std::string_view name);
+[[nodiscard]] std::string FoldKey(std::string_view key);
+
+class ThemeTable {
+ public:
+  // Stores a value under a full key (see the *Key functions); the key is
+  // folded. A later value replaces an earlier one.
+  void Set(std::string_view key, ThemeValue value);
+
+  [[nodiscard]] std::optional<std::string> Text(std::string_view element, std::string_view name) const;
+  [[nodiscard]] std::optional<Rect> IntRect(std::string_view element, std::string_view name) const;
+  [[nodiscard]] std::optional<SkinPicture> Picture(std::string_view element, std::string_view name) const;
+
+  // Folded keys in order; the package writer walks them.
+  [[nodiscard]] const std::map<std::string, ThemeValue, std::less<>>& Entries() const { return entries_; }
+
+  friend bool operator==(const ThemeTable&, const ThemeTable&) = default;
+
+ private:
+  std::map<std::string, ThemeValue, std::less<>> entries_;
+};
+
+}  // namespace tabulo::ui
