@@ -17,6 +17,12 @@ struct Size {
   friend bool operator==(const Size&, const Size&) = default;
 };
 
+struct SizeF {
+  float width = 0;
+  float height = 0;
+  friend bool operator==(const SizeF&, const SizeF&) = default;
+};
+
 // Integer rectangle by position and size, the way the forms and the engine
 // state them. right()/bottom() are exclusive.
 struct Rect {
