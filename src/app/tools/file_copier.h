@@ -1,0 +1,34 @@
+#pragma once
+// Copies one file into a folder for the batch file writer, without the ways
+// a plain "read all, truncate, write" copy loses data:
+//  - the file is streamed in chunks, never held whole in memory;
+//  - the bytes go to a temporary file in the target folder, which replaces
+//    the target only once every byte is written, so a failed or partial copy
+//    leaves an existing target as it was;
+//  - a source that cannot be read is a failure and touches nothing;
+//  - copying a file onto itself (same path, or the same file reached another
+//    way) is recognised and leaves the file alone.
+// Attributes and time stamps are not carried over.
+#include <cstddef>
+#include <filesystem>
+
+namespace tabulo::app {
+
+enum class CopyResult {
+  kCopied,
+  kAlreadyThere,      // source and target are the same file; nothing written
+  kSourceUnreadable,  // missing, not a regular file, or a read error
+  kTargetFailed,      // the target could not be written or replaced
+};
+
+[[nodiscard]] constexpr bool Succeeded(CopyResult r) {
+  return r == CopyResult::kCopied || r == CopyResult::kAlreadyThere;
+}
+
+inline constexpr std::size_t kCopyChunkBytes = 1 << 20;
+
+// Copies `source` to `folder` / (the source's file name).
+[[nodiscard]] CopyResult CopyFileIntoFolder(const std::filesystem::path& source, const std::filesystem::path& folder,
+                                            std::size_t chunkBytes = kCopyChunkBytes);
+
+}  // namespace tabulo::app
