@@ -1,0 +1,116 @@
+#include "ui/skin/window_background.h"
+
+#include <algorithm>
+
+#include "ui/skin/nine_grid.h"
+#include "ui/skin/resource_package.h"
+#include "ui/skin/skin_draw.h"
+#include "ui/skin/skin_image.h"
+#include "ui/skin/window_shape.h"
+
+namespace tabulo::ui {
+namespace {
+
+std::uint32_t FadedEdgesFor(int fillType, Point offset) {
+  if (fillType == kFillCentre) return kFadeLeft | kFadeTop | kFadeRight | kFadeBottom;
+  if (fillType != kFillNatural) return 0;
+  std::uint32_t edges = kFadeRight | kFadeBottom;
+  if (offset.x != 0) edges |= kFadeLeft;
+  if (offset.y != 0) edges |= kFadeTop;
+  return edges;
+}
+
+void DrawPicture(Gdiplus::Graphics& graphics, const WindowBackground& in, const Rect& content, std::uint8_t alpha) {
+  Gdiplus::Bitmap& picture = *in.picture;
+  const RectF whole{0, 0, static_cast<float>(picture.GetWidth()), static_cast<float>(picture.GetHeight())};
+  const RectF target = in.fillType == kFillNatural
+                           ? RectF{static_cast<float>(in.offset.x), static_cast<float>(in.offset.y), whole.width,
+                                   whole.height}
+                           : RectF{static_cast<float>(content.x), static_cast<float>(content.y),
+                                   static_cast<float>(content.width), static_cast<float>(content.height)};
+  (void)DrawWithFillType(graphics, picture, whole, target, in.fillType, in.grid.value_or(RectF{}), alpha);
+}
+
+// The theme's shadow picture as a nine-grid over the whole window, clipped
+// to the band outside the content region.
+void DrawShadow(Gdiplus::Graphics& graphics, const WindowBackground& in, const Gdiplus::Region& content) {
+  const auto picture = in.package->Picture(in.shadowElement, "rect");
+  Gdiplus::Bitmap* sheet = picture ? in.package->Image(picture->image) : nullptr;
+  if (!sheet) return;
+  const auto shadow = CloneArea(*sheet, TruncateRect(picture->area));
+  if (!shadow) return;
+  Gdiplus::Region band(Gdiplus::Rect(0, 0, in.window.width, in.window.height));
+  band.Xor(&content);
+  graphics.SetClip(&band, Gdiplus::CombineModeReplace);
+  const Rect window{0, 0, in.window.width, in.window.height};
+  if (const auto grid = in.package->Picture(in.shadowElement, "gird")) {
+    DrawNineGrid(graphics, *shadow, TruncateRect(grid->area), window);
+  } else {
+    (void)DrawWithFillType(graphics, *shadow, {0, 0, picture->area.width, picture->area.height},
+                           {0, 0, static_cast<float>(window.width), static_cast<float>(window.height)}, kFillStretch,
+                           {});
+  }
+  graphics.SetClip(&content, Gdiplus::CombineModeReplace);
+}
+
+// Arcs of `diameter` at the corners, matching a CreateRoundRectRgn outline.
+void AddRoundRect(Gdiplus::GraphicsPath& path, const Rect& r, int diameter) {
+  const int d = std::min({diameter, r.width, r.height});
+  path.AddArc(r.x, r.y, d, d, 180, 90);
+  path.AddArc(r.right() - d, r.y, d, d, 270, 90);
+  path.AddArc(r.right() - d, r.bottom() - d, d, d, 0, 90);
+  path.AddArc(r.x, r.bottom() - d, d, d, 90, 90);
+  path.CloseFigure();
+}
+
+// Ring i sits i pixels inside the content edge; pens on whole-pixel
+// coordinates cover exactly that pixel row.
+void DrawBorder(Gdiplus::Graphics& graphics, const WindowBackground& in, const Rect& content, int radius) {
+  const Gdiplus::SmoothingMode oldMode = graphics.GetSmoothingMode();
+  graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+  for (std::size_t i = 0; i < in.borderColours.size(); ++i) {
+    const int inset = static_cast<int>(i);
+    const Rect ring{content.x + inset, content.y + inset, content.width - 1 - 2 * inset,
+                    content.height - 1 - 2 * inset};
+    if (ring.width <= 0 || ring.height <= 0) break;
+    Gdiplus::Pen pen(Gdiplus::Color(ToArgb(in.borderColours[i])), 1.0f);
+    if (radius > 0) {
+      Gdiplus::GraphicsPath path;
+      AddRoundRect(path, ring, radius);
+      graphics.DrawPath(&pen, &path);
+    } else {
+      graphics.DrawRectangle(&pen, ring.x, ring.y, ring.width, ring.height);
+    }
+  }
+  graphics.SetSmoothingMode(oldMode);
+}
+
+}  // namespace
+
+std::unique_ptr<Gdiplus::Bitmap> LoadBackgroundPicture(std::span<const std::uint8_t> bytes, int fillType,
+                                                       Point offset) {
+  auto picture = LoadBitmapFromBytes(bytes);
+  if (picture) FadeBitmapEdges(*picture, {FadedEdgesFor(fillType, offset), 0.25});
+  return picture;
+}
+
+void PaintWindowBackground(Gdiplus::Graphics& graphics, const WindowBackground& in) {
+  const Rect content = in.shape ? in.shape->content() : Rect{0, 0, in.window.width, in.window.height};
+  const int radius = in.shape ? in.shape->radius() : -1;
+  graphics.ResetClip();
+  graphics.Clear(Gdiplus::Color(0));
+
+  // Without a region (creation failed) the content rectangle stands in.
+  Gdiplus::Region contentRegion(Gdiplus::Rect(content.x, content.y, content.width, content.height));
+  const Gdiplus::Region& clip = in.shape && in.shape->clip() ? *in.shape->clip() : contentRegion;
+  graphics.SetClip(&clip, Gdiplus::CombineModeReplace);
+
+  const std::uint8_t alpha = in.windowAlpha < 0 ? 255 : static_cast<std::uint8_t>(std::min(in.windowAlpha, 255));
+  graphics.Clear(Gdiplus::Color(ToArgb(in.background, alpha)));
+  if (in.picture) DrawPicture(graphics, in, content, alpha);
+  if (in.windowAlpha >= 0 && in.package) DrawShadow(graphics, in, clip);
+  if (in.hook) in.hook(graphics);
+  if (!in.borderColours.empty()) DrawBorder(graphics, in, content, radius);
+}
+
+}  // namespace tabulo::ui
