@@ -1,0 +1,54 @@
+#pragma once
+// Where a label puts its text, and the string-format flags it uses.
+//
+// The text sits in the control rectangle inset by 2 px on every side. A
+// single line is aligned vertically by its measured height; text with any
+// non-ASCII character is moved 1 px down so that CJK captions line up with
+// Latin ones of the same font.
+// Wrapped text starts at the top and gets one extra line of height, so a
+// last line cut in half is still drawn.
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "base/color/color.h"
+#include "base/geometry/rect.h"
+
+namespace tabulo::ui {
+
+// GDI+ string-format flags: 0x1000 NoWrap; wrapping adds 0x800
+// MeasureTrailingSpaces, 0x2000 LineLimit and 0x4000 NoClip, and a wrap
+// switched on after creation also 0x400 NoFitBlackBox.
+inline constexpr int kLabelFormatSingleLine = 0x1000;
+inline constexpr int kLabelFormatWrapAtCreation = 0x6800;
+inline constexpr int kLabelFormatWrapSetLater = 0x6C00;
+
+[[nodiscard]] int LabelFormatFlags(bool wordWrap, bool atCreation);
+
+inline constexpr int kLabelAlignTop = 0;
+inline constexpr int kLabelAlignCentre = 1;
+inline constexpr int kLabelAlignBottom = 2;
+
+// The control rectangle moved 2 px right and down, 4 px narrower and lower.
+[[nodiscard]] RectF LabelTextRect(RectF control);
+
+[[nodiscard]] bool HasNonAsciiText(std::string_view utf8);
+
+struct LabelTextMeasure {
+  float measuredHeight = 0;  // of the text in the text rectangle, single line
+  float lineHeight = 0;      // of the font on the label's graphics
+  bool nonAscii = false;
+};
+
+// The rectangle the text is drawn into, from the text rectangle.
+[[nodiscard]] RectF LabelDrawRect(RectF textRect, bool wordWrap, int verticalAlign, const LabelTextMeasure& text);
+
+// autoContrast samples the canvas at the corners and side midpoints of the
+// text rectangle (inside it; straight, not premultiplied colours). The text
+// turns white when more than four of
+// them are dark and black otherwise, keeping the text colour's alpha;
+// controls of the engine's own index range 0 to 99 always get black.
+[[nodiscard]] std::array<Point, 8> AutoContrastSamplePoints(RectF textRect);
+[[nodiscard]] Argb AutoContrastColour(Argb textColour, std::span<const Argb> samples, int canvasIndex);
+
+}  // namespace tabulo::ui

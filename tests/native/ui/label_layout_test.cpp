@@ -1,0 +1,71 @@
+#include "ui/controls/label_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tabulo::ui {
+namespace {
+
+TEST(LabelLayout, FormatFlagsDependOnWhenWrappingWasSet) {
+  EXPECT_EQ(LabelFormatFlags(false, true), 0x1000);
+  EXPECT_EQ(LabelFormatFlags(false, false), 0x1000);
+  EXPECT_EQ(LabelFormatFlags(true, true), 0x6800);
+  EXPECT_EQ(LabelFormatFlags(true, false), 0x6C00);
+}
+
+TEST(LabelLayout, SingleLinePlacement) {
+  const RectF text = LabelTextRect({10, 20, 104, 44});
+  ASSERT_EQ(text, (RectF{12, 22, 100, 40}));
+  struct Case {
+    const char* why;
+    int align;
+    float measured;
+    bool nonAscii;
+    RectF expected;
+  };
+  const Case kCases[] = {
+      {"top leaves 2 px above the first line", kLabelAlignTop, 15, false, {12, 24, 100, 15}},
+      {"centre", kLabelAlignCentre, 15, false, {12, 34, 100, 15}},  // 22 + 12.5, whole pixels
+      {"bottom leaves 2 px below the last line", kLabelAlignBottom, 15, false, {12, 45, 100, 15}},
+      {"centre, CJK text 1 px lower", kLabelAlignCentre, 15, true, {12, 35, 100, 15}},
+      {"top, CJK text 1 px lower", kLabelAlignTop, 15.6f, true, {12, 25, 100, 15}},
+      {"text taller than the rectangle rises above it", kLabelAlignCentre, 50, false, {12, 17, 100, 50}},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.why);
+    EXPECT_EQ(LabelDrawRect(text, false, c.align, {c.measured, 16, c.nonAscii}), c.expected);
+  }
+}
+
+TEST(LabelLayout, WrappedTextGetsOneMoreLineAndNoShift) {
+  const RectF text{12, 22, 100, 40};
+  EXPECT_EQ(LabelDrawRect(text, true, kLabelAlignBottom, {15, 16.5f, true}), (RectF{12, 22, 100, 56.5f}));
+}
+
+TEST(LabelLayout, NonAsciiDetection) {
+  EXPECT_FALSE(HasNonAsciiText("Maths 3"));
+  EXPECT_FALSE(HasNonAsciiText(""));
+  // 数学 is U+6570 U+5B66: no byte of its UTF-16 form is above 128, yet it is CJK.
+  EXPECT_TRUE(HasNonAsciiText("数学"));
+  EXPECT_TRUE(HasNonAsciiText("a\xC3\xA9"));
+}
+
+TEST(LabelLayout, AutoContrast) {
+  const auto points = AutoContrastSamplePoints({10, 20, 11, 5});
+  const std::vector<Point> expected{{10, 20}, {20, 20}, {10, 24}, {20, 24}, {15, 20}, {15, 24}, {10, 22}, {20, 22}};
+  EXPECT_EQ(std::vector<Point>(points.begin(), points.end()), expected);
+
+  const Argb dark = 0xFF202020, light = 0xFFF0F0F0, clear = 0x00000000;
+  const std::vector<Argb> fiveDark{dark, dark, dark, dark, dark, light, light, light};
+  const std::vector<Argb> fourDark{dark, dark, dark, dark, light, light, light, light};
+  const std::vector<Argb> fourDarkThreeClear{dark, dark, dark, dark, clear, clear, clear, light};
+  EXPECT_EQ(AutoContrastColour(0x80123456, fiveDark, -1), 0x80FFFFFFu);
+  EXPECT_EQ(AutoContrastColour(0x80123456, fourDark, -1), 0x80000000u);
+  EXPECT_EQ(AutoContrastColour(0xFF123456, fourDarkThreeClear, 100), 0xFF000000u);
+  EXPECT_EQ(AutoContrastColour(0xFF123456, fiveDark, 0), 0xFF000000u);   // engine's own controls
+  EXPECT_EQ(AutoContrastColour(0xFF123456, fiveDark, 99), 0xFF000000u);
+}
+
+}  // namespace
+}  // namespace tabulo::ui
