@@ -2,31 +2,10 @@
 
 #include <limits>
 
+#include "base/text/utf8.h"
+
 namespace tabulo {
 namespace {
-
-// Decodes one UTF-8 sequence starting at text[i]; advances i. Malformed
-// bytes come back as themselves so that they simply stop the number.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char lead = byte(i);
-  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-  if (extra == 0 || i + extra >= text.size()) {
-    ++i;
-    return lead;
-  }
-  char32_t cp = lead & (0x3F >> extra);
-  for (int k = 1; k <= extra; ++k) {
-    const unsigned char c = byte(i + k);
-    if ((c & 0xC0) != 0x80) {
-      ++i;
-      return lead;
-    }
-    cp = (cp << 6) | (c & 0x3F);
-  }
-  i += extra + 1;
-  return cp;
-}
 
 // Full-width ASCII variants (U+FF01..U+FF5E) and the ideographic space.
 char32_t ToHalfWidth(char32_t c) {
@@ -44,7 +23,9 @@ std::int32_t TextToInt(std::string_view utf8) {
   char32_t c = 0;
   auto next = [&]() -> bool {
     if (i >= utf8.size()) return false;
-    c = ToHalfWidth(NextCodePoint(utf8, i));
+    const DecodedCodePoint d = DecodeUtf8(utf8, i);
+    i += d.length;
+    c = ToHalfWidth(d.value);
     return true;
   };
   bool have = next();

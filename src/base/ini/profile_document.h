@@ -1,0 +1,66 @@
+#pragma once
+// One INI file held in memory as its lines, read and changed the way
+// GetPrivateProfileStringA and WritePrivateProfileStringA treat it (measured
+// under Wine): names are trimmed and compared with ASCII-only case folding,
+// the first matching section and the first matching key in it win, a line
+// without '=' is a key without a value, values are trimmed and lose one
+// pair of enclosing quotes ("..." or '...') when read, lines end at CR LF,
+// LF or a lone CR, and ';' starts no comment (such a line is just a key that
+// nobody asks for).
+//
+// Unlike Wine, which rewrites the whole file in its own layout, a change
+// touches only the line it is about: every other byte (blank lines, spacing,
+// comments, line endings, a missing final line break, bytes that are not
+// valid GBK) comes back from Serialise() exactly as it was read.
+//
+// The file is GBK unless it starts with a UTF-8 or UTF-16 byte order mark
+// (which the Windows functions also honour); texts here are UTF-8.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tabulo {
+
+class ProfileDocument {
+ public:
+  [[nodiscard]] static ProfileDocument Parse(std::string_view fileBytes);
+  [[nodiscard]] std::string Serialise() const;
+
+  // The value as the profile functions return it; nullopt when the section
+  // or the key is missing, or when the key's line has no '='.
+  [[nodiscard]] std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+
+  // Sets the first matching key in place, or appends the key after the last
+  // non-blank line of the first matching section, or appends a new section
+  // at the end of the file. Like the Windows function, leading blanks of the
+  // names and of the value are dropped. A line break or NUL ends the value
+  // here (Windows would write it into the file as a line of its own).
+  // Returns whether the document changed.
+  bool Set(std::string_view section, std::string_view key, std::string_view value);
+
+ private:
+  enum class Encoding { kGbk, kUtf8, kUtf16Le, kUtf16Be };
+  struct Line {
+    std::string text;    // UTF-8, without the line break
+    std::string ending;  // "\r\n", "\n", "\r" or "" for a last line without one
+  };
+  // Lines [first, end) after the section's header (or from the top of the
+  // file for the nameless section before the first header).
+  struct SectionBody {
+    std::size_t first;
+    std::size_t end;
+  };
+
+  [[nodiscard]] std::optional<SectionBody> FindSection(std::string_view name) const;
+  [[nodiscard]] std::optional<std::size_t> FindKey(const SectionBody& body, std::string_view name) const;
+  void InsertLine(std::size_t at, std::string text);
+
+  Encoding encoding_ = Encoding::kGbk;
+  std::vector<Line> lines_;
+  std::string newline_ = "\r\n";  // the file's own line break, for lines we add
+  std::string oddByte_;           // a UTF-16 file's incomplete last unit, kept as it was
+};
+
+}  // namespace tabulo
