@@ -1,0 +1,111 @@
+#pragma once
+// Sizes and places of a popup menu and its items.
+//
+// A menu window is the menu body surrounded by the shadow margins of the
+// theme's "SysShadow.Menu" element ("margin"). Items are stacked inside the
+// body: text items are a font height plus 11 pixels high, separators 3,
+// hidden items take no room. The body is as wide as the widest text (or the
+// minimum width, at least 50 when set) plus "left_text" on both sides and
+// room for the sub-menu arrow when any item opens a sub-menu.
+//
+// Placement works on the body, so the shadow may hang over the work area's
+// edge while the menu itself stays inside it: a menu opens right of and
+// below the point, and to the left / above it where it would cross the work
+// area's right / bottom edge; a sub-menu opens beside its parent, top-aligned
+// with its item.
+#include <cstdint>
+#include <vector>
+
+#include "base/color/color.h"
+#include "base/geometry/rect.h"
+
+namespace tabulo::ui {
+
+inline constexpr std::uint32_t kMenuItemDisabled = 1;
+inline constexpr std::uint32_t kMenuItemChecked = 16;
+inline constexpr std::uint32_t kMenuItemHidden = 0x8000;
+
+inline constexpr int kMenuItemNormal = 1;
+inline constexpr int kMenuItemSeparator = 2;
+
+// The hover timer of a menu window: resting this long on an item with a
+// sub-menu opens it.
+inline constexpr std::uint32_t kMenuHoverTimerId = 20205;
+inline constexpr int kMenuHoverDelayMs = 300;
+
+inline constexpr int kMenuMinimumWidthFloor = 50;
+
+struct MenuMargin {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
+struct MenuItemMeasure {
+  bool separator = false;
+  bool opensSubMenu = false;
+  std::uint32_t state = 0;
+  SizeF text;  // measured with the menu font and its string format
+};
+
+struct MenuMetrics {
+  float fontHeight = 0;
+  int minimumWidth = 0;  // 0: none
+  int leftText = 0;      // "left_text"
+  int arrowRoom = 0;     // width reserved for the sub-menu arrow
+  MenuMargin margin;     // "margin"
+};
+
+struct MenuLayout {
+  Size window;
+  std::vector<Rect> items;  // in window coordinates, one per item; empty for hidden ones
+};
+
+[[nodiscard]] MenuLayout LayOutMenu(const std::vector<MenuItemMeasure>& items, const MenuMetrics& metrics);
+
+// Window position of a top-level menu opened at a screen point.
+[[nodiscard]] Point PlaceMenu(Point at, Size window, const MenuMargin& margin, const Rect& workArea);
+
+// Window position of a sub-menu; item is the opening item's rectangle on
+// the screen.
+[[nodiscard]] Point PlaceSubMenu(const Rect& parentWindow, const MenuMargin& parentMargin, const Rect& item,
+                                 Size window, const MenuMargin& margin, const Rect& workArea);
+
+// What a tick of the hover timer does.
+enum class MenuHoverAction {
+  None,
+  KeepOpenItemHighlighted,  // the cursor went on into another window (the sub-menu)
+  CloseSubMenu,             // the cursor rests on another item of this menu
+  OpenSubMenu,              // the cursor rests on an item with a sub-menu
+};
+
+struct MenuHoverInput {
+  bool subMenuOpen = false;
+  bool cursorOverThisMenu = false;
+  int itemUnderCursor = -1;  // -1: none
+  int itemWithOpenSubMenu = -1;
+  bool itemUnderCursorOpensSubMenu = false;
+};
+
+[[nodiscard]] MenuHoverAction HoverStep(const MenuHoverInput& in);
+
+// Colours of a hot item: a vertical gradient of the highlight colour from
+// alpha 181 to 204, with white text on a dark highlight, black otherwise.
+struct MenuHotColours {
+  Argb gradientTop = 0;
+  Argb gradientBottom = 0;
+  Argb text = 0;
+};
+[[nodiscard]] MenuHotColours HotItemColours(Argb highlight);
+
+// A separator: a line in the highlight colour at alpha 102 across the item
+// between "left_cutline" and "right_cutline", at mid height.
+struct MenuSeparatorLine {
+  Point from;
+  Point to;
+  Argb colour = 0;
+};
+[[nodiscard]] MenuSeparatorLine SeparatorLine(const Rect& item, int leftCutline, int rightCutline, Argb highlight);
+
+}  // namespace tabulo::ui
