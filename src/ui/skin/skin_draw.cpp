@@ -61,9 +61,7 @@ bool DrawWithFillType(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& image, const
       DrawImagePart(graphics, *clone, {to.x, to.y, size.width, size.height}, whole, attributes.get());
       break;
     case kFillStretch:
-      graphics.DrawImage(clone.get(), Gdiplus::RectF(target.x, target.y, target.width, target.height), 0.0f, 0.0f,
-                         static_cast<Gdiplus::REAL>(size.width), static_cast<Gdiplus::REAL>(size.height),
-                         Gdiplus::UnitPixel, attributes.get());
+      DrawImagePart(graphics, *clone, to, whole, attributes.get());
       break;
     case kFillCentre:
       DrawImagePart(graphics, *clone,

@@ -90,8 +90,26 @@ std::unique_ptr<Gdiplus::ImageAttributes> MakeDrawAttributes(std::uint8_t alpha)
 void DrawImagePart(Gdiplus::Graphics& graphics, Gdiplus::Image& image, const Rect& target, const Rect& source,
                    const Gdiplus::ImageAttributes* attributes) {
   if (target.empty() || source.empty()) return;
-  graphics.DrawImage(&image, ToGdi(target), source.x, source.y, source.width, source.height, Gdiplus::UnitPixel,
-                     attributes);
+  if (target.width == source.width && target.height == source.height) {
+    graphics.DrawImage(&image, ToGdi(target), source.x, source.y, source.width, source.height, Gdiplus::UnitPixel,
+                       attributes);
+    return;
+  }
+  // Wine's GDI+ leaves the first column or row of a stretched image empty
+  // for many sizes when the target does not start at the device origin.
+  // Stretching into a scratch bitmap at its origin and copying that at its
+  // own size gives every platform the same, complete result.
+  Gdiplus::Bitmap stretched(target.width, target.height, PixelFormat32bppPARGB);
+  if (stretched.GetLastStatus() != Gdiplus::Ok) return;
+  {
+    Gdiplus::Graphics scratch(&stretched);
+    scratch.SetInterpolationMode(graphics.GetInterpolationMode());
+    scratch.SetCompositingMode(Gdiplus::CompositingModeSourceCopy);
+    const auto edges = MakeDrawAttributes(255);
+    scratch.DrawImage(&image, Gdiplus::Rect(0, 0, target.width, target.height), source.x, source.y, source.width,
+                      source.height, Gdiplus::UnitPixel, edges.get());
+  }
+  graphics.DrawImage(&stretched, ToGdi(target), 0, 0, target.width, target.height, Gdiplus::UnitPixel, attributes);
 }
 
 void FadeBitmapEdges(Gdiplus::Bitmap& bitmap, EdgeFade fade) {
