@@ -16,13 +16,17 @@ The output holds the double-byte table row by row and the "best fit" list:
 code points that Windows encodes to bytes which decode to something else.
 Everything else the encoder needs is the inverse of the decoding tables.
 
-Usage: tools/gen_gbk_table.py [c_936.nls] [output]   (defaults as above)
+Usage: tools/gen_gbk_table.py [--check] [c_936.nls] [output]   (defaults as above)
+With --check nothing is written; the exit status says whether the output
+file is exactly what the script generates.
 """
 import struct
 import sys
 
-NLS = sys.argv[1] if len(sys.argv) > 1 else "/usr/share/wine/nls/c_936.nls"
-OUT = sys.argv[2] if len(sys.argv) > 2 else "src/base/text/gbk_table.inc"
+ARGS = [a for a in sys.argv[1:] if a != "--check"]
+CHECK = "--check" in sys.argv[1:]
+NLS = ARGS[0] if len(ARGS) > 0 else "/usr/share/wine/nls/c_936.nls"
+OUT = ARGS[1] if len(ARGS) > 1 else "src/base/text/gbk_table.inc"
 
 FIRST_LEAD, LAST_LEAD = 0x81, 0xFE
 TRAILS = list(range(0x40, 0x7F)) + list(range(0x80, 0xFF))
@@ -111,8 +115,14 @@ def main():
     for i in range(0, len(best_fit), 6):
         out.append("    " + " ".join("{0x%04X, 0x%04X}," % e for e in best_fit[i:i + 6]) + "\n")
     out.append("};\n")
+    text = "".join(out)
+    if CHECK:
+        with open(OUT, newline="") as f:
+            if f.read() != text:
+                sys.exit("%s differs from what %s generates" % (OUT, sys.argv[0]))
+        return
     with open(OUT, "w", newline="\n") as f:
-        f.write("".join(out))
+        f.write(text)
 
 
 if __name__ == "__main__":
