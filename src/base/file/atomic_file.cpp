@@ -46,13 +46,16 @@ bool WriteAndFlush(const std::filesystem::path& file, std::string_view bytes) {
   return std::fclose(f.release()) == 0;
 }
 
-}  // namespace
-
-std::filesystem::path TemporaryPathFor(const std::filesystem::path& file) {
-  std::filesystem::path temporary = file;
-  temporary += ".tmp";
-  return temporary;
+// A file the user made read-only is not to be replaced. Windows refuses the
+// rename on its own, but Wine and POSIX would let it through.
+bool IsReadOnly(const std::filesystem::path& file) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(file, error);
+  return !error && std::filesystem::exists(status) &&
+         (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
 }
+
+}  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
   std::error_code error;
@@ -66,7 +69,14 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
   return bytes;
 }
 
+std::filesystem::path TemporaryPathFor(const std::filesystem::path& file) {
+  std::filesystem::path temporary = file;
+  temporary += ".tmp";
+  return temporary;
+}
+
 bool ReplaceFileBytes(const std::filesystem::path& file, std::string_view bytes) {
+  if (IsReadOnly(file)) return false;
   const std::filesystem::path temporary = TemporaryPathFor(file);
   std::error_code error;
   // On Windows libstdc++ renames with MoveFileExW(MOVEFILE_REPLACE_EXISTING),

@@ -17,6 +17,7 @@ namespace tabulo {
 
 // Replaces (or creates) `file` with `bytes`. On failure the previous file is
 // left as it was, the temporary file is removed, and the result is false.
+// A read-only file counts as a failure, as it does for Windows' own writes.
 [[nodiscard]] bool ReplaceFileBytes(const std::filesystem::path& file, std::string_view bytes);
 
 // The temporary file ReplaceFileBytes writes before renaming it.

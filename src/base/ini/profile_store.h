@@ -18,13 +18,17 @@ class ProfileStore {
   explicit ProfileStore(std::filesystem::path file);
 
   // The value, or `fallback` when the file, the section or the key is missing.
-  // A key present with an empty value gives "". Like the Windows function
-  // with its 10,240-byte buffer, a value comes back cut to 10,239 GBK bytes.
+  // A key present with an empty value gives "". As through the Windows
+  // function with a 10,240-byte buffer, the text comes back cut to at most
+  // 10,239 GBK bytes (here on a character boundary), and the fallback loses
+  // its trailing spaces.
   [[nodiscard]] std::string Read(std::string_view section, std::string_view key,
                                  std::string_view fallback) const;
 
   // Sets one key (creating file and section as needed); false when the file
   // could not be replaced, in which case the previous file is left intact.
+  // Writing the value a key already has leaves the file untouched; a file
+  // that exists but cannot be read is never replaced.
   [[nodiscard]] bool Write(std::string_view section, std::string_view key, std::string_view value);
 
   struct Entry {
