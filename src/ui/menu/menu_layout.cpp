@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/controls/text_effect.h"
+
 namespace tabulo::ui {
 namespace {
 
@@ -84,7 +86,7 @@ MenuHoverAction HoverStep(const MenuHoverInput& in) {
 }
 
 MenuHotColours HotItemColours(Argb highlight) {
-  return {WithAlpha(highlight, 181), WithAlpha(highlight, 204)};
+  return {WithAlpha(highlight, 181), WithAlpha(highlight, 204), IsDarkColour(highlight) ? 0xFFFFFFFFu : 0xFF000000u};
 }
 
 MenuSeparatorLine SeparatorLine(const Rect& item, int leftCutline, int rightCutline, Argb highlight) {
