@@ -4,6 +4,8 @@ in assets/theme/. The packer (tools/theme_pack) turns them into
 "User Interface.ext" and "Default.ext" at build time.
 
     python3 tools/make_theme.py [OUTPUT_DIR]     (default: assets/theme)
+    python3 tools/make_theme.py --check [DIR]    exit 1 when DIR differs from what
+                                                 the script draws
 
 The look: light controls with a blue accent, white caption glyphs with a
 soft shadow (they sit on the windows' coloured caption pictures), and soft
@@ -13,10 +15,12 @@ supersampling; the output is plain Python and zlib, so it is reproduced
 byte for byte. A theme author can edit the PNGs and theme.ini by hand
 instead: nothing else reads this script.
 """
+import filecmp
 import math
 import os
 import struct
 import sys
+import tempfile
 import zlib
 
 # ---------------------------------------------------------------- colours
@@ -546,6 +550,24 @@ def build(folder):
     theme.write(folder)
 
 
+def check(folder):
+    """Lists the files of `folder` that the script would draw differently."""
+    with tempfile.TemporaryDirectory() as fresh:
+        build(fresh)
+        names = sorted(os.listdir(fresh))
+        _, mismatch, missing = filecmp.cmpfiles(fresh, folder, names, shallow=False)
+    for name in mismatch + missing:
+        print("%s: not what tools/make_theme.py draws" % os.path.join(folder, name))
+    return not (mismatch or missing)
+
+
 if __name__ == "__main__":
     here = os.path.dirname(os.path.abspath(__file__))
-    build(sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "assets", "theme"))
+    args = sys.argv[1:]
+    checking = args[:1] == ["--check"]
+    if checking:
+        args = args[1:]
+    folder = args[0] if args else os.path.join(here, "..", "assets", "theme")
+    if checking:
+        sys.exit(0 if check(folder) else 1)
+    build(folder)

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "ui/controls/text_effect.h"
-
 namespace tabulo::ui {
 
 int LabelFormatFlags(bool wordWrap, bool atCreation) {
@@ -43,15 +41,10 @@ std::array<Point, 8> AutoContrastSamplePoints(RectF textRect) {
           Point{midX, top}, Point{midX, bottom}, Point{left, midY}, Point{right, midY}};
 }
 
-Argb AutoContrastColour(Argb textColour, std::span<const Argb> samples, int canvasIndex) {
+Argb AutoContrastColour(Argb textColour, int darkSamples, int canvasIndex) {
   const Argb alpha = textColour & 0xFF000000u;
   if (canvasIndex >= 0 && canvasIndex <= 99) return alpha;
-  int dark = 0;
-  for (Argb sample : samples) {
-    // A transparent sample shows whatever lies behind the window: not counted.
-    if (AlphaOf(sample) != 0 && IsDarkColour(sample)) ++dark;
-  }
-  return dark > 4 ? alpha | 0x00FFFFFFu : alpha;
+  return darkSamples > 4 ? alpha | 0x00FFFFFFu : alpha;
 }
 
 }  // namespace tabulo::ui

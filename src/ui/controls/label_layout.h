@@ -8,7 +8,6 @@
 // Wrapped text starts at the top and gets one extra line of height, so a
 // last line cut in half is still drawn.
 #include <array>
-#include <span>
 #include <string_view>
 
 #include "base/color/color.h"
@@ -44,11 +43,12 @@ struct LabelTextMeasure {
 [[nodiscard]] RectF LabelDrawRect(RectF textRect, bool wordWrap, int verticalAlign, const LabelTextMeasure& text);
 
 // autoContrast samples the canvas at the corners and side midpoints of the
-// text rectangle (inside it; straight, not premultiplied colours). The text
-// turns white when more than four of
-// them are dark and black otherwise, keeping the text colour's alpha;
-// controls of the engine's own index range 0 to 99 always get black.
+// text rectangle (inside it). The text turns white when more than four of
+// the samples are dark (the canvas's luminance test, on straight colours;
+// transparent samples do not count) and black otherwise, keeping the text
+// colour's alpha; controls of the engine's own index range 0 to 99 always
+// get black.
 [[nodiscard]] std::array<Point, 8> AutoContrastSamplePoints(RectF textRect);
-[[nodiscard]] Argb AutoContrastColour(Argb textColour, std::span<const Argb> samples, int canvasIndex);
+[[nodiscard]] Argb AutoContrastColour(Argb textColour, int darkSamples, int canvasIndex);
 
 }  // namespace tabulo::ui

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/controls/text_effect.h"
-
 namespace tabulo::ui {
 namespace {
 
@@ -86,7 +84,7 @@ MenuHoverAction HoverStep(const MenuHoverInput& in) {
 }
 
 MenuHotColours HotItemColours(Argb highlight) {
-  return {WithAlpha(highlight, 181), WithAlpha(highlight, 204), IsDarkColour(highlight) ? 0xFFFFFFFFu : 0xFF000000u};
+  return {WithAlpha(highlight, 181), WithAlpha(highlight, 204)};
 }
 
 MenuSeparatorLine SeparatorLine(const Rect& item, int leftCutline, int rightCutline, Argb highlight) {

@@ -90,12 +90,12 @@ struct MenuHoverInput {
 
 [[nodiscard]] MenuHoverAction HoverStep(const MenuHoverInput& in);
 
-// Colours of a hot item: a vertical gradient of the highlight colour from
-// alpha 181 to 204, with white text on a dark highlight, black otherwise.
+// A hot item is filled with a vertical gradient of the highlight colour
+// from alpha 181 to 204 (its text is white on a dark highlight, black
+// otherwise, by the canvas's luminance test).
 struct MenuHotColours {
   Argb gradientTop = 0;
   Argb gradientBottom = 0;
-  Argb text = 0;
 };
 [[nodiscard]] MenuHotColours HotItemColours(Argb highlight);
 

@@ -39,6 +39,8 @@ class SourceParser {
   explicit SourceParser(const SheetLoader& loadSheet) : loadSheet_(loadSheet) {}
 
   ThemeSourceResult Run(std::string_view text) {
+    // Windows editors like to start UTF-8 files with a byte order mark.
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     for (int lineNumber = 1; !text.empty(); ++lineNumber) {
       const auto eol = text.find('\n');
       line_ = lineNumber;

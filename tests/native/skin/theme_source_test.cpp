@@ -39,6 +39,12 @@ crborder = 3355443,16777215
   EXPECT_EQ(t.Entries().size(), 6u);
 }
 
+TEST(ThemeSource, AcceptsWindowsLineEndsAndAByteOrderMark) {
+  const auto result = ParseThemeSource("\xEF\xBB\xBF; theme\r\n[Edit]\r\nfilltype = 3\r\n", FakeSheets);
+  ASSERT_TRUE(result.data) << result.errors.front();
+  EXPECT_EQ(result.data->table.Text("Edit", "filltype"), "3");
+}
+
 TEST(ThemeSource, ReportsEachMistakeWithItsLine) {
   const auto result = ParseThemeSource(R"(orphan = 1
 [images]

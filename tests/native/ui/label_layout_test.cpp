@@ -56,15 +56,11 @@ TEST(LabelLayout, AutoContrast) {
   const std::vector<Point> expected{{10, 20}, {20, 20}, {10, 24}, {20, 24}, {15, 20}, {15, 24}, {10, 22}, {20, 22}};
   EXPECT_EQ(std::vector<Point>(points.begin(), points.end()), expected);
 
-  const Argb dark = 0xFF202020, light = 0xFFF0F0F0, clear = 0x00000000;
-  const std::vector<Argb> fiveDark{dark, dark, dark, dark, dark, light, light, light};
-  const std::vector<Argb> fourDark{dark, dark, dark, dark, light, light, light, light};
-  const std::vector<Argb> fourDarkThreeClear{dark, dark, dark, dark, clear, clear, clear, light};
-  EXPECT_EQ(AutoContrastColour(0x80123456, fiveDark, -1), 0x80FFFFFFu);
-  EXPECT_EQ(AutoContrastColour(0x80123456, fourDark, -1), 0x80000000u);
-  EXPECT_EQ(AutoContrastColour(0xFF123456, fourDarkThreeClear, 100), 0xFF000000u);
-  EXPECT_EQ(AutoContrastColour(0xFF123456, fiveDark, 0), 0xFF000000u);   // engine's own controls
-  EXPECT_EQ(AutoContrastColour(0xFF123456, fiveDark, 99), 0xFF000000u);
+  EXPECT_EQ(AutoContrastColour(0x80123456, 5, -1), 0x80FFFFFFu);
+  EXPECT_EQ(AutoContrastColour(0x80123456, 4, -1), 0x80000000u);
+  EXPECT_EQ(AutoContrastColour(0xFF123456, 4, 100), 0xFF000000u);
+  EXPECT_EQ(AutoContrastColour(0xFF123456, 8, 0), 0xFF000000u);  // engine's own controls
+  EXPECT_EQ(AutoContrastColour(0xFF123456, 8, 99), 0xFF000000u);
 }
 
 }  // namespace

@@ -40,7 +40,8 @@ class SkinDraw : public testing::Test {
     data.table.Set(PictureKey("Plain", "highlight"), SkinPicture{{0, 0, 10, 10}, 2});
     data.table.Set(PictureKey("Plain", "down"), SkinPicture{{10, 0, 10, 10}, 2});
     data.table.Set(TextKey("Plain", "filltype"), std::string("1"));
-    data.table.Set(PictureKey("Ghost", "normal"), SkinPicture{{0, 0, 4, 4}, 9});
+    data.table.Set(PictureKey("Ghost", "normal"), SkinPicture{{0, 0, 4, 4}, 9});            // no image 9
+    data.table.Set(PictureKey("Outside", "normal"), SkinPicture{{40, 30, 20, 20}, 1});     // beyond the sheet
     package = OpenPackage(data);
     ASSERT_TRUE(package);
   }
@@ -124,7 +125,7 @@ TEST_F(SkinDraw, MissingPackageElementOrImageDrawsNothing) {
   const struct {
     const ResourcePackage* package;
     const char* element;
-  } kCases[] = {{nullptr, "Box"}, {package.get(), "Nothing"}, {package.get(), "Ghost"}};
+  } kCases[] = {{nullptr, "Box"}, {package.get(), "Nothing"}, {package.get(), "Ghost"}, {package.get(), "Outside"}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.element);
     Surface s(40, 30);
