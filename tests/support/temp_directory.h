@@ -1,8 +1,10 @@
 #pragma once
 // A fresh, empty directory for one test, removed with everything in it when
 // the test ends. Stands in for the program's run directory.
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
