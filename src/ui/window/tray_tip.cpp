@@ -1,21 +1,15 @@
 #include "ui/window/tray_tip.h"
 
+#include "base/text/utf16_cut.h"
 #include "base/text/utf8.h"
 
 namespace tabulo::ui {
 namespace {
 
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
 std::u16string Cut(std::u16string text) {
   const std::size_t end = text.find(u'\0');
   if (end != std::u16string::npos) text.resize(end);
-  if (text.size() <= kTrayTipMaxUnits) return text;
-  std::size_t keep = kTrayTipMaxUnits;
-  if (IsHighSurrogate(text[keep - 1]) && IsLowSurrogate(text[keep])) --keep;
-  text.resize(keep);
-  return text;
+  return CutUtf16(std::move(text), kTrayTipMaxUnits);
 }
 
 }  // namespace
