@@ -13,6 +13,11 @@ using Argb = std::uint32_t;  // 0xAARRGGBB
   return (static_cast<Argb>(alpha) << 24) | ((rgb & 0xFFu) << 16) | (rgb & 0xFF00u) | ((rgb >> 16) & 0xFFu);
 }
 
+// The other way: the RGB part of an ARGB colour; the alpha is dropped.
+[[nodiscard]] constexpr Rgb ToRgb(Argb argb) {
+  return ((argb >> 16) & 0xFFu) | (argb & 0xFF00u) | ((argb & 0xFFu) << 16);
+}
+
 [[nodiscard]] constexpr std::uint8_t AlphaOf(Argb c) { return static_cast<std::uint8_t>(c >> 24); }
 [[nodiscard]] constexpr std::uint8_t RedOf(Argb c) { return static_cast<std::uint8_t>(c >> 16); }
 [[nodiscard]] constexpr std::uint8_t GreenOf(Argb c) { return static_cast<std::uint8_t>(c >> 8); }
@@ -23,5 +28,6 @@ using Argb = std::uint32_t;  // 0xAARRGGBB
 
 static_assert(ToArgb(0x0000FF) == 0xFFFF0000u, "red in the low byte becomes ARGB red");
 static_assert(ToArgb(0xFFFFFF, 0) == 0x00FFFFFFu);
+static_assert(ToRgb(0xFF3399FFu) == 0xFF9933u, "ARGB 0xFF3399FF is Windows RGB(51, 153, 255)");
 
 }  // namespace tabulo
