@@ -1,0 +1,64 @@
+#include "ui/controls/edit_formats.h"
+
+#include "base/text/utf16_cut.h"
+#include "base/text/utf8.h"
+
+namespace tabulo::ui {
+
+EditCharFormat MakeCharFormat(const CharFormatRequest& request) {
+  EditCharFormat format;
+  format.mask = kCfmEffects;
+  format.effects = request.effects;
+  if (request.size != 0) {
+    format.mask |= kCfmSize;
+    format.height = static_cast<std::int32_t>(request.size * kTwipsPerSizeUnit);
+  }
+  if (request.offset != 0) {
+    format.mask |= kCfmOffset;
+    format.offset = request.offset;
+  }
+  if (request.colour != 0) {
+    format.mask |= kCfmColour;
+    format.colour = ToRgb(request.colour);
+  }
+  if (!request.face.empty()) {
+    format.mask |= kCfmFace;
+    format.face = CutUtf16(Utf8ToUtf16(request.face), kCharFormatFaceUnits);
+  }
+  return format;
+}
+
+std::int32_t SizeFromCharFormat(const EditCharFormat& format) { return format.height / kTwipsPerSizeUnit; }
+
+EditParaFormat MakeParaFormat(const ParaFormatRequest& request) {
+  EditParaFormat format;
+  if (request.numbering != 0) {
+    format.mask |= kPfmNumbering;
+    format.numbering = request.numbering;
+  }
+  if (request.startIndent) {
+    format.mask |= kPfmStartIndent;
+    format.startIndent = *request.startIndent;
+  }
+  if (request.rightIndent) {
+    format.mask |= kPfmRightIndent;
+    format.rightIndent = *request.rightIndent;
+  }
+  if (request.offset) {
+    format.mask |= kPfmOffset;
+    format.offset = *request.offset;
+  }
+  if (request.alignment) {
+    format.mask |= kPfmAlignment;
+    format.alignment = *request.alignment == 1 ? kPfaCenter : *request.alignment == 2 ? kPfaRight : kPfaLeft;
+  }
+  return format;
+}
+
+int AlignmentFromParaFormat(std::uint16_t pfa) {
+  if (pfa == kPfaCenter) return 1;
+  if (pfa == kPfaRight) return 2;
+  return 0;
+}
+
+}  // namespace tabulo::ui

@@ -1,0 +1,70 @@
+#include "ui/controls/edit_formats.h"
+
+#include <gtest/gtest.h>
+
+namespace tabulo::ui {
+namespace {
+
+TEST(EditFormats, CharFormatHoldsOnlyWhatIsGiven) {
+  const EditCharFormat nothing = MakeCharFormat({});
+  EXPECT_EQ(nothing, (EditCharFormat{kCfmEffects, 0, 0, 0, 0, u""}));
+
+  // The timer's digit fields: face, size 65, default colour black at alpha 240.
+  const EditCharFormat digits = MakeCharFormat({"微软雅黑", 65, 1 | 4, 0xF0000000, 0});
+  EXPECT_EQ(digits.mask, kCfmEffects | kCfmSize | kCfmColour | kCfmFace);
+  EXPECT_EQ(digits.mask, 0xE000000Fu);
+  EXPECT_EQ(digits.effects, 5u);
+  EXPECT_EQ(digits.height, 975);
+  EXPECT_EQ(digits.colour, 0u);
+  EXPECT_EQ(digits.face, u"微软雅黑");
+  EXPECT_EQ(SizeFromCharFormat(digits), 65);
+
+  const EditCharFormat raised = MakeCharFormat({"", 10.5, 0, 0xFF3399FF, -3});
+  EXPECT_EQ(raised.mask, kCfmEffects | kCfmSize | kCfmColour | kCfmOffset);
+  EXPECT_EQ(raised.height, 157);
+  EXPECT_EQ(raised.offset, -3);
+  EXPECT_EQ(raised.colour, 0xFF9933u);  // Windows RGB, red in the low byte
+}
+
+TEST(EditFormats, FaceNameIsCutTo31Units) {
+  const std::string longFace(40, 'F');
+  EXPECT_EQ(MakeCharFormat({longFace}).face, std::u16string(31, u'F'));
+}
+
+TEST(EditFormats, ParaFormat) {
+  struct Case {
+    const char* why;
+    ParaFormatRequest request;
+    std::uint32_t mask;
+    std::uint16_t alignment;
+  };
+  const Case kCases[] = {
+      {"nothing given", {}, 0, 0},
+      {"left", {.alignment = 0}, kPfmAlignment, kPfaLeft},
+      {"centre", {.alignment = 1}, kPfmAlignment, kPfaCenter},
+      {"right", {.alignment = 2}, kPfmAlignment, kPfaRight},
+      {"unknown alignment is left", {.alignment = 7}, kPfmAlignment, kPfaLeft},
+      {"everything", {1, 100, -50, 30, 1}, 0x2F, kPfaCenter},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.why);
+    const EditParaFormat format = MakeParaFormat(c.request);
+    EXPECT_EQ(format.mask, c.mask);
+    EXPECT_EQ(format.alignment, c.alignment);
+    EXPECT_EQ(format.tabCount, 1);  // one default tab stop, always, outside the mask
+    EXPECT_EQ(format.firstTab, 720);
+  }
+  const EditParaFormat all = MakeParaFormat({1, 100, -50, 30, 1});
+  EXPECT_EQ(all.startIndent, 100);
+  EXPECT_EQ(all.offset, -50);
+  EXPECT_EQ(all.rightIndent, 30);
+  EXPECT_EQ(all.numbering, 1);
+
+  EXPECT_EQ(AlignmentFromParaFormat(kPfaCenter), 1);
+  EXPECT_EQ(AlignmentFromParaFormat(kPfaRight), 2);
+  EXPECT_EQ(AlignmentFromParaFormat(kPfaLeft), 0);
+  EXPECT_EQ(AlignmentFromParaFormat(4), 0);  // justified reads as left
+}
+
+}  // namespace
+}  // namespace tabulo::ui
