@@ -355,15 +355,22 @@ def push_button(state):
     return canvas
 
 
-def push_buttons(theme, sheet):
-    values = [(state, sheet.add(push_button(state))) for state in ("normal", "highlight", "down", "focus")]
+def framed_element(theme, sheet, element, draw, size, corner, margin):
+    """An element whose four state pictures stretch as a nine-grid around
+    `corner` pixels, with the given content margin."""
+    width, height = size
+    values = [(state, sheet.add(draw(state))) for state in ("normal", "highlight", "down", "focus")]
     theme.element(
-        "Button", *values,
-        ("gird", "grid(6, 6, %d, %d)" % (BUTTON_W - 12, BUTTON_H - 12)),
+        element, *values,
+        ("gird", "grid(%d, %d, %d, %d)" % (corner, corner, width - 2 * corner, height - 2 * corner)),
         ("filltype", "3"),
-        # Caption area: x + 4, y + 2, width - 8, height - 4.
-        ("margin", "rect(4, 2, -8, -4)"),
+        ("margin", margin),
     )
+
+
+def push_buttons(theme, sheet):
+    # Caption area: x + 4, y + 2, width - 8, height - 4.
+    framed_element(theme, sheet, "Button", push_button, (BUTTON_W, BUTTON_H), 6, "rect(4, 2, -8, -4)")
 
 # ---------------------------------------------------------------- check boxes and option buttons
 
@@ -423,14 +430,8 @@ def edit_box(state):
 
 
 def edit_fields(theme, sheet):
-    values = [(state, sheet.add(edit_box(state))) for state in ("normal", "highlight", "down", "focus")]
-    theme.element(
-        "Edit", *values,
-        ("gird", "grid(5, 5, %d, %d)" % (EDIT_W - 10, EDIT_H - 10)),
-        ("filltype", "3"),
-        # Added to the text rectangle's left, top, right and bottom.
-        ("margin", "rect(4, 3, -4, -3)"),
-    )
+    # Added to the text rectangle's left, top, right and bottom.
+    framed_element(theme, sheet, "Edit", edit_box, (EDIT_W, EDIT_H), 5, "rect(4, 3, -4, -3)")
 
 # ---------------------------------------------------------------- scroll bars
 
