@@ -154,7 +154,7 @@ def tool_window_background():
     for k in range(600):
         t = k / 599.0
         path.append((40 + 185 * t + 48 * math.sin(2 * math.pi * t),
-                     250 + 22 * math.cos(2 * math.pi * t) + 18 * (1 - t) - 5 * t))
+                     262 + 14 * math.cos(2 * math.pi * t) + 14 * (1 - t) - 4 * t))
     travelled, dash, on = 0.0, [], True
     for (ax, ay), (bx, by) in zip(path, path[1:]):
         travelled += math.hypot(bx - ax, by - ay)

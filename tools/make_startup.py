@@ -6,7 +6,6 @@ sweeps its second hand once round while a highlight steps down a small
 timetable, as the bar does before each period. The window shows it for
 about 800 ms, so the first frames already look finished; nothing flies in.
 """
-import math
 import os
 import sys
 

@@ -17,8 +17,6 @@ import zlib
 
 FONT_CJK = "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"
 FONT_LATIN_BOLD = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
-FONT_LATIN = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
-FONT_LATIN_LIGHT = "/usr/share/fonts/truetype/dejavu/DejaVuSans-ExtraLight.ttf"
 
 
 def clamp01(v):
@@ -68,25 +66,6 @@ class Circle(Shape):
 
     def bounds(self):
         return (self.cx - self.r, self.cy - self.r, self.cx + self.r, self.cy + self.r)
-
-
-class Ellipse(Shape):
-    """Approximate distance (exact on the axes), good enough for soft art."""
-
-    def __init__(self, cx, cy, rx, ry):
-        self.cx, self.cy, self.rx, self.ry = cx, cy, rx, ry
-
-    def dist(self, x, y):
-        # First-order distance: (k - 1) / |grad k| with k the normalised radius.
-        ux, uy = x - self.cx, y - self.cy
-        k = math.hypot(ux / self.rx, uy / self.ry)
-        grad = math.hypot(ux / (self.rx * self.rx), uy / (self.ry * self.ry))
-        if grad < 1e-9:
-            return -min(self.rx, self.ry)
-        return (k - 1.0) * k / grad
-
-    def bounds(self):
-        return (self.cx - self.rx, self.cy - self.ry, self.cx + self.rx, self.cy + self.ry)
 
 
 class RoundRect(Shape):
@@ -165,21 +144,6 @@ class Stroke(Shape):
     def bounds(self):
         x0, y0, x1, y1 = self.s.bounds()
         return (x0 - self.hw, y0 - self.hw, x1 + self.hw, y1 + self.hw)
-
-
-class Grow(Shape):
-    """The shape made larger (positive) or smaller (negative) by `amount`."""
-
-    def __init__(self, shape, amount):
-        self.s, self.k = shape, amount
-
-    def dist(self, x, y):
-        return self.s.dist(x, y) - self.k
-
-    def bounds(self):
-        x0, y0, x1, y1 = self.s.bounds()
-        k = max(self.k, 0.0)
-        return (x0 - k, y0 - k, x1 + k, y1 + k)
 
 
 class Translate(Shape):
@@ -334,14 +298,6 @@ class Canvas:
                 a = c[3] * cov * opacity
                 self.blend((y * self.w + x) * 4, c[0] / 255.0 * a, c[1] / 255.0 * a, c[2] / 255.0 * a, a)
 
-    def gradient(self, paint):
-        """Fills every pixel with paint(x, y) composed over what is there."""
-        for y in range(self.h):
-            for x in range(self.w):
-                c = paint(x + 0.5, y + 0.5)
-                a = c[3]
-                self.blend((y * self.w + x) * 4, c[0] / 255.0 * a, c[1] / 255.0 * a, c[2] / 255.0 * a, a)
-
     def draw(self, layer, dx=0, dy=0, opacity=1.0):
         """Composes another canvas over this one at an integer offset."""
         for y in range(max(0, -dy), min(layer.h, self.h - dy)):
@@ -352,13 +308,6 @@ class Canvas:
                     continue
                 self.blend(((y + dy) * self.w + x + dx) * 4, layer.px[j] * opacity,
                            layer.px[j + 1] * opacity, layer.px[j + 2] * opacity, a)
-
-    def crop(self, x0, y0, w, h):
-        c = Canvas(w, h)
-        for y in range(h):
-            s = ((y0 + y) * self.w + x0) * 4
-            c.px[y * w * 4:(y + 1) * w * 4] = self.px[s:s + w * 4]
-        return c
 
     def pixel(self, x, y):
         """Straight (not premultiplied) 8-bit RGBA of one pixel."""
