@@ -43,6 +43,9 @@ void RegionHandle::reset() {
 int RegionHandle::LiveCount() { return liveRegions; }
 
 RegionHandle MakeShapeRegion(const Rect& content, int radius) {
+  // A window smaller than its shadow margins has no content. GDI would
+  // swap the reversed corners and make a region out of them.
+  if (content.empty()) return RegionHandle(CreateRectRgn(0, 0, 0, 0));
   if (radius > 0) {
     return RegionHandle(
         CreateRoundRectRgn(content.x, content.y, content.right() + 1, content.bottom() + 1, radius, radius));

@@ -31,6 +31,17 @@ TEST(WindowShape, PositiveRadiusRoundsTheCornersOtherwiseSquare) {
   }
 }
 
+TEST(WindowShape, AWindowSmallerThanItsMarginsHasNoContent) {
+  // A 10 x 10 window with 12-pixel margins: the content "rectangle" is reversed.
+  for (const int radius : {6, -1}) {
+    SCOPED_TRACE(radius);
+    const WindowShape shape = WindowShape::Build({12, 12, -14, -14}, radius);
+    RECT box{};
+    EXPECT_EQ(GetRgnBox(shape.shape(), &box), NULLREGION);
+    EXPECT_FALSE(PtInRegion(shape.shape(), 5, 5));
+  }
+}
+
 TEST(WindowShape, CopiesAreIndependentAndNothingIsLeftBehind) {
   const int before = RegionHandle::LiveCount();
   {
