@@ -5,15 +5,15 @@
 #include <vector>
 
 #include "app/tools/utf8_path.h"
-#include "native/app/tools/temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/temp_directory.h"
 
 namespace tabulo::app {
 namespace {
 
 namespace fs = std::filesystem;
-using testing_support::ReadBytes;
-using testing_support::TempFolder;
-using testing_support::WriteBytes;
+using test::ReadBytes;
+using test::WriteBytes;
 
 // Mirrors the list view and records what the window was asked to do.
 class FakeBatchWriterView : public BatchWriterView {
@@ -140,13 +140,13 @@ TEST_F(BatchWriterTest, WriteIsRefusedWithoutTickedFiles) {
 }
 
 TEST_F(BatchWriterTest, WriteCopiesTickedFilesAndReportsCounts) {
-  TempFolder temp;
-  WriteBytes(temp / "a" / "same.txt", "from a");
-  WriteBytes(temp / "b" / "same.txt", "from b");
-  WriteBytes(temp / "a" / "empty.txt", "");
-  WriteBytes(temp / "a" / "unticked.txt", "no");
-  WriteBytes(temp / "out" / "gone.txt", "keep me");
-  const auto path = [&](const char* p) { return Utf8FromPath(temp / p); };
+  test::TempDirectory temp;
+  WriteBytes(temp.path() / "a" / "same.txt", "from a");
+  WriteBytes(temp.path() / "b" / "same.txt", "from b");
+  WriteBytes(temp.path() / "a" / "empty.txt", "");
+  WriteBytes(temp.path() / "a" / "unticked.txt", "no");
+  WriteBytes(temp.path() / "out" / "gone.txt", "keep me");
+  const auto path = [&](const char* p) { return Utf8FromPath(temp.path() / p); };
   writer.OnFilesDropped(path("a/same.txt") + "\r\n" + path("b/same.txt") + "\r\n" + path("a/empty.txt") + "\r\n" +
                         path("a/gone.txt") + "\r\n" + path("a/unticked.txt"));
   writer.OnRowTickChanged(4, false);
@@ -154,7 +154,7 @@ TEST_F(BatchWriterTest, WriteCopiesTickedFilesAndReportsCounts) {
   view.chosenFolder = "";
   writer.OnWrite();  // browser cancelled: nothing happens
   EXPECT_TRUE(view.messages.empty());
-  EXPECT_FALSE(fs::exists(temp / "out" / "same.txt"));
+  EXPECT_FALSE(fs::exists(temp.path() / "out" / "same.txt"));
 
   view.chosenFolder = path("out");
   view.answer = MessageBoxAnswer::kOk;
@@ -162,11 +162,11 @@ TEST_F(BatchWriterTest, WriteCopiesTickedFilesAndReportsCounts) {
   ASSERT_EQ(view.messages.size(), 1u);
   EXPECT_EQ(view.messages[0], (MessageBoxRequest{"文件写入完成\r\n其中成功:3个\r\n失败:1个\r\n是否打开写入目录？", "写入完成",
                                                  kMbOkCancel | kMbIconInformation}));
-  EXPECT_EQ(ReadBytes(temp / "out" / "same.txt"), "from b") << "the later of two same-named files wins";
-  EXPECT_TRUE(fs::exists(temp / "out" / "empty.txt"));
-  EXPECT_EQ(fs::file_size(temp / "out" / "empty.txt"), 0u);
-  EXPECT_EQ(ReadBytes(temp / "out" / "gone.txt"), "keep me") << "a vanished source must not empty the target";
-  EXPECT_FALSE(fs::exists(temp / "out" / "unticked.txt"));
+  EXPECT_EQ(ReadBytes(temp.path() / "out" / "same.txt"), "from b") << "the later of two same-named files wins";
+  EXPECT_TRUE(fs::exists(temp.path() / "out" / "empty.txt"));
+  EXPECT_EQ(fs::file_size(temp.path() / "out" / "empty.txt"), 0u);
+  EXPECT_EQ(ReadBytes(temp.path() / "out" / "gone.txt"), "keep me") << "a vanished source must not empty the target";
+  EXPECT_FALSE(fs::exists(temp.path() / "out" / "unticked.txt"));
   EXPECT_EQ(view.opened, (std::vector<std::pair<std::string, std::string>>{{path("out"), "open"}}));
 }
 

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/tools/utf8_path.h"
-#include "native/app/tools/temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/temp_directory.h"
 
 #if defined(__linux__)
 #include <signal.h>
@@ -15,10 +16,9 @@ namespace tabulo::app {
 namespace {
 
 namespace fs = std::filesystem;
-using testing_support::CountEntries;
-using testing_support::ReadBytes;
-using testing_support::TempFolder;
-using testing_support::WriteBytes;
+using test::CountEntries;
+using test::ReadBytes;
+using test::WriteBytes;
 
 std::string Pattern(std::size_t size) {
   std::string s(size, '\0');
@@ -28,9 +28,9 @@ std::string Pattern(std::size_t size) {
 
 class FileCopierTest : public testing::Test {
  protected:
-  TempFolder temp;
-  fs::path from = temp / "from";
-  fs::path to = temp / "to";
+  test::TempDirectory temp;
+  fs::path from = temp.path() / "from";
+  fs::path to = temp.path() / "to";
   void SetUp() override { fs::create_directories(to); }
 };
 
@@ -83,22 +83,23 @@ TEST_F(FileCopierTest, FailuresLeaveAnExistingTargetAlone) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    TempFolder root;
-    const fs::path f = root / "from", t = root / "to";
+    test::TempDirectory root;
+    const fs::path f = root.path() / "from", t = root.path() / "to";
     fs::create_directories(f);
     WriteBytes(t / "a.txt", "old");
     c.arrange(f, t);
     EXPECT_EQ(CopyFileIntoFolder(f / c.source, t), c.expected);
     EXPECT_EQ(ReadBytes(t / "a.txt"), "old");
     EXPECT_EQ(CountEntries(t), 1);
+    fs::permissions(t / "a.txt", fs::perms::owner_write, fs::perm_options::add);  // so the folder can be removed
   }
 }
 
 TEST_F(FileCopierTest, TargetFolderThatCannotTakeFiles) {
   WriteBytes(from / "a.txt", "x");
-  WriteBytes(temp / "plain-file", "");
-  EXPECT_EQ(CopyFileIntoFolder(from / "a.txt", temp / "missing"), CopyResult::kTargetFailed);
-  EXPECT_EQ(CopyFileIntoFolder(from / "a.txt", temp / "plain-file"), CopyResult::kTargetFailed);
+  WriteBytes(temp.path() / "plain-file", "");
+  EXPECT_EQ(CopyFileIntoFolder(from / "a.txt", temp.path() / "missing"), CopyResult::kTargetFailed);
+  EXPECT_EQ(CopyFileIntoFolder(from / "a.txt", temp.path() / "plain-file"), CopyResult::kTargetFailed);
   fs::create_directories(to / "a.txt");  // a folder of the same name as the file
   EXPECT_EQ(CopyFileIntoFolder(from / "a.txt", to), CopyResult::kTargetFailed);
 }
