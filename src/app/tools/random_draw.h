@@ -9,6 +9,9 @@
 // its choosing). Time for the start's double-click guard comes from a
 // DrawClock, and while that guard waits the view keeps dispatching messages,
 // so the animation runs during it.
+//
+// Open() resets everything a reopened window could show (mode, pool, list,
+// range, exclusion), so the window may make one RandomDraw per opening.
 #include <cstdint>
 #include <optional>
 #include <string>
