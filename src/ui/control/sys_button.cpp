@@ -1,0 +1,144 @@
+#include "ui/control/sys_button.h"
+
+#include "ui/canvas/drawing.h"
+#include "ui/skin/resource_package.h"
+#include "ui/skin/skin_draw.h"
+#include "ui/window/ui_window.h"
+
+namespace tabulo::ui {
+namespace {
+
+constexpr Size kPlainSize{26, 20};
+constexpr int kFrameInterval = 25;
+constexpr int kHoverFrames = 8;
+
+}  // namespace
+
+std::string SysButtonElement(std::uint32_t kind, bool zoomed, bool iconic) {
+  const char* name = nullptr;
+  switch (kind) {
+    case kCaptionClose: name = "Close"; break;
+    case kCaptionMax: name = zoomed ? "Restore" : "Max"; break;
+    case kCaptionMin: name = iconic ? "Restore" : "Min"; break;
+    case kCaptionMenu: name = "Menu"; break;
+    case kCaptionSkin: name = "Skn"; break;
+    case kCaptionReport: name = "Report"; break;
+    case kCaptionSetting: name = "Setting"; break;
+    default: return {};
+  }
+  return std::string("SysButton.") + name;
+}
+
+bool SysButton::Create(UiWindow& host, std::uint32_t kind) {
+  kind_ = kind;
+  ControlOptions options;
+  options.classNumber = kSysButtonClassNumber;
+  options.name = "SysButton";
+  options.mayTakeFocus = false;
+  options.tabStop = false;
+  options.drawTabStop = false;
+  options.extraValue1 = kFrameInterval;
+  const Size size = [&] {
+    const ResourcePackage* package = host.Package();
+    const auto skinned = package ? package->IntRect(SysButtonElement(kind, false, false), "size") : std::nullopt;
+    return skinned ? Size{skinned->width, skinned->height} : kPlainSize;
+  }();
+  return UiControl::Create(host, Rect{0, 0, size.width, size.height}, options);
+}
+
+Size SysButton::SkinSize() const {
+  const ResourcePackage* package = HostWindow() ? HostWindow()->Package() : nullptr;
+  const auto skinned = package ? package->IntRect(Element(), "size") : std::nullopt;
+  return skinned ? Size{skinned->width, skinned->height} : kPlainSize;
+}
+
+std::string SysButton::Element() const {
+  HWND window = HostWindowHandle();
+  return SysButtonElement(kind_, window && IsZoomed(window), window && IsIconic(window));
+}
+
+LRESULT SysButton::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+    case kMsgMouseEntered:
+    case kMsgMouseLeft:
+      // Hover changes fade; presses show at once.
+      SetExtraValue2(kHoverFrames);
+      Paint();
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      SetExtraValue2(0);
+      Paint();
+      return 0;
+    case kMsgRepaint:
+    case kMsgSkinChanged:
+      Paint();
+      return 0;
+    case kMsgClicked:
+      Act();
+      return 0;
+    default:
+      return UiControl::ClassHandleMessage(message, wParam, lParam);
+  }
+}
+
+void SysButton::Paint() {
+  Gdiplus::Graphics* graphics = BeginPaint();
+  if (!graphics) return;
+  const RectF rect{0, 0, static_cast<float>(Width()), static_cast<float>(Height())};
+  const ResourcePackage* package = HostWindow() ? HostWindow()->Package() : nullptr;
+  if (!DrawSkinElement(package, *graphics, Element(), rect, StateFlags())) PaintPlain(*graphics, rect);
+  EndPaint();
+}
+
+// A glyph in white on a translucent hover background, for windows whose
+// theme has no caption button pictures.
+void SysButton::PaintPlain(Gdiplus::Graphics& graphics, const RectF& rect) {
+  const std::uint32_t state = StateFlags();
+  if (state & (kStateHot | kStatePressed)) {
+    const Argb back = kind_ == kCaptionClose ? 0xE0E04343u : 0x40FFFFFFu;
+    Gdiplus::SolidBrush brush{Gdiplus::Color(back)};
+    graphics.FillRectangle(&brush, ToGdiplus(rect));
+  }
+  Gdiplus::Pen pen(Gdiplus::Color(0xF0FFFFFFu), 1.5f);
+  const Gdiplus::SmoothingMode mode = graphics.GetSmoothingMode();
+  graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+  const float cx = rect.x + rect.width / 2, cy = rect.y + rect.height / 2, r = 4.5f;
+  switch (kind_) {
+    case kCaptionClose:
+      graphics.DrawLine(&pen, cx - r, cy - r, cx + r, cy + r);
+      graphics.DrawLine(&pen, cx - r, cy + r, cx + r, cy - r);
+      break;
+    case kCaptionMax:
+      graphics.DrawRectangle(&pen, cx - r, cy - r, 2 * r, 2 * r);
+      break;
+    case kCaptionMin:
+      graphics.DrawLine(&pen, cx - r, cy + r / 2, cx + r, cy + r / 2);
+      break;
+    default:
+      graphics.DrawEllipse(&pen, cx - 2, cy - 2, 4.0f, 4.0f);
+      break;
+  }
+  graphics.SetSmoothingMode(mode);
+}
+
+void SysButton::Act() {
+  HWND window = HostWindowHandle();
+  if (!window) return;
+  switch (kind_) {
+    case kCaptionClose:
+      PostMessageW(window, WM_CLOSE, 0, 0);
+      break;
+    case kCaptionMax:
+      PostMessageW(window, WM_SYSCOMMAND, IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE, 0);
+      break;
+    case kCaptionMin:
+      PostMessageW(window, WM_SYSCOMMAND, IsIconic(window) ? SC_RESTORE : SC_MINIMIZE, 0);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace tabulo::ui

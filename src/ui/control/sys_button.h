@@ -1,0 +1,42 @@
+#pragma once
+// SysButton: a caption button of a host window (close, maximise/restore,
+// minimise, menu, skin, report, setting). It draws the theme element
+// "SysButton." + its kind's name for its state, fading between state
+// pictures on hover, and acts on a click: close posts WM_CLOSE, maximise
+// toggles maximised/restored, minimise minimises or restores; the other
+// kinds only raise the click for the application. Without a theme picture
+// it draws a plain glyph instead.
+#include <string>
+
+#include "ui/control/ui_control.h"
+
+namespace tabulo::ui {
+
+inline constexpr int kSysButtonClassNumber = 1;
+
+// The element name of a caption button kind ("SysButton.Close" …); the
+// maximise button while maximised and the minimise button while minimised
+// use "SysButton.Restore". Empty for an unknown kind.
+[[nodiscard]] std::string SysButtonElement(std::uint32_t kind, bool zoomed, bool iconic);
+
+class SysButton : public UiControl {
+ public:
+  // Kind is one caption-button bit (kCaptionClose …). The size comes from
+  // the host's theme ("size" of the element) or the plain default.
+  [[nodiscard]] bool Create(UiWindow& host, std::uint32_t kind);
+  [[nodiscard]] std::uint32_t Kind() const { return kind_; }
+  [[nodiscard]] Size SkinSize() const;
+
+ protected:
+  LRESULT ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint();
+  void PaintPlain(Gdiplus::Graphics& graphics, const RectF& rect);
+  void Act();
+  [[nodiscard]] std::string Element() const;
+
+  std::uint32_t kind_ = 0;
+};
+
+}  // namespace tabulo::ui

@@ -1,0 +1,541 @@
+// UiControl: life, tree, focus, visibility, geometry and the common message
+// handling. Painting and state transitions are in ui_control_paint.cpp.
+#include "ui/control/ui_control.h"
+
+#include <commctrl.h>
+
+#include "base/win/wide_text.h"
+#include "ui/control/control_order.h"
+#include "ui/control/dirty_rect.h"
+#include "ui/engine/control_classes.h"
+#include "ui/engine/engine_state.h"
+#include "ui/engine/fonts.h"
+#include "ui/engine/key_state.h"
+#include "ui/window/ui_window.h"
+
+namespace tabulo::ui {
+namespace {
+
+constexpr int kPageClassNumber = 19;
+
+bool IsMouseEvent(UINT message) {
+  return (message >= WM_MOUSEMOVE && message <= WM_RBUTTONUP) || message == kMsgClicked;
+}
+
+}  // namespace
+
+ControlParent::ControlParent(UiWindow& host) : window(host.WindowHandle()) {}
+
+UiControl::UiControl() = default;
+
+UiControl::~UiControl() {
+  if (created_) {
+    // The derived part is gone already: no application event, no class hook
+    // beyond the base.
+    ClearHandlers();
+    HandleMessage(WM_DESTROY, 0, 0);
+  }
+}
+
+HWND UiControl::HostWindowHandle() const { return host_ ? host_->WindowHandle() : nullptr; }
+
+// --- life --------------------------------------------------------------------
+
+bool UiControl::Create(ControlParent parent, const Rect& rect, const ControlOptions& options) {
+  if (created_) return false;
+  UiWindow* host = nullptr;
+  UiControl* parentControl = parent.control;
+  if (parentControl) {
+    if (!parentControl->created_ || !parentControl->alive_ || !parentControl->host_ ||
+        !IsWindow(parentControl->HostWindowHandle())) {
+      return false;
+    }
+    host = parentControl->host_;
+  } else {
+    host = UiWindow::FromHandle(parent.window);
+  }
+  if (!host || !host->IsBound()) return false;
+
+  classNumber_ = options.classNumber;
+  name_ = UpperCased(options.name);
+  rect_ = Rect{rect.x, rect.y, std::max(rect.width, 0), std::max(rect.height, 0)};
+  cursor_ = options.cursor;
+  downCursor_ = options.downCursor ? options.downCursor : options.cursor;
+  stateFlags_ = (options.visible ? 0 : kStateHidden) | (options.mayTakeFocus ? kStateMayTakeFocus : 0);
+  mouseTrack_ = options.mouseTrack;
+  tabStop_ = options.tabStop;
+  tabStopIndex_ = options.tabStopIndex;
+  drawTabStop_ = options.drawTabStop;
+  extraValue1_ = options.extraValue1;
+  extraValue2_ = options.extraValue2;
+  extraValue3_ = options.extraValue3;
+  alpha_ = 255;
+  anchors_ = {};
+  transitionFrame_ = 0;
+  transitionFactor_ = 0;
+
+  Attach(*host, parentControl, Engine().defaultTextRenderingHint);
+  created_ = true;
+  alive_ = true;
+  HandleMessage(WM_CREATE, 0, 0);  // lets a class set itself up before the first paint
+  Invalidate();
+  return true;
+}
+
+void UiControl::Attach(UiWindow& host, UiControl* parent, Gdiplus::TextRenderingHint hint) {
+  host_ = &host;
+  parent_ = parent;
+  (parent ? parent->children_ : host.children_).push_back(this);
+  host.AddControl(this);
+  InsertInTabOrder(host.tabOrder_, this, [](const UiControl* c) { return c->tabStopIndex_; });
+  const bool page = classNumber_ == kPageClassNumber;
+  (void)canvas_.Create(page ? 1 : rect_.width, page ? 1 : rect_.height, hint);
+  canvas_.classNumber = classNumber_;
+}
+
+void UiControl::Destroy() {
+  if (created_) HandleMessage(WM_DESTROY, 0, 0);
+}
+
+void UiControl::OnDestroy() {
+  alive_ = false;
+  stateFlags_ |= kStateHidden;
+  RecomposeArea();
+  DeliverApplicationEvent(WM_DESTROY, 0, 0);
+  ClassHandleMessage(WM_DESTROY, 0, 0);
+  ClearHandlers();
+  // Children leave before their parent leaves the tree.
+  const std::vector<UiControl*> children = children_;
+  for (UiControl* child : children) {
+    if (child->created_) child->HandleMessage(WM_DESTROY, 0, 0);
+  }
+  if (stateFlags_ & kStateTransition) StopTransition(false);
+  if (host_ && host_->hwnd_) ::KillTimer(host_->hwnd_, reinterpret_cast<UINT_PTR>(this));
+  Unlink();
+  created_ = false;
+  canvas_.Release();
+  previousPicture_.Release();
+  transitionScratch_.Release();
+  timerCallback_ = nullptr;
+}
+
+void UiControl::Unlink() {
+  if (parent_) {
+    std::erase(parent_->children_, this);
+  } else if (host_) {
+    std::erase(host_->children_, this);
+  }
+  for (UiControl* child : children_) child->parent_ = nullptr;
+  children_.clear();
+  if (host_) host_->RemoveControl(this);
+  host_ = nullptr;
+  parent_ = nullptr;
+}
+
+// --- messages ----------------------------------------------------------------
+
+LRESULT UiControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) {
+    if (!created_ || destroying_) return 0;
+  } else if (!alive_ || !created_) {
+    return 0;  // a destroyed control ignores its messages
+  }
+  if (message == WM_DESTROY) destroying_ = true;
+  if (const LRESULT pre = PreHandleMessage(message, wParam, lParam); pre != 0 && message != WM_DESTROY) return pre;
+  bool done = false;
+  const LRESULT builtIn = BuiltInHandling(message, wParam, lParam, done);
+  if (done) return builtIn;
+  if (DeliverApplicationEvent(message, wParam, lParam)) return 1;
+  return ClassHandleMessage(message, wParam, lParam);
+}
+
+LRESULT UiControl::PreHandleMessage(UINT, WPARAM, LPARAM) { return 0; }
+
+LRESULT UiControl::ClassHandleMessage(UINT, WPARAM, LPARAM) { return 0; }
+
+bool UiControl::DeliverApplicationEvent(UINT message, WPARAM wParam, LPARAM lParam) {
+  EventArgs args;
+  args.message = message;
+  args.wParam = wParam;
+  args.lParam = lParam;
+  if (IsMouseEvent(message)) {
+    args.x = static_cast<short>(LOWORD(lParam));
+    args.y = static_cast<short>(HIWORD(lParam));
+    args.keyState = KeyStateNow();
+  } else if (message == WM_KEYDOWN || message == WM_KEYUP) {
+    args.key = static_cast<std::uint32_t>(wParam);
+    args.keyState = KeyStateNow();
+  } else if (message == WM_CHAR) {
+    args.key = static_cast<std::uint32_t>(wParam);
+  }
+  return DeliverEvent(args);
+}
+
+LRESULT UiControl::BuiltInHandling(UINT message, WPARAM wParam, LPARAM lParam, bool& done) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      stateFlags_ |= kStatePressed;
+      if (ClassHandleMessage(WM_SETCURSOR, 0, 0) == 0) ::SetCursor(DownCursor());
+      break;
+    case WM_LBUTTONUP:
+      stateFlags_ &= ~kStatePressed;
+      ::SetCursor(Cursor());
+      break;
+    case kMsgMouseEntered:
+      OnEntered();
+      break;
+    case kMsgMouseLeft:
+      OnLeft();
+      break;
+    case WM_SETFOCUS:
+      if (!MayTakeFocus() || (host_ && host_->focused_ == this)) {
+        done = true;
+        return 0;
+      }
+      GiveFocus(wParam, reinterpret_cast<UiControl*>(lParam));
+      break;
+    case WM_KILLFOCUS:
+      TakeFocus();
+      break;
+    case WM_SHOWWINDOW:
+      stateFlags_ &= ~kStateHidden;
+      Invalidate();
+      RecomposeArea();
+      break;
+    case kMsgHidden:
+      stateFlags_ |= kStateHidden;
+      RecomposeArea();
+      break;
+    case WM_DESTROY:
+      done = true;
+      OnDestroy();
+      destroying_ = false;
+      return 0;
+    case kMsgEnableChanged: {
+      done = true;
+      const bool disable = lParam != 0;
+      if (disable && HasFocus()) HandleMessage(WM_KILLFOCUS, 0, 0);
+      stateFlags_ = disable ? (stateFlags_ | kStateDisabled) : (stateFlags_ & ~kStateDisabled);
+      if (DeliverApplicationEvent(message, wParam, lParam)) return 1;
+      const LRESULT result = ClassHandleMessage(message, wParam, lParam);
+      if (alive_) Invalidate();
+      return result;
+    }
+    case kMsgRedrawNow:
+      Invalidate();
+      break;
+    case WM_PAINT:
+      if (!Visible() || rect_.width == 0 || rect_.height == 0 || !created_) {
+        done = true;
+        return 0;
+      }
+      break;
+    case kMsgLayoutAnchors:
+    case kMsgLayoutAnchors2:
+      ApplyParentResize();
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+LRESULT UiControl::SendToControl(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND hwnd = HostWindowHandle();
+  if (!hwnd || !IsWindow(hwnd)) return 0;
+  UiWindow* host = host_;
+  const std::uint64_t id = host->messages_.Park({this, message, wParam, static_cast<std::intptr_t>(lParam)});
+  const LRESULT result = SendMessageW(hwnd, kMsgDeliverToControl, reinterpret_cast<WPARAM>(this),
+                                      static_cast<LPARAM>(id));
+  if (UiWindow::FromHandle(hwnd) == host) (void)host->messages_.Take(id);  // not delivered: do not keep it
+  return result;
+}
+
+bool UiControl::PostToControl(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND hwnd = HostWindowHandle();
+  if (!hwnd || !IsWindow(hwnd)) return false;
+  const std::uint64_t id = host_->messages_.Park({this, message, wParam, static_cast<std::intptr_t>(lParam)});
+  if (PostMessageW(hwnd, kMsgDeliverToControl, reinterpret_cast<WPARAM>(this), static_cast<LPARAM>(id))) return true;
+  (void)host_->messages_.Take(id);
+  return false;
+}
+
+// --- tree ----------------------------------------------------------------------
+
+bool UiControl::SetParent(UiControl* parent) {
+  if (!created_ || !host_) return false;
+  if (parent && (!parent->created_ || parent->host_ != host_)) parent = nullptr;
+  for (const UiControl* p = parent; p; p = p->parent_) {
+    if (p == this) return false;  // a control cannot move into its own subtree
+  }
+  if (parent == parent_) return true;
+  RecomposeArea();
+  std::erase(parent_ ? parent_->children_ : host_->children_, this);
+  parent_ = parent;
+  (parent_ ? parent_->children_ : host_->children_).push_back(this);
+  RecomposeArea();
+  return true;
+}
+
+void UiControl::SetZOrder(int kind) {
+  if (!created_ || !host_) return;
+  if (MoveInZOrder(parent_ ? parent_->children_ : host_->children_, this, kind)) RecomposeArea();
+}
+
+// --- focus ---------------------------------------------------------------------
+
+void UiControl::SetFocus() {
+  HandleMessage(WM_SETFOCUS, 0, reinterpret_cast<LPARAM>(host_ ? host_->focused_ : nullptr));
+}
+
+void UiControl::KillFocus() { HandleMessage(WM_KILLFOCUS, 0, 0); }
+
+void UiControl::SetMayTakeFocus(bool may) {
+  stateFlags_ = may ? (stateFlags_ | kStateMayTakeFocus) : (stateFlags_ & ~kStateMayTakeFocus);
+}
+
+void UiControl::SetTabStopIndex(int index) {
+  tabStopIndex_ = index;
+  if (host_) InsertInTabOrder(host_->tabOrder_, this, [](const UiControl* c) { return c->tabStopIndex_; });
+}
+
+void UiControl::GiveFocus(WPARAM how, UiControl* /*previous*/) {
+  UiWindow& host = *host_;
+  stateFlags_ |= kStateFocused;
+  if (UiControl* shown = host.tabFocus_) {
+    host.tabFocus_ = nullptr;
+    shown->RecomposeArea();
+  }
+  UiControl* old = host.focused_;
+  host.focused_ = this;
+  if (how == 1 && drawTabStop_) {
+    host.tabFocus_ = this;
+    RecomposeArea();
+  }
+  if (old && old != this && host.OwnsControl(old)) old->HandleMessage(WM_KILLFOCUS, 0, reinterpret_cast<LPARAM>(this));
+}
+
+void UiControl::TakeFocus() {
+  stateFlags_ &= ~kStateFocused;
+  if (!host_) return;
+  UiWindow& host = *host_;
+  if (host.tabFocus_ == this) {
+    host.tabFocus_ = nullptr;
+    RecomposeArea();
+  }
+  if (host.capture_ == this) {
+    host.capture_ = nullptr;
+    host.capturing_ = false;
+    ReleaseCapture();
+  }
+  if (host.focused_ == this) host.focused_ = nullptr;
+  if (host.hot_ == this) {
+    host.hot_ = nullptr;
+    HandleMessage(kMsgMouseLeft, 0, 0);
+  }
+}
+
+void UiControl::OnEntered() {
+  stateFlags_ |= kStateHot;
+  ::SetCursor(Cursor());
+  if (!tooltipText_.empty()) ShowTooltipNow(tooltipText_);
+}
+
+void UiControl::OnLeft() {
+  stateFlags_ &= ~kStateHot;
+  ::SetCursor(Engine().defaultCursor);
+  if (HWND tip = TooltipWindow()) {
+    SendMessageW(tip, TTM_POP, 0, 0);
+    SendMessageW(tip, TTM_ACTIVATE, FALSE, 0);
+  }
+}
+
+// --- state and geometry ------------------------------------------------------
+
+void UiControl::SetVisible(bool visible) {
+  if (visible == Visible()) return;
+  HandleMessage(visible ? WM_SHOWWINDOW : kMsgHidden, visible ? TRUE : FALSE, 0);
+}
+
+void UiControl::SetDisabled(bool disabled) {
+  if (disabled == Disabled()) return;
+  HandleMessage(kMsgEnableChanged, 0, disabled ? 1 : 0);
+}
+
+void UiControl::SetName(std::string_view name) { name_ = UpperCased(name); }
+
+void UiControl::Move(std::optional<int> left, std::optional<int> top, std::optional<int> width,
+                     std::optional<int> height) {
+  const Rect old = rect_;
+  rect_.x = left.value_or(rect_.x);
+  rect_.y = top.value_or(rect_.y);
+  rect_.width = std::max(width.value_or(rect_.width), 0);
+  rect_.height = std::max(height.value_or(rect_.height), 0);
+  if (rect_ == old || !created_) return;
+  const bool resized = rect_.width != old.width || rect_.height != old.height;
+  if (host_) {
+    // The old place shows what lies beneath it again.
+    const Point origin = parent_ ? Point{parent_->AbsoluteRect().x, parent_->AbsoluteRect().y} : Point{};
+    host_->Compose(old.offset(origin.x, origin.y).intersect(Rect{0, 0, host_->size_.width, host_->size_.height}),
+                   true);
+  }
+  if (resized) {
+    ResizeCanvas();
+    HandleMessage(WM_SIZE, 0, MAKELPARAM(rect_.width, rect_.height));
+    const std::vector<UiControl*> children = children_;
+    for (UiControl* child : children) child->HandleMessage(kMsgLayoutAnchors, 0, 0);
+  }
+  Invalidate();
+  RecomposeArea();
+}
+
+void UiControl::ResizeCanvas() {
+  if (classNumber_ == kPageClassNumber) return;
+  const Gdiplus::TextRenderingHint hint = TextRenderingHint();
+  const int number = canvas_.classNumber;
+  std::string skin = canvas_.skinClass;
+  (void)canvas_.Create(rect_.width, rect_.height, hint);
+  canvas_.classNumber = number;
+  canvas_.skinClass = std::move(skin);
+}
+
+RectF UiControl::Rectangle() const {
+  return {static_cast<float>(rect_.x), static_cast<float>(rect_.y), static_cast<float>(rect_.width),
+          static_cast<float>(rect_.height)};
+}
+
+void UiControl::SetRectangle(const RectF& r) {
+  Move(static_cast<int>(r.x), static_cast<int>(r.y), static_cast<int>(r.width), static_cast<int>(r.height));
+}
+
+Rect UiControl::AbsoluteRect() const {
+  Rect r = rect_;
+  for (const UiControl* p = parent_; p; p = p->parent_) r = r.offset(p->rect_.x, p->rect_.y);
+  return r;
+}
+
+Size UiControl::ParentSize() const {
+  if (parent_) return {parent_->rect_.width, parent_->rect_.height};
+  return host_ ? host_->size_ : Size{};
+}
+
+void UiControl::SetAnchors(const AnchorRequest& request) {
+  anchors_ = ui::SetAnchors(anchors_, request, rect_, ParentSize());
+}
+
+void UiControl::ApplyParentResize() {
+  if (anchors_.bits == 0) return;
+  const Rect r = ApplyAnchors(anchors_, rect_, ParentSize());
+  Move(r.x, r.y, r.width, r.height);
+}
+
+void UiControl::SetExtraValue2(int v, std::optional<int> extraValue1) {
+  extraValue2_ = v;
+  if (extraValue1) extraValue1_ = *extraValue1;
+}
+
+// --- appearance ----------------------------------------------------------------
+
+void UiControl::SetAlpha(int alpha, bool redraw) {
+  alpha_ = std::clamp(alpha, 0, 255);
+  if (redraw) RecomposeArea();
+}
+
+HCURSOR UiControl::Cursor() const { return cursor_ ? cursor_ : Engine().defaultCursor; }
+
+HCURSOR UiControl::DownCursor() const { return downCursor_ ? downCursor_ : Engine().hotCursor; }
+
+const Gdiplus::Font* UiControl::Font() const { return font_ ? font_.get() : Engine().defaultFont.get(); }
+
+void UiControl::SetFont(GdiplusPtr<Gdiplus::Font> font) {
+  font_ = std::move(font);
+  Invalidate();
+}
+
+std::string UiControl::FontFace() const {
+  const Gdiplus::Font* font = Font();
+  return font ? FontFamilyName(*font) : std::string();
+}
+
+float UiControl::FontSize() const {
+  const Gdiplus::Font* font = Font();
+  return font ? ui::FontSize(*font) : 12.0f;
+}
+
+int UiControl::FontStyle() const {
+  const Gdiplus::Font* font = Font();
+  return font ? ui::FontStyle(*font) : 0;
+}
+
+void UiControl::SetFontFace(std::string_view face) {
+  auto font = CreateFontFromName(face, FontSize(), FontStyle());
+  if (!font) {
+    const Gdiplus::Font* fallback = Engine().defaultFont.get();
+    if (fallback) font = CreateFontFromName(FontFamilyName(*fallback), FontSize(), FontStyle());
+  }
+  if (font) SetFont(std::move(font));
+}
+
+void UiControl::SetFontSize(float size) {
+  if (auto font = CreateFontFromName(FontFace(), size, FontStyle())) SetFont(std::move(font));
+}
+
+void UiControl::SetFontStyle(int style) {
+  if (auto font = CreateFontFromName(FontFace(), FontSize(), style)) SetFont(std::move(font));
+}
+
+Gdiplus::TextRenderingHint UiControl::TextRenderingHint() const {
+  return canvas_.graphics() ? canvas_.graphics()->GetTextRenderingHint() : Engine().defaultTextRenderingHint;
+}
+
+void UiControl::SetTextRenderingHint(Gdiplus::TextRenderingHint hint) {
+  if (canvas_.graphics()) canvas_.graphics()->SetTextRenderingHint(hint);
+}
+
+// --- tooltips, timers, service -------------------------------------------------
+
+HWND UiControl::TooltipWindow() const { return host_ ? host_->TooltipWindow() : nullptr; }
+
+void UiControl::ShowTooltipNow(std::string_view title, std::string_view text) {
+  HWND tip = TooltipWindow();
+  if (!tip) return;
+  std::wstring wideText = Wide(text);
+  const std::wstring wideTitle = Wide(title);
+  TOOLINFOW info{};
+  info.cbSize = sizeof info;
+  info.hwnd = host_->hwnd_;
+  info.uId = reinterpret_cast<UINT_PTR>(host_->hwnd_);
+  info.lpszText = wideText.data();
+  SendMessageW(tip, TTM_SETTITLEW, TTI_NONE, reinterpret_cast<LPARAM>(wideTitle.c_str()));
+  SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+  SendMessageW(tip, TTM_ACTIVATE, TRUE, 0);
+}
+
+bool UiControl::SetTimer(UINT milliseconds, std::function<void()> callback) {
+  HWND hwnd = HostWindowHandle();
+  if (!hwnd || !created_) return false;
+  ::KillTimer(hwnd, reinterpret_cast<UINT_PTR>(this));
+  timerCallback_ = std::move(callback);
+  return ::SetTimer(hwnd, reinterpret_cast<UINT_PTR>(this), milliseconds, nullptr) != 0;
+}
+
+void UiControl::KillTimer(std::optional<UINT> newPeriod) {
+  HWND hwnd = HostWindowHandle();
+  if (!hwnd) return;
+  ::KillTimer(hwnd, reinterpret_cast<UINT_PTR>(this));
+  if (newPeriod) ::SetTimer(hwnd, reinterpret_cast<UINT_PTR>(this), *newPeriod, nullptr);
+}
+
+void UiControl::RegisterWithService() {
+  if (ServiceModule* service = Engine().service.get()) service->Register(this, kRegisterControl);
+}
+
+void UiControl::UnregisterFromService() {
+  if (ServiceModule* service = Engine().service.get()) service->Unregister(this, kRegisterControl);
+}
+
+void UiControl::SetHostMode(bool on) {
+  if (HWND hwnd = HostWindowHandle()) SendMessageW(hwnd, kMsgHostMode, 0, on ? 1 : 0);
+}
+
+}  // namespace tabulo::ui

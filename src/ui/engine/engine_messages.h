@@ -1,0 +1,83 @@
+#pragma once
+// Message numbers the engine defines for its own events, and the state flag
+// bits of a control. Controls, windows and the application all speak in
+// these numbers, so they live in one pure header.
+#include <cstdint>
+
+namespace tabulo::ui {
+
+// Standard Windows message numbers the engine's event tables are keyed by,
+// repeated here so pure code can name them without <windows.h>.
+inline constexpr std::uint32_t kMsgDestroy = 2;
+inline constexpr std::uint32_t kMsgMove = 3;
+inline constexpr std::uint32_t kMsgSize = 5;
+inline constexpr std::uint32_t kMsgActivate = 6;
+inline constexpr std::uint32_t kMsgSetFocus = 7;
+inline constexpr std::uint32_t kMsgKillFocus = 8;
+inline constexpr std::uint32_t kMsgPaint = 15;
+inline constexpr std::uint32_t kMsgClose = 16;
+inline constexpr std::uint32_t kMsgShowWindow = 24;
+inline constexpr std::uint32_t kMsgKeyDown = 256;
+inline constexpr std::uint32_t kMsgKeyUp = 257;
+inline constexpr std::uint32_t kMsgChar = 258;
+inline constexpr std::uint32_t kMsgTimer = 275;
+inline constexpr std::uint32_t kMsgMouseMove = 512;
+inline constexpr std::uint32_t kMsgLButtonDown = 513;
+inline constexpr std::uint32_t kMsgLButtonUp = 514;
+inline constexpr std::uint32_t kMsgLButtonDblClk = 515;
+inline constexpr std::uint32_t kMsgRButtonDown = 516;
+inline constexpr std::uint32_t kMsgRButtonUp = 517;
+inline constexpr std::uint32_t kMsgMouseWheel = 522;
+inline constexpr std::uint32_t kMsgDropFiles = 563;
+inline constexpr std::uint32_t kMsgHotKey = 786;
+
+// Engine messages.
+inline constexpr std::uint32_t kMsgFirstActivation = 20101;
+inline constexpr std::uint32_t kMsgWindowEvent20102 = 20102;
+inline constexpr std::uint32_t kMsgDeliverToControl = 20103;  // to a host: wParam control, lParam record id
+inline constexpr std::uint32_t kMsgHidden = 20104;
+inline constexpr std::uint32_t kMsgTrayNotify = 20105;
+inline constexpr std::uint32_t kMsgMouseEntered = 20106;       // lParam: the control left
+inline constexpr std::uint32_t kMsgMouseLeft = 20107;          // lParam: the control entered
+inline constexpr std::uint32_t kMsgClicked = 20108;
+inline constexpr std::uint32_t kMsgRepaint = 20109;
+inline constexpr std::uint32_t kMsgCreatedFromProperties = 20110;
+inline constexpr std::uint32_t kMsgTransitionStarted = 20111;
+inline constexpr std::uint32_t kMsgTransitionFinished = 20112;
+inline constexpr std::uint32_t kMsgTransitionFrame = 20113;    // lParam: TransitionFrame*
+inline constexpr std::uint32_t kMsgWindowEvent20116 = 20116;
+inline constexpr std::uint32_t kMsgEnableChanged = 20117;      // lParam: new disabled flag
+inline constexpr std::uint32_t kMsgRadioClear = 20118;
+inline constexpr std::uint32_t kMsgRedrawNow = 20201;
+inline constexpr std::uint32_t kMsgHostMode = 20202;           // to a host: lParam on/off
+inline constexpr std::uint32_t kMsgSkinChanged = 20203;
+inline constexpr std::uint32_t kMsgLayoutAnchors = 20204;
+inline constexpr std::uint32_t kMsgLayoutAnchors2 = 20206;
+
+// Control state flags.
+inline constexpr std::uint32_t kStateDisabled = 0x1;
+inline constexpr std::uint32_t kStateFocused = 0x4;
+inline constexpr std::uint32_t kStatePressed = 0x8;
+inline constexpr std::uint32_t kStateHot = 0x80;
+inline constexpr std::uint32_t kStateTransition = 0x4000;
+inline constexpr std::uint32_t kStateHidden = 0x8000;
+inline constexpr std::uint32_t kStateMayTakeFocus = 0x100000;
+
+// Key state bits handed to handlers (read when the event is delivered).
+inline constexpr int kKeyCtrl = 1;
+inline constexpr int kKeyShift = 2;
+inline constexpr int kKeyAlt = 4;
+
+// Caption button bits of a window.
+inline constexpr std::uint32_t kCaptionIcon = 1;
+inline constexpr std::uint32_t kCaptionTitle = 2;
+inline constexpr std::uint32_t kCaptionClose = 4;
+inline constexpr std::uint32_t kCaptionMax = 8;
+inline constexpr std::uint32_t kCaptionMin = 16;
+inline constexpr std::uint32_t kCaptionMenu = 32;
+inline constexpr std::uint32_t kCaptionSkin = 64;
+inline constexpr std::uint32_t kCaptionReport = 128;
+inline constexpr std::uint32_t kCaptionSetting = 256;
+inline constexpr std::uint32_t kCaptionFromStyles = 0x400;
+
+}  // namespace tabulo::ui

@@ -1,0 +1,42 @@
+#pragma once
+// The two passive pieces of a window's caption band: the window's small
+// icon and its title in white. Neither takes focus or tracks the mouse, so
+// pressing on them drags the window like the empty caption.
+#include <string>
+
+#include "ui/control/ui_control.h"
+
+namespace tabulo::ui {
+
+// Repaints itself on every paint, repaint or skin change request.
+class CaptionPart : public UiControl {
+ protected:
+  [[nodiscard]] bool CreatePart(UiWindow& host, const Rect& rect, int classNumber, std::string_view name);
+  LRESULT ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  virtual void Paint() = 0;
+};
+
+class CaptionIcon : public CaptionPart {
+ public:
+  [[nodiscard]] bool Create(UiWindow& host, const Rect& rect, HICON icon);
+  void SetIcon(HICON icon);
+
+ private:
+  void Paint() override;
+  HICON icon_ = nullptr;  // not owned: the window's or the engine's icon
+};
+
+class CaptionTitle : public CaptionPart {
+ public:
+  [[nodiscard]] bool Create(UiWindow& host, const Rect& rect, std::string text);
+  void SetTitle(std::string text);
+
+ private:
+  void Paint() override;
+};
+
+// Draws an icon onto a canvas with correct alpha: icons with an alpha
+// channel keep it, older icons take their opacity from their mask.
+void DrawIconOnCanvas(Canvas& canvas, HICON icon, const Rect& rect);
+
+}  // namespace tabulo::ui

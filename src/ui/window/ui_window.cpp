@@ -1,0 +1,270 @@
+// UiWindow: binding, unbinding, destruction, control bookkeeping and the
+// placement operations. The window procedure is in ui_window_proc.cpp, the
+// input routes in ui_window_routing.cpp, composition in
+// ui_window_compose.cpp and skin and shape in ui_window_skin.cpp.
+#include "ui/window/ui_window.h"
+
+#include <commctrl.h>
+
+#include "ui/control/ui_control.h"
+#include "ui/engine/engine_state.h"
+#include "ui/engine/os_version.h"
+#include "ui/skin/window_background.h"
+
+namespace tabulo::ui {
+namespace {
+
+constexpr LONG kFrameStyles = WS_THICKFRAME | WS_DLGFRAME | WS_BORDER;
+constexpr LONG kFrameExStyles = WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE;
+
+std::uint32_t CaptionButtonsFromStyles(LONG style) {
+  std::uint32_t buttons = kCaptionIcon | kCaptionTitle | kCaptionClose;
+  if (style & WS_MAXIMIZEBOX) buttons |= kCaptionMax;
+  if (style & WS_MINIMIZEBOX) buttons |= kCaptionMin;
+  return buttons;
+}
+
+}  // namespace
+
+UiWindow::UiWindow() = default;
+
+UiWindow::~UiWindow() { Unbind(); }
+
+UiWindow* UiWindow::FromHandle(HWND window) {
+  if (!window) return nullptr;
+  auto* object = static_cast<UiWindow*>(GetPropW(window, kWindowObjectProperty));
+  return object && object->hwnd_ == window ? object : nullptr;
+}
+
+bool UiWindow::Bind(HWND window, const BindOptions& o) {
+  if (!IsWindow(window) || window == hwnd_) return false;
+  if (hwnd_ && IsWindow(hwnd_)) return false;
+  if (GetPropW(window, kWindowObjectProperty)) return false;  // another object has it
+  EngineStart();
+
+  UiWindow* owner = o.setOwner ? FromHandle(o.owner) : nullptr;
+  owner_ = o.setOwner ? o.owner : nullptr;
+  requestedRadius_ = o.cornerRadius.value_or(owner ? owner->requestedRadius_ : -1);
+  alpha_ = o.alpha.value_or(owner ? owner->alpha_ : -1);
+  if (alpha_ < -1 || alpha_ > 255) alpha_ = -1;
+  const bool glass = o.glass.value_or(owner ? owner->glass_ : true);
+  glass_ = glass && GlassAllowed(Engine().osVersion, alpha_ != -1);
+
+  LONG style = GetWindowLongW(window, GWL_STYLE);
+  if (!o.captionButtons || *o.captionButtons != 0) style &= ~WS_SYSMENU;
+  std::uint32_t buttons = o.captionButtons.value_or(kCaptionFromStyles);
+  if (buttons & kCaptionFromStyles) buttons = CaptionButtonsFromStyles(GetWindowLongW(window, GWL_STYLE));
+  captionButtons_ = buttons;
+  fillType_ = o.fillType.value_or(0);
+  grid_ = o.grid;
+  dragAnywhere_ = o.dragAnywhere.value_or(true);
+  sizeBox_ = o.sizeBox;
+  escCloses_ = o.escCloses;
+  backgroundColour_ = o.backgroundColour;
+  backgroundOffset_ = {};
+
+  style &= ~kFrameStyles;
+  if (!(buttons & kCaptionMin)) style &= ~WS_MINIMIZEBOX;
+  if (!(buttons & kCaptionMax)) style &= ~WS_MAXIMIZEBOX;
+  if (buttons == 0) style &= ~WS_SYSMENU;
+  SetWindowLongW(window, GWL_STYLE, style);
+  LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE) & ~kFrameExStyles;
+  exStyle = alpha_ != -1 ? (exStyle | WS_EX_LAYERED) : (exStyle & ~WS_EX_LAYERED);
+  SetWindowLongW(window, GWL_EXSTYLE, exStyle);
+
+  hwnd_ = window;
+  closing_ = false;
+  RECT r{};
+  GetWindowRect(window, &r);
+  size_ = {r.right - r.left, r.bottom - r.top};
+  ResizeSurfaces();
+  CreateTooltip();
+  SetPropW(window, kWindowObjectProperty, this);
+
+  if (owner) {
+    picture_ = owner->picture_;
+    ApplySkin({}, {}, owner->package_, false);
+  } else {
+    picture_ = std::shared_ptr<Gdiplus::Bitmap>(LoadBackgroundPicture(o.background, fillType_, backgroundOffset_));
+    ApplySkin(o.theme, o.themePassword, nullptr, false);
+  }
+
+  previousProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UiWindow::SubclassProc)));
+  // The frame styles are gone: let Windows recompute the client area, which
+  // now covers the whole window.
+  SetWindowPos(window, nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  GetWindowRect(window, &r);
+  if (Size now{r.right - r.left, r.bottom - r.top}; now != size_) {
+    size_ = now;
+    ResizeSurfaces();
+    content_ = ui::ContentRect(size_, skin_.margins);
+    RebuildShape();
+  }
+
+  BuildCaptionBand();
+  PaintBackground(std::nullopt, true, false);
+  return true;
+}
+
+void UiWindow::CreateTooltip() {
+  tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, L"", TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr));
+  if (!tooltip_) return;
+  SetWindowPos(tooltip_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, 1024);
+  TOOLINFOW info{};
+  info.cbSize = sizeof info;
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS | TTF_TRANSPARENT | TTF_PARSELINKS;
+  info.hwnd = hwnd_;
+  info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+  info.lpszText = const_cast<wchar_t*>(L"");
+  SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  SendMessageW(tooltip_.get(), TTM_ACTIVATE, FALSE, 0);  // until a control with a tip is hovered
+}
+
+void UiWindow::ResizeSurfaces() {
+  (void)canvas_.Create(size_.width, size_.height, Gdiplus::TextRenderingHintAntiAlias);
+  (void)background_.Create(size_.width, size_.height, Gdiplus::TextRenderingHintAntiAlias);
+}
+
+// --- controls ------------------------------------------------------------------
+
+void UiWindow::AddControl(UiControl* control) { live_.emplace(reinterpret_cast<std::uintptr_t>(control), control); }
+
+void UiWindow::RemoveControl(UiControl* control) {
+  live_.erase(reinterpret_cast<std::uintptr_t>(control));
+  std::erase(tabOrder_, control);
+  messages_.DropFor(control);
+  if (focused_ == control) focused_ = nullptr;
+  if (hot_ == control) hot_ = nullptr;
+  if (pressed_ == control) pressed_ = nullptr;
+  if (tabFocus_ == control) tabFocus_ = nullptr;
+  if (capture_ == control) {
+    capture_ = nullptr;
+    if (capturing_) {
+      capturing_ = false;
+      if (GetCapture() == hwnd_) ReleaseCapture();
+    }
+  }
+}
+
+UiControl* UiWindow::LiveControl(std::uintptr_t id) const {
+  const auto it = live_.find(id);
+  return it == live_.end() ? nullptr : it->second;
+}
+
+void UiWindow::DestroyAllControls() {
+  const std::vector<UiControl*> children = children_;
+  for (UiControl* control : children) {
+    if (OwnsControl(control)) control->HandleMessage(WM_DESTROY, 0, 0);
+  }
+  DestroyCaptionBand();
+}
+
+// --- destruction -----------------------------------------------------------------
+
+void UiWindow::OnDestroy() {
+  closing_ = true;
+  DeliverWindowEvent(WM_DESTROY, 0, 0);
+  ClearHandlers();
+  ReleaseResources();
+}
+
+void UiWindow::ReleaseResources() {
+  tooltip_.reset();
+  DestroyAllControls();
+  if (ServiceModule* service = Engine().service.get()) service->Unregister(this, kRegisterWindow);
+  messages_.Clear();
+  package_.reset();
+  picture_.reset();
+  shape_ = WindowShape();
+  canvas_.Release();
+  background_.Release();
+  closeEffect_.reset();
+  children_.clear();
+  tabOrder_.clear();
+  live_.clear();
+  focused_ = hot_ = pressed_ = capture_ = tabFocus_ = nullptr;
+  capturing_ = false;
+}
+
+void UiWindow::OnNcDestroy() {
+  HWND window = hwnd_;
+  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+  RemovePropW(window, kWindowObjectProperty);
+  ResetBinding();
+}
+
+void UiWindow::ResetBinding() {
+  hwnd_ = nullptr;
+  owner_ = nullptr;
+  previousProc_ = nullptr;
+  closing_ = false;
+  tracking_ = false;
+  regionValid_ = false;
+  activatedOnce_ = false;
+  shown_ = false;
+}
+
+void UiWindow::Unbind() {
+  if (!hwnd_) return;
+  HWND window = hwnd_;
+  if (!closing_) ReleaseResources();
+  if (IsWindow(window)) {
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+    RemovePropW(window, kWindowObjectProperty);
+  }
+  ResetBinding();
+}
+
+// --- placement -------------------------------------------------------------------
+
+void UiWindow::SetPlacement(std::optional<int> left, std::optional<int> top, std::optional<int> width,
+                            std::optional<int> height) {
+  if (!hwnd_) return;
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  MoveWindow(hwnd_, left.value_or(r.left), top.value_or(r.top), width.value_or(r.right - r.left),
+             height.value_or(r.bottom - r.top), TRUE);
+}
+
+int UiWindow::ShowState() const {
+  if (!hwnd_) return 0;
+  if (IsIconic(hwnd_)) return 1;
+  if (IsZoomed(hwnd_)) return 2;
+  return 0;
+}
+
+void UiWindow::SetShowState(int state) {
+  if (!hwnd_) return;
+  switch (state) {
+    case 0: ShowWindow(hwnd_, SW_SHOWNORMAL); break;
+    case 1: ShowWindow(hwnd_, SW_MINIMIZE); break;
+    case 2: ShowWindow(hwnd_, SW_MAXIMIZE); break;
+    case 3:
+      SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - size_.width) / 2,
+                   (GetSystemMetrics(SM_CYSCREEN) - size_.height) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
+      break;
+    default: ShowWindow(hwnd_, SW_HIDE); break;
+  }
+}
+
+void UiWindow::SetTopmost(bool topmost) {
+  if (hwnd_) SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+HICON UiWindow::Icon(bool big) const {
+  if (!hwnd_) return nullptr;
+  return reinterpret_cast<HICON>(SendMessageW(hwnd_, WM_GETICON, big ? ICON_BIG : ICON_SMALL, 0));
+}
+
+void UiWindow::SetIcon(HICON icon, bool big) {
+  if (hwnd_) SendMessageW(hwnd_, WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void UiWindow::SetCloseEffect(std::optional<WindowEffect> effect) { closeEffect_ = std::move(effect); }
+
+}  // namespace tabulo::ui

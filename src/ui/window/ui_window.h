@@ -1,0 +1,286 @@
+#pragma once
+// UiWindow: a top-level window handed to the engine. Bind strips the native
+// frame, subclasses the window procedure (the object is found again through
+// the window property "Orb_Wnd_Control"), applies the skin and the shape,
+// builds the caption band, and from then on the engine owns the window's
+// mouse, keyboard, focus and painting: it hit-tests the windowless controls,
+// keeps the hot, pressed, focused and capturing control, turns presses into
+// clicks, moves focus with Tab, drags and resizes the frameless window and
+// delivers window-level events to the application. What it does not consume
+// goes on to the window's previous procedure.
+//
+// Surfaces: the background surface holds the skin (colour, picture, shadow,
+// border); the window canvas holds the composed picture that is presented,
+// with UpdateLayeredWindow for a window with an alpha, or through WM_PAINT
+// for an opaque one. Both are window-sized (shadow band included) and in
+// window coordinates, which equal client coordinates once the frame is gone.
+//
+// Lifetime: the object may outlive its window (it is unbound at
+// WM_NCDESTROY and may be bound again) and the window may outlive the
+// object (the destructor unbinds it, leaving a plain window).
+#include <windows.h>
+#include <objidl.h>  // gdiplus.h needs it under WIN32_LEAN_AND_MEAN
+#include <gdiplus.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "base/color/color.h"
+#include "base/geometry/rect.h"
+#include "ui/canvas/canvas.h"
+#include "ui/control/control_messages.h"
+#include "ui/control/ui_object.h"
+#include "ui/engine/service_module.h"
+#include "ui/engine/unique_handle.h"
+#include "ui/skin/window_shape.h"
+#include "ui/skin/window_skin_values.h"
+
+namespace tabulo::ui {
+
+class CaptionIcon;
+class CaptionTitle;
+class ResourcePackage;
+class UiControl;
+
+inline constexpr wchar_t kWindowObjectProperty[] = L"Orb_Wnd_Control";
+
+struct BindOptions {
+  HWND owner = nullptr;  // with setOwner: the owner window (a bound owner lends its package and defaults)
+  bool setOwner = false;
+  std::span<const std::uint8_t> theme;       // package bytes; empty: the engine's default package
+  std::string themePassword;
+  std::span<const std::uint8_t> background;  // picture file bytes; empty: none
+  std::optional<Rgb> backgroundColour;       // "crbackground"; none: transparent
+  std::optional<std::uint32_t> captionButtons;  // none or kCaptionFromStyles: from the window styles
+  std::optional<int> alpha;                  // 0..255 layered; -1 opaque (the default)
+  std::optional<int> fillType;               // of the background picture (0)
+  std::optional<RectF> grid;                 // nine-grid centre of the background picture
+  std::optional<bool> glass;                 // "aero" (1)
+  std::optional<int> cornerRadius;           // "rectround"; -1 takes the theme's
+  std::optional<bool> dragAnywhere;          // (1)
+  bool sizeBox = true;                       // "sizebox"
+  bool escCloses = false;
+};
+
+// A raw hook on the window procedure; a value ends handling with that result.
+using MessageHook = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
+
+class UiWindow : public UiObject {
+ public:
+  UiWindow();
+  ~UiWindow() override;
+
+  // False (changing nothing) when the handle is not a window, is already
+  // this object's window, or this object is bound to another live window.
+  [[nodiscard]] bool Bind(HWND window, const BindOptions& options = {});
+  using UiObject::Bind;  // window-level event handlers
+  [[nodiscard]] bool IsBound() const { return hwnd_ != nullptr; }
+  [[nodiscard]] static UiWindow* FromHandle(HWND window);
+
+  [[nodiscard]] HWND WindowHandle() const { return hwnd_; }
+  [[nodiscard]] const ResourcePackage* Package() const { return package_.get(); }
+  [[nodiscard]] const std::shared_ptr<const ResourcePackage>& SharedPackage() const { return package_; }
+
+  // --- showing and closing ------------------------------------------------
+  // Recomposes, gives the window its shape and shows it; with an effect the
+  // service module shows it instead.
+  void Show(const WindowEffect* effect = nullptr);
+  [[nodiscard]] bool Shown() const { return shown_; }
+  void SetCloseEffect(std::optional<WindowEffect> effect);
+
+  // --- skin and shape -----------------------------------------------------
+  // Chooses the package (given, else from bytes, else the default), reads
+  // the window's skin values and, when asked, relays out and repaints.
+  void ApplySkin(std::span<const std::uint8_t> theme, std::string_view password,
+                 std::shared_ptr<const ResourcePackage> package = nullptr, bool redraw = true);
+  // Repaints the background surface (optionally with a new picture) and
+  // recomposes the controls; forceControls asks every control to redraw first.
+  void PaintBackground(std::optional<std::span<const std::uint8_t>> picture = std::nullopt, bool recompose = true,
+                       bool forceControls = false);
+  void SetBackgroundHook(std::function<void(Gdiplus::Graphics&)> hook) { backgroundHook_ = std::move(hook); }
+  void SetBackgroundOffset(std::optional<int> x, std::optional<int> y);
+  void SetBackgroundColour(std::optional<Rgb> colour);
+  void RebuildShape();
+  void ApplyShape();
+  [[nodiscard]] int WindowAlpha() const { return alpha_; }
+  int SetWindowAlpha(int alpha);
+  [[nodiscard]] const WindowSkinValues& SkinValues() const { return skin_; }
+  [[nodiscard]] const Rect& ContentRect() const { return content_; }
+  [[nodiscard]] const WindowShape& Shape() const { return shape_; }
+  [[nodiscard]] int CornerRadius() const { return radius_; }
+  [[nodiscard]] bool Glass() const { return glass_; }
+
+  // --- placement ----------------------------------------------------------
+  void SetPlacement(std::optional<int> left, std::optional<int> top, std::optional<int> width,
+                    std::optional<int> height);
+  // 1 minimised, 2 maximised, else 0.
+  [[nodiscard]] int ShowState() const;
+  // 0 normal, 1 minimise, 2 maximise, 3 centre on the screen, other: hide.
+  void SetShowState(int state);
+  void SetTopmost(bool topmost);
+  [[nodiscard]] HICON Icon(bool big) const;
+  void SetIcon(HICON icon, bool big);
+
+  // --- composition --------------------------------------------------------
+  // Restores the background over the area (window coordinates), blends the
+  // visible controls that meet it and the focus rectangle, and presents it.
+  void Compose(const Rect& area, bool present = true);
+  void ComposeAll(bool present = true);
+  void Present(const Rect& area);
+  // Pushes the window canvas of a layered window with an overall opacity
+  // (the show and close effects fade with it).
+  void PresentLayered(int opacity);
+  [[nodiscard]] const Canvas& WindowCanvas() const { return canvas_; }
+  [[nodiscard]] const Canvas& BackgroundSurface() const { return background_; }
+  [[nodiscard]] Size ClientSize() const { return size_; }
+
+  // --- controls -----------------------------------------------------------
+  [[nodiscard]] const std::vector<UiControl*>& Children() const { return children_; }
+  [[nodiscard]] const std::vector<UiControl*>& TabOrder() const { return tabOrder_; }
+  [[nodiscard]] UiControl* FocusedControl() const { return focused_; }
+  [[nodiscard]] UiControl* HotControl() const { return hot_; }
+  [[nodiscard]] UiControl* PressedControl() const { return pressed_; }
+  [[nodiscard]] UiControl* CaptureControl() const { return capture_; }
+  [[nodiscard]] UiControl* TabFocusControl() const { return tabFocus_; }
+  [[nodiscard]] bool OwnsControl(const UiControl* control) const {
+    return live_.contains(reinterpret_cast<std::uintptr_t>(control));
+  }
+  // The topmost visible, enabled control under a point (window coordinates)
+  // and the point relative to it.
+  [[nodiscard]] UiControl* ControlAt(Point point, Point* local = nullptr) const;
+  [[nodiscard]] const std::vector<UiControl*>& CaptionControls() const { return captionControlPtrs_; }
+
+  // --- behaviour ----------------------------------------------------------
+  [[nodiscard]] HWND TooltipWindow() const { return tooltip_.get(); }
+  [[nodiscard]] std::uint32_t CaptionButtons() const { return captionButtons_; }
+  [[nodiscard]] int CaptionHeight() const { return skin_.captionHeight; }
+  void SetEscCloses(bool on) { escCloses_ = on; }
+  void SetDragAnywhere(bool on) { dragAnywhere_ = on; }
+  void SetSizeBox(bool on) { sizeBox_ = on; }
+  void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
+
+ private:
+  friend class UiControl;
+
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+
+  // Routing.
+  bool DeliverWindowEvent(UINT message, WPARAM wParam, LPARAM lParam);
+  bool PreRouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
+  bool SizingHitTest(UINT message, Point point);
+  void RouteMouseMove(Point point, WPARAM keys);
+  void RouteLeftPress(Point point, bool doubleClick);
+  void RouteLeftRelease(Point point);
+  void RouteRightButton(UINT message, WPARAM wParam, LPARAM lParam);
+  bool RouteKeyDown(WPARAM key, LPARAM lParam);
+  void MoveFocusByTab();
+  void DragWindow();
+  void ToggleMaximise();
+  void UpdateCursorAt(Point point);
+  [[nodiscard]] UiControl* HitTestList(const std::vector<UiControl*>& list, Point point, Point* local) const;
+  LRESULT DeliverToControl(WPARAM wParam, LPARAM lParam);
+  bool OnTimer(WPARAM id);
+
+  // Window messages.
+  void OnDestroy();
+  void OnNcDestroy();
+  void OnSize(int width, int height);
+  void OnGetMinMaxInfo(MINMAXINFO& info) const;
+  LRESULT OnClose(WPARAM wParam, LPARAM lParam);
+  void OnActivate(WPARAM wParam, LPARAM lParam);
+  void OnPaint();
+  void OnMouseLeave();
+
+  // Pieces of Bind and the skin.
+  void StripFrame();
+  void CreateTooltip();
+  void BuildCaptionBand();
+  void LayoutCaptionBand();
+  void DestroyCaptionBand();
+  void UpdateCaptionTitle();
+  void UpdateCaptionIcon();
+  void ResizeSurfaces();
+  void PlaceMaximised();
+  void Unbind();
+  void ReleaseResources();
+  void ResetBinding();
+  void DestroyAllControls();
+
+  // Control bookkeeping (called by UiControl).
+  void AddControl(UiControl* control);
+  void RemoveControl(UiControl* control);
+  [[nodiscard]] UiControl* LiveControl(std::uintptr_t id) const;
+  void DrawFocusRectangle(const Rect& area);
+  void ComposeList(const std::vector<UiControl*>& list, const Rect& area);
+  void ComposeControl(UiControl& control, const Rect& area);
+  void ComposeTransitionFrame(UiControl& control, const Rect& abs, const Rect& hit);
+
+  HWND hwnd_ = nullptr;
+  HWND owner_ = nullptr;
+  WNDPROC previousProc_ = nullptr;
+  bool closing_ = false;
+  UniqueWindow tooltip_;
+  bool tracking_ = false;
+
+  std::uint32_t captionButtons_ = 0;
+  int alpha_ = -1;
+  int fillType_ = 0;
+  std::optional<RectF> grid_;
+  bool glass_ = false;
+  int radius_ = -1;                 // as bound; -1 takes the theme's
+  int requestedRadius_ = -1;
+  bool sizeBox_ = true;
+  bool dragAnywhere_ = true;
+  bool escCloses_ = false;
+  std::optional<Rgb> backgroundColour_;
+  Point backgroundOffset_;
+  std::shared_ptr<Gdiplus::Bitmap> picture_;  // shared with owned windows
+  std::vector<Rgb> borderColours_;
+  std::function<void(Gdiplus::Graphics&)> backgroundHook_;
+
+  std::shared_ptr<const ResourcePackage> package_;
+  WindowSkinValues skin_;
+  Rect content_;
+  WindowShape shape_;
+  bool regionValid_ = false;  // the shape has been applied and the window presented
+
+  Size size_;
+  Canvas canvas_;
+  Canvas background_;
+
+  std::vector<UiControl*> children_;
+  std::vector<UiControl*> tabOrder_;
+  // Controls alive in this window by address: ids arriving in messages and
+  // timers are only turned back into controls through this table.
+  std::unordered_map<std::uintptr_t, UiControl*> live_;
+  ControlMessageQueue messages_;
+  UiControl* focused_ = nullptr;
+  UiControl* hot_ = nullptr;
+  UiControl* pressed_ = nullptr;
+  UiControl* capture_ = nullptr;
+  UiControl* tabFocus_ = nullptr;
+  bool capturing_ = false;
+  bool inSizingZone_ = false;
+  Point lastMouse_;
+
+  bool activatedOnce_ = false;
+  bool shown_ = false;
+  std::optional<WindowEffect> closeEffect_;
+  MessageHook messageHook_;
+
+  std::vector<std::unique_ptr<UiControl>> captionControls_;  // icon, title, caption buttons
+  std::vector<UiControl*> captionControlPtrs_;
+  CaptionIcon* captionIcon_ = nullptr;
+  CaptionTitle* captionTitle_ = nullptr;
+};
+
+}  // namespace tabulo::ui

@@ -1,0 +1,127 @@
+// UiWindow: composing the window canvas from the background surface and the
+// controls' canvases, and presenting it. Only the area that changed is
+// restored and recomposed: controls that do not meet it cost a rectangle
+// test each.
+#include "ui/canvas/drawing.h"
+#include "ui/control/ui_control.h"
+#include "ui/window/ui_window.h"
+
+namespace tabulo::ui {
+namespace {
+
+BLENDFUNCTION Blend(int alpha) {
+  return BLENDFUNCTION{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), AC_SRC_ALPHA};
+}
+
+void AlphaBlendCanvas(const Canvas& target, const Rect& at, const Canvas& source, Point from, int alpha) {
+  if (alpha <= 0) return;
+  GdiAlphaBlend(target.dc(), at.x, at.y, at.width, at.height, source.dc(), from.x, from.y, at.width, at.height,
+                Blend(alpha));
+}
+
+}  // namespace
+
+void UiWindow::Compose(const Rect& area, bool present) {
+  if (!canvas_.valid()) return;
+  const Rect cut = area.intersect(Rect{0, 0, size_.width, size_.height});
+  if (cut.empty()) return;
+  canvas_.Flush();
+  background_.Flush();
+  HDC dc = canvas_.dc();
+  if (shape_.shape()) SelectClipRgn(dc, shape_.shape());
+  BitBlt(dc, cut.x, cut.y, cut.width, cut.height, background_.dc(), cut.x, cut.y, SRCCOPY);
+  ComposeList(children_, cut);
+  SelectClipRgn(dc, nullptr);
+  DrawFocusRectangle(cut);
+  if (present) Present(cut);
+}
+
+void UiWindow::ComposeAll(bool present) {
+  if (!canvas_.valid()) return;
+  canvas_.Flush();
+  background_.Flush();
+  // The shadow band lies outside the shape: copy the whole background first.
+  BitBlt(canvas_.dc(), 0, 0, size_.width, size_.height, background_.dc(), 0, 0, SRCCOPY);
+  Compose(Rect{0, 0, size_.width, size_.height}, present);
+}
+
+void UiWindow::ComposeList(const std::vector<UiControl*>& list, const Rect& area) {
+  for (UiControl* control : list) ComposeControl(*control, area);
+}
+
+void UiWindow::ComposeControl(UiControl& control, const Rect& area) {
+  if (!control.Visible()) return;
+  const Rect abs = control.AbsoluteRect();
+  const Rect hit = abs.intersect(area);
+  if (hit.empty()) return;
+  const Canvas& picture = control.canvas_;
+  const Point from{hit.x - abs.x, hit.y - abs.y};
+  const bool fits = picture.valid() && from.x + hit.width <= picture.width() && from.y + hit.height <= picture.height();
+  const bool inTransition = (control.stateFlags_ & kStateTransition) &&
+                            control.transitionFrame_ != control.extraValue2_ && control.previousPicture_.valid();
+  if (fits && inTransition) {
+    ComposeTransitionFrame(control, abs, hit);
+  } else if (fits) {
+    AlphaBlendCanvas(canvas_, hit, picture, from, control.alpha_);
+  }
+  ComposeList(control.children_, area);
+}
+
+void UiWindow::ComposeTransitionFrame(UiControl& control, const Rect& abs, const Rect& hit) {
+  Canvas& scratch = control.transitionScratch_;
+  if (scratch.size() != control.canvas_.size()) {
+    (void)scratch.Create(control.canvas_.width(), control.canvas_.height(), Gdiplus::TextRenderingHintSystemDefault);
+  }
+  if (!scratch.valid()) return;
+  TransitionFrame frame{&canvas_, &control.previousPicture_, &scratch, abs, control.transitionFactor_, control.alpha_};
+  if (control.HandleMessage(kMsgTransitionFrame, 0, reinterpret_cast<LPARAM>(&frame)) != 0) return;
+  // Cross-fade over what lies beneath: the old picture fading out, the new
+  // one fading in, then the result copied in place.
+  const Point from{hit.x - abs.x, hit.y - abs.y};
+  const Rect inScratch{from.x, from.y, hit.width, hit.height};
+  BitBlt(scratch.dc(), inScratch.x, inScratch.y, hit.width, hit.height, canvas_.dc(), hit.x, hit.y, SRCCOPY);
+  const double factor = std::clamp(control.transitionFactor_, 0.0, 1.0);
+  AlphaBlendCanvas(scratch, inScratch, control.previousPicture_, from,
+                   static_cast<int>(control.alpha_ * (1.0 - factor)));
+  AlphaBlendCanvas(scratch, inScratch, control.canvas_, from, static_cast<int>(control.alpha_ * factor));
+  BitBlt(canvas_.dc(), hit.x, hit.y, hit.width, hit.height, scratch.dc(), from.x, from.y, SRCCOPY);
+}
+
+void UiWindow::DrawFocusRectangle(const Rect& area) {
+  UiControl* control = tabFocus_;
+  if (!control || !OwnsControl(control) || !control->DrawTabStop() || !control->Visible()) return;
+  const std::optional<RectF> content = control->ContentRect();
+  if (!content) return;
+  const Rect abs = control->AbsoluteRect();
+  const RectF frame{content->x + static_cast<float>(abs.x), content->y + static_cast<float>(abs.y), content->width,
+                    content->height};
+  Gdiplus::Graphics* graphics = canvas_.graphics();
+  if (!graphics) return;
+  graphics->SetClip(Gdiplus::Rect(area.x, area.y, area.width, area.height), Gdiplus::CombineModeReplace);
+  DrawFrame(graphics, frame, kFrameFocus);
+  graphics->ResetClip();
+  canvas_.Flush();
+}
+
+void UiWindow::Present(const Rect& area) {
+  if (!hwnd_ || !canvas_.valid()) return;
+  if (alpha_ != -1) {
+    // The whole surface goes each time; translucency comes from the alpha
+    // drawn into it, not from the blend constant.
+    PresentLayered(255);
+    return;
+  }
+  const RECT r{area.x, area.y, area.right(), area.bottom()};
+  ::InvalidateRect(hwnd_, &r, FALSE);
+}
+
+void UiWindow::PresentLayered(int opacity) {
+  if (!hwnd_ || !canvas_.valid() || alpha_ == -1) return;
+  canvas_.Flush();
+  SIZE size{size_.width, size_.height};
+  POINT origin{0, 0};
+  BLENDFUNCTION blend = Blend(std::clamp(opacity, 0, 255));
+  UpdateLayeredWindow(hwnd_, nullptr, nullptr, &size, canvas_.dc(), &origin, 0, &blend, ULW_ALPHA);
+}
+
+}  // namespace tabulo::ui

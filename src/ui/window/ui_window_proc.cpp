@@ -1,0 +1,284 @@
+// UiWindow: the subclassed window procedure and the window-level events.
+#include <windowsx.h>
+
+#include "ui/control/ui_control.h"
+#include "ui/engine/engine_state.h"
+#include "ui/engine/key_state.h"
+#include "ui/window/ui_window.h"
+
+namespace tabulo::ui {
+namespace {
+
+Point PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+bool IsMouseMessage(UINT message) { return message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK; }
+
+}  // namespace
+
+LRESULT CALLBACK UiWindow::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  UiWindow* self = FromHandle(window);
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  try {
+    return self->WindowProc(message, wParam, lParam);
+  } catch (...) {
+    // Nothing may unwind into Windows; the message counts as not handled.
+    return 0;
+  }
+}
+
+LRESULT UiWindow::CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!previousProc_) return DefWindowProcW(hwnd_, message, wParam, lParam);
+  return CallWindowProcW(previousProc_, hwnd_, message, wParam, lParam);
+}
+
+LRESULT UiWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCDESTROY) {
+    const LRESULT result = CallPrevious(message, wParam, lParam);
+    OnNcDestroy();
+    return result;
+  }
+  if (closing_) return CallPrevious(message, wParam, lParam);
+  if (messageHook_) {
+    if (const std::optional<LRESULT> hooked = messageHook_(hwnd_, message, wParam, lParam)) return *hooked;
+  }
+  bool handled = false;
+  const LRESULT result = Dispatch(message, wParam, lParam, handled);
+  if (handled || !hwnd_) return result;
+  return CallPrevious(message, wParam, lParam);
+}
+
+LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+  handled = true;
+  switch (message) {
+    case kMsgDeliverToControl:
+      return DeliverToControl(wParam, lParam);
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) == hwnd_) return 1;  // the engine sets cursors itself
+      break;
+    case WM_NCHITTEST:
+      return HTCLIENT;  // no native frame: the whole window is client area
+    case WM_MOUSEMOVE: {
+      const Point point = PointOf(lParam);
+      lastMouse_ = point;
+      if (!tracking_) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
+        tracking_ = TrackMouseEvent(&track) != FALSE;
+        UpdateCursorAt(point);
+      }
+      if (!PreRouteMouse(message, wParam, lParam)) RouteMouseMove(point, wParam);
+      return 0;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP: {
+      const Point point = PointOf(lParam);
+      lastMouse_ = point;
+      if (PreRouteMouse(message, wParam, lParam)) return 0;
+      if (message == WM_LBUTTONDOWN) {
+        RouteLeftPress(point, false);
+      } else {
+        RouteLeftRelease(point);
+      }
+      return 0;
+    }
+    case WM_LBUTTONDBLCLK:
+      lastMouse_ = PointOf(lParam);
+      if (!DeliverWindowEvent(message, wParam, lParam)) RouteLeftPress(lastMouse_, true);
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      RouteRightButton(message, wParam, lParam);
+      return 0;
+    case WM_KEYDOWN:
+      RouteKeyDown(wParam, lParam);
+      return 0;
+    case WM_KEYUP:
+    case WM_MOUSEWHEEL:
+    case WM_CHAR: {
+      if (DeliverWindowEvent(message, wParam, lParam)) return 0;
+      if (focused_ && OwnsControl(focused_)) {
+        const LPARAM forward = message == WM_MOUSEWHEEL ? MAKELPARAM(lastMouse_.x, lastMouse_.y) : lParam;
+        focused_->HandleMessage(message, wParam, forward);
+      }
+      return 0;
+    }
+    case WM_MOUSELEAVE:
+      OnMouseLeave();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT covers everything; erasing first would flicker
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      break;
+    case WM_MOVE:
+      DeliverWindowEvent(message, wParam, lParam);
+      break;
+    case WM_SIZE:
+      if (wParam != SIZE_MINIMIZED) OnSize(LOWORD(lParam), HIWORD(lParam));
+      DeliverWindowEvent(message, wParam, lParam);
+      break;
+    case WM_ACTIVATE:
+      OnActivate(wParam, lParam);
+      break;
+    case WM_GETMINMAXINFO:
+      OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+      return 0;
+    case WM_NCACTIVATE:
+      return 1;  // there is no native frame to repaint
+    case WM_CLOSE:
+      return OnClose(wParam, lParam);
+    case WM_STYLECHANGED:
+      if (wParam == static_cast<WPARAM>(GWL_STYLE)) {
+        const LONG style = GetWindowLongW(hwnd_, GWL_STYLE);
+        if (style & (WS_DLGFRAME | WS_BORDER)) SetWindowLongW(hwnd_, GWL_STYLE, style & ~(WS_DLGFRAME | WS_BORDER));
+      }
+      break;
+    case WM_TIMER:
+      if (OnTimer(wParam)) return 0;
+      break;
+    case WM_SHOWWINDOW:
+      DeliverWindowEvent(wParam ? WM_SHOWWINDOW : kMsgHidden, wParam, lParam);
+      break;
+    case WM_SETTEXT: {
+      const LRESULT result = CallPrevious(message, wParam, lParam);
+      UpdateCaptionTitle();
+      return result;
+    }
+    case WM_SETICON: {
+      const LRESULT result = CallPrevious(message, wParam, lParam);
+      if (wParam == ICON_SMALL) UpdateCaptionIcon();
+      return result;
+    }
+    case kMsgHostMode:
+      if (ServiceModule* service = Engine().service.get()) {
+        if (lParam) {
+          service->Register(this, kRegisterWindow);
+        } else {
+          service->Unregister(this, kRegisterWindow);
+        }
+      }
+      return 0;
+    case kMsgTransitionFinished: {
+      POINT cursor{};
+      GetCursorPos(&cursor);
+      ScreenToClient(hwnd_, &cursor);
+      UpdateCursorAt({cursor.x, cursor.y});
+      break;
+    }
+    case kMsgTrayNotify:
+    case WM_HOTKEY:
+    case kMsgFirstActivation:
+    case kMsgWindowEvent20102:
+    case kMsgWindowEvent20116:
+      if (DeliverWindowEvent(message, wParam, lParam)) return 1;
+      break;
+    default:
+      break;
+  }
+  handled = false;
+  return 0;
+}
+
+bool UiWindow::DeliverWindowEvent(UINT message, WPARAM wParam, LPARAM lParam) {
+  EventArgs args;
+  args.message = message;
+  args.wParam = wParam;
+  args.lParam = lParam;
+  if (IsMouseMessage(message) || message == WM_MOVE) {
+    args.x = GET_X_LPARAM(lParam);
+    args.y = GET_Y_LPARAM(lParam);
+    if (message != WM_MOVE) args.keyState = KeyStateNow();
+  } else if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_MOUSEWHEEL) {
+    args.key = static_cast<std::uint32_t>(wParam);
+    args.keyState = KeyStateNow();
+  } else if (message == WM_CHAR) {
+    args.key = static_cast<std::uint32_t>(wParam);
+  }
+  return DeliverEvent(args);
+}
+
+LRESULT UiWindow::DeliverToControl(WPARAM wParam, LPARAM lParam) {
+  const std::optional<ControlMessage> parked = messages_.Take(static_cast<std::uint64_t>(lParam));
+  if (!parked || reinterpret_cast<WPARAM>(parked->target) != wParam) return 0;
+  UiControl* control = LiveControl(wParam);
+  if (!control) return 0;
+  return control->HandleMessage(parked->message, parked->wParam, parked->lParam);
+}
+
+bool UiWindow::OnTimer(WPARAM id) {
+  if (UiControl* control = LiveControl(id)) {
+    if (control->timerCallback_) {
+      const std::function<void()> callback = control->timerCallback_;  // may rearm or kill itself
+      callback();
+    } else {
+      control->HandleMessage(WM_TIMER, id, 0);
+    }
+    return true;
+  }
+  if (UiControl* control = LiveControl(id - 1)) {  // a state transition's frame timer
+    control->TransitionStep();
+    return true;
+  }
+  return false;
+}
+
+void UiWindow::OnActivate(WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(wParam) != WA_INACTIVE && !activatedOnce_) {
+    activatedOnce_ = true;
+    DeliverWindowEvent(kMsgFirstActivation, 0, 0);
+  }
+  if (LOWORD(wParam) == WA_INACTIVE && capturing_) {
+    UiControl* control = capture_;
+    capture_ = nullptr;
+    capturing_ = false;
+    ReleaseCapture();
+    if (control && OwnsControl(control)) {
+      POINT cursor{};
+      GetCursorPos(&cursor);
+      ScreenToClient(hwnd_, &cursor);
+      const Rect abs = control->AbsoluteRect();
+      control->HandleMessage(WM_LBUTTONUP, 0, MAKELPARAM(cursor.x - abs.x, cursor.y - abs.y));
+    }
+  }
+  DeliverWindowEvent(WM_ACTIVATE, wParam, lParam);
+}
+
+LRESULT UiWindow::OnClose(WPARAM wParam, LPARAM lParam) {
+  if (DeliverWindowEvent(WM_CLOSE, wParam, lParam)) return 1;  // the application keeps the window
+  ServiceModule* service = Engine().service.get();
+  if (closeEffect_ && service) {
+    (void)service->RunWindowEffect(hwnd_, *closeEffect_, true);
+  } else {
+    SendMessageW(hwnd_, kMsgTransitionStarted, 0, 0);
+    SendMessageW(hwnd_, kMsgTransitionFinished, 0, 0);
+  }
+  if (!hwnd_) return 0;
+  ShowWindow(hwnd_, SW_HIDE);
+  return CallPrevious(WM_CLOSE, wParam, lParam);
+}
+
+void UiWindow::OnMouseLeave() {
+  tracking_ = false;
+  // While a control holds the capture the press is still going on: its
+  // release must still reach it, wherever the mouse is let go.
+  if (capturing_) return;
+  if (UiControl* hot = hot_) {
+    hot_ = nullptr;
+    if (OwnsControl(hot)) hot->HandleMessage(kMsgMouseLeft, 0, 0);
+  }
+}
+
+void UiWindow::OnPaint() {
+  PAINTSTRUCT ps{};
+  HDC dc = ::BeginPaint(hwnd_, &ps);
+  if (dc && canvas_.valid()) {
+    canvas_.Flush();
+    const RECT& r = ps.rcPaint;
+    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas_.dc(), r.left, r.top, SRCCOPY);
+  }
+  ::EndPaint(hwnd_, &ps);
+}
+
+}  // namespace tabulo::ui

@@ -1,0 +1,195 @@
+// UiWindow: the skin (package, skin values, background), the shape given to
+// Windows, the window alpha, size changes, the maximised placement and Show.
+#include "ui/control/ui_control.h"
+#include "ui/engine/engine_state.h"
+#include "ui/skin/resource_package.h"
+#include "ui/skin/window_background.h"
+#include "ui/window/ui_window.h"
+
+namespace tabulo::ui {
+namespace {
+
+bool HasParentWindow(HWND window) { return GetParent(window) != nullptr; }
+
+Rect WorkArea() {
+  RECT r{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+  return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+}  // namespace
+
+void UiWindow::ApplySkin(std::span<const std::uint8_t> theme, std::string_view password,
+                         std::shared_ptr<const ResourcePackage> package, bool redraw) {
+  if (!hwnd_) return;
+  // The previous package goes when nobody else holds it (the engine keeps
+  // the default one; an owner keeps what it lends).
+  if (package) {
+    package_ = std::move(package);
+  } else if (!theme.empty()) {
+    package_ = ResourcePackage::Open(theme, password);
+  } else {
+    package_ = Engine().defaultPackage;
+  }
+  skin_ = ReadWindowSkin(package_ ? &package_->Table() : nullptr, HasParentWindow(hwnd_));
+  content_ = ui::ContentRect(size_, skin_.margins);
+  radius_ = requestedRadius_ == -1 ? skin_.cornerRadius : requestedRadius_;
+  RebuildShape();
+  if (!redraw) return;
+  for (UiControl* control : captionControlPtrs_) control->HandleMessage(kMsgSkinChanged, 0, 0);
+  LayoutCaptionBand();
+  const std::vector<UiControl*> children = children_;
+  for (UiControl* control : children) {
+    if (OwnsControl(control)) control->HandleMessage(kMsgLayoutAnchors, 0, 0);
+  }
+  if (IsZoomed(hwnd_)) {
+    PlaceMaximised();
+  } else {
+    PaintBackground(std::nullopt, true, true);
+  }
+  ApplyShape();
+}
+
+void UiWindow::PaintBackground(std::optional<std::span<const std::uint8_t>> picture, bool recompose,
+                               bool forceControls) {
+  if (!hwnd_) return;
+  if (picture) {
+    picture_ = std::shared_ptr<Gdiplus::Bitmap>(LoadBackgroundPicture(*picture, fillType_, backgroundOffset_));
+  }
+  if (Gdiplus::Graphics* graphics = background_.graphics()) {
+    WindowBackground in;
+    in.window = size_;
+    in.shape = &shape_;
+    in.background = backgroundColour_.value_or(0xFFFFFFFF);
+    in.windowAlpha = alpha_;
+    in.picture = picture_.get();
+    in.fillType = fillType_;
+    in.grid = grid_;
+    in.offset = backgroundOffset_;
+    in.package = package_.get();
+    in.shadowElement = ShadowElement(HasParentWindow(hwnd_));
+    in.borderColours = skin_.borderColours;
+    in.hook = backgroundHook_;
+    PaintWindowBackground(*graphics, in);
+    graphics->ResetClip();
+    background_.Flush();
+  }
+  if (forceControls) {
+    std::vector<UiControl*> all;
+    all.reserve(live_.size());
+    for (const auto& [id, control] : live_) all.push_back(control);
+    for (UiControl* control : all) {
+      if (OwnsControl(control)) control->HandleMessage(kMsgRepaint, 0, 0);
+    }
+  }
+  if (recompose) ComposeAll(regionValid_);
+}
+
+void UiWindow::SetBackgroundOffset(std::optional<int> x, std::optional<int> y) {
+  backgroundOffset_ = {x.value_or(backgroundOffset_.x), y.value_or(backgroundOffset_.y)};
+  PaintBackground();
+}
+
+void UiWindow::SetBackgroundColour(std::optional<Rgb> colour) {
+  backgroundColour_ = colour;
+  PaintBackground();
+}
+
+void UiWindow::RebuildShape() { shape_ = WindowShape::Build(content_, radius_); }
+
+void UiWindow::ApplyShape() {
+  if (!hwnd_) return;
+  if (alpha_ == -1) {
+    RegionHandle region = shape_.CopyShape();
+    if (region) SetWindowRgn(hwnd_, region.release(), TRUE);  // Windows owns it from here
+  } else if (glass_) {
+    if (ServiceModule* service = Engine().service.get()) service->SetGlass(hwnd_, shape_.shape(), alpha_);
+  }
+  ComposeAll(true);
+  regionValid_ = true;
+}
+
+int UiWindow::SetWindowAlpha(int alpha) {
+  if (!hwnd_ || alpha == alpha_ || alpha < -1 || alpha > 255) return alpha_;
+  const LONG exStyle = GetWindowLongW(hwnd_, GWL_EXSTYLE);
+  if (alpha == -1) {
+    SetWindowLongW(hwnd_, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
+  } else if (alpha_ == -1) {
+    SetWindowLongW(hwnd_, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetWindowRgn(hwnd_, nullptr, FALSE);
+  }
+  alpha_ = alpha;
+  PaintBackground(std::nullopt, false, false);
+  ApplyShape();
+  if (alpha_ == -1) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  return alpha_;
+}
+
+void UiWindow::OnSize(int width, int height) {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  const Size now{r.right - r.left, r.bottom - r.top};
+  (void)width;
+  (void)height;
+  if (now == size_ && canvas_.valid()) return;
+  size_ = now;
+  ResizeSurfaces();
+  content_ = ui::ContentRect(size_, skin_.margins);
+  RebuildShape();
+  LayoutCaptionBand();
+  const std::vector<UiControl*> children = children_;
+  for (UiControl* control : children) {
+    if (OwnsControl(control)) control->HandleMessage(kMsgLayoutAnchors, 0, 0);
+  }
+  PaintBackground(std::nullopt, false, true);
+  if (regionValid_) {
+    ApplyShape();
+  } else {
+    ComposeAll(false);
+  }
+}
+
+void UiWindow::PlaceMaximised() {
+  const Rect r = MaximisedWindowRect(WorkArea(), skin_.margins);
+  SetWindowPos(hwnd_, nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void UiWindow::OnGetMinMaxInfo(MINMAXINFO& info) const {
+  const Rect work = WorkArea();
+  const Rect max = MaximisedWindowRect(work, skin_.margins);
+  // ptMaxPosition is relative to the monitor, whose origin the work area
+  // of the primary monitor shares.
+  info.ptMaxPosition = {max.x, max.y};
+  info.ptMaxSize = {max.width, max.height};
+  int captionWidth = 0;
+  for (const UiControl* control : captionControlPtrs_) captionWidth += control->Width();
+  info.ptMinTrackSize.x = skin_.margins.left + skin_.margins.right + captionWidth + 2;
+  info.ptMinTrackSize.y = skin_.margins.top + skin_.margins.bottom + std::max(CaptionHeight(), 1);
+}
+
+void UiWindow::Show(const WindowEffect* effect) {
+  if (!hwnd_) return;
+  shown_ = false;
+  ComposeAll(false);
+  ServiceModule* service = Engine().service.get();
+  if (effect && effect->effect != 0 && service) {
+    (void)service->RunWindowEffect(hwnd_, *effect, false);
+    shown_ = hwnd_ != nullptr;
+    return;
+  }
+  SendMessageW(hwnd_, kMsgTransitionStarted, 0, 0);
+  ApplyShape();
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  if (WindowFromPoint(cursor) == hwnd_) {
+    ScreenToClient(hwnd_, &cursor);
+    UpdateCursorAt({cursor.x, cursor.y});
+  } else {
+    ::SetCursor(Engine().defaultCursor);
+  }
+  SendMessageW(hwnd_, kMsgTransitionFinished, 0, 0);
+  shown_ = hwnd_ != nullptr;
+}
+
+}  // namespace tabulo::ui

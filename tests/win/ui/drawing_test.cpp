@@ -1,0 +1,103 @@
+// The canvas drawing helpers and the window's shape.
+#include "win/ui/engine_fixture.h"
+#include "ui/canvas/canvas.h"
+#include "ui/canvas/drawing.h"
+#include "ui/engine/fonts.h"
+
+namespace tabulo::ui::testing {
+namespace {
+
+std::uint8_t MaxAlpha(const Canvas& canvas) {
+  canvas.Flush();
+  std::uint8_t max = 0;
+  for (const std::uint32_t p : canvas.pixels()) max = std::max<std::uint8_t>(max, static_cast<std::uint8_t>(p >> 24));
+  return max;
+}
+
+TEST(Drawing, OpaqueTextIsDrawnWithAlpha254AndNoTextWithAlpha0) {
+  EngineStart();
+  auto font = CreateFontFromName("Arial", 20, Gdiplus::FontStyleBold, Gdiplus::UnitPixel);
+  ASSERT_TRUE(font) << "no font: is the Wine prefix's font mapping in place?";
+  Canvas canvas;
+  ASSERT_TRUE(canvas.Create(80, 30, Gdiplus::TextRenderingHintAntiAlias));
+  DrawText(canvas.graphics(), {0, 0, 80, 30}, L"MMMM", font.get(), 0xFF000000u, nullptr);
+  EXPECT_EQ(MaxAlpha(canvas), 254);
+  canvas.Clear(0);
+  DrawText(canvas.graphics(), {0, 0, 80, 30}, L"MMMM", font.get(), 0x00000000u, nullptr);
+  EXPECT_EQ(MaxAlpha(canvas), 0);
+  // With a glow only the halo shows, in the automatic colour: black for
+  // text that is not opaque.
+  DrawText(canvas.graphics(), {0, 0, 80, 30}, L"MMMM", font.get(), 0x00000000u, nullptr, kEffectGlow);
+  EXPECT_GT(MaxAlpha(canvas), 0);
+  for (const std::uint32_t p : canvas.pixels()) ASSERT_EQ(p & 0x00FFFFFFu, 0u);
+}
+
+TEST(Drawing, FramesDrawTheirEdgesOnly) {
+  Canvas canvas;
+  ASSERT_TRUE(canvas.Create(10, 10, Gdiplus::TextRenderingHintAntiAlias));
+  DrawFrame(canvas.graphics(), {0, 0, 10, 10}, 0xFF112233u);
+  canvas.Flush();
+  EXPECT_EQ(canvas.Pixel(0, 0), 0xFF112233u);
+  EXPECT_EQ(canvas.Pixel(9, 9), 0xFF112233u);
+  EXPECT_EQ(canvas.Pixel(5, 5), 0u);
+  canvas.Clear(0);
+  DrawFrame(canvas.graphics(), {0, 0, 10, 10}, kFrameSunken);
+  canvas.Flush();
+  EXPECT_EQ(canvas.Pixel(5, 0) >> 24, 110u);  // dark top edge
+  EXPECT_EQ(canvas.Pixel(5, 9) >> 24, 245u);  // light bottom edge
+}
+
+class ShapeTest : public BoundWindowTest {};
+
+TEST_F(ShapeTest, AnOpaqueWindowIsClippedToItsRoundedShapeAndALayeredOneIsNot) {
+  BindOptions options;
+  options.cornerRadius = 16;
+  Bind(options);
+  window.Show();
+  UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(hwnd, region.get()), ERROR);
+  EXPECT_FALSE(PtInRegion(region.get(), 0, 0));
+  EXPECT_FALSE(PtInRegion(region.get(), 199, 149));
+  EXPECT_TRUE(PtInRegion(region.get(), 100, 0));
+  EXPECT_TRUE(PtInRegion(region.get(), 100, 75));
+
+  window.SetWindowAlpha(200);
+  EXPECT_TRUE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);
+  EXPECT_EQ(GetWindowRgn(hwnd, region.get()), ERROR);  // no region: the alpha does the shaping
+  EXPECT_EQ(CanvasPixel(0, 0) >> 24, 0u);
+  window.SetWindowAlpha(-1);
+  EXPECT_FALSE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);
+  ASSERT_NE(GetWindowRgn(hwnd, region.get()), ERROR);
+  EXPECT_FALSE(PtInRegion(region.get(), 0, 0));
+}
+
+TEST_F(ShapeTest, BindingStripsTheFrameAndShowStateAndPlacementWork) {
+  ASSERT_NE(MakeWindow(300, 200, WS_OVERLAPPEDWINDOW), nullptr);
+  BindOptions options;
+  options.captionButtons = kCaptionFromStyles;
+  ASSERT_TRUE(window.Bind(hwnd, options));
+  const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+  EXPECT_FALSE(style & (WS_THICKFRAME | WS_DLGFRAME | WS_BORDER | WS_SYSMENU));
+  EXPECT_EQ(window.CaptionButtons(), kCaptionIcon | kCaptionTitle | kCaptionClose | kCaptionMax | kCaptionMin);
+  RECT client{}, frame{};
+  GetClientRect(hwnd, &client);
+  GetWindowRect(hwnd, &frame);
+  EXPECT_EQ(client.right, frame.right - frame.left);  // the whole window is client area
+  EXPECT_EQ(window.CaptionControls().size(), 5u);
+
+  window.SetPlacement(50, 60, 320, {});
+  GetWindowRect(hwnd, &frame);
+  EXPECT_EQ(frame.left, 50);
+  EXPECT_EQ(frame.right - frame.left, 320);
+  EXPECT_EQ(window.ClientSize(), (Size{320, 200}));
+  window.SetShowState(0);
+  EXPECT_EQ(window.ShowState(), 0);
+  window.SetShowState(2);
+  EXPECT_EQ(window.ShowState(), 2);
+  window.SetShowState(0);
+  window.SetShowState(9);
+  EXPECT_FALSE(IsWindowVisible(hwnd));
+}
+
+}  // namespace
+}  // namespace tabulo::ui::testing
