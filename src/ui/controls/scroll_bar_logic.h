@@ -116,10 +116,12 @@ class ScrollBarLogic {
   void Layout(Size size, const ScrollBarSkinMetrics& metrics);  // creation and WM_SIZE
   void OnPaintMessage();
   void Paint(int hoverState);
-  void OnMouseMove(Point p, bool buttonHeld);
+  void OnMouseMove(Point p, bool buttonHeld);  // buttonHeld: WM_MOUSEMOVE's wParam is not 0
   void OnButtonDown(Point p);
   void OnButtonUp();
   void OnRepeatTimer();
+  // towardsUser: WM_MOUSEWHEEL's wParam, read as a signed 32-bit value, is
+  // below 1; cursor is the cursor position in the bar's coordinates.
   void OnWheel(bool towardsUser, Point cursor);
   void OnMouseLeave();
   void OnTransitionFinished();
