@@ -59,6 +59,11 @@ bool EditTakesChar(int editStyle, std::uint32_t character) {
   return character != '\t';
 }
 
+Argb WindowColourAfterTextColour(Argb textColour, Argb windowColour) {
+  if ((textColour & 0x00FFFFFFu) != (windowColour & 0x00FFFFFFu)) return windowColour;
+  return ~textColour & 0x00FFFFFFu;
+}
+
 std::optional<EditMenuStates> EditContextMenuStates(int editStyle, bool hasSelection, bool canPaste, int textLength) {
   if (editStyle == kEditPassword) return std::nullopt;
   EditMenuStates states;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/color/color.h"
+
 namespace tabulo::ui {
 
 // editStyle values; compared for equality, not as bits.
@@ -67,6 +69,11 @@ struct PropertyBitsChange {
 // does (it moves the focus); a number field takes only "-", "." and digits.
 // Pasted text is not filtered.
 [[nodiscard]] bool EditTakesChar(int editStyle, std::uint32_t character);
+
+// The window colour the Edit reports once its text colour changed: when
+// both have the same RGB the text would vanish into the background, so the
+// window colour becomes the text colour's RGB inverse (with alpha 0).
+[[nodiscard]] Argb WindowColourAfterTextColour(Argb textColour, Argb windowColour);
 
 // The states of the context menu's cut, copy, paste and select-all items
 // (1 disabled; select all's enabled value 128 carries no state bit).

@@ -63,6 +63,12 @@ TEST(EditProperties, TypedCharacters) {
   }
 }
 
+TEST(EditProperties, TextColourNeverMatchesTheWindowColour) {
+  EXPECT_EQ(WindowColourAfterTextColour(0xF0000000, 0xFFFFFFFF), 0xFFFFFFFFu);
+  EXPECT_EQ(WindowColourAfterTextColour(0xFFFFFFFF, 0xFFFFFFFF), 0x00000000u);
+  EXPECT_EQ(WindowColourAfterTextColour(0x80123456, 0xFF123456), 0x00EDCBA9u);
+}
+
 TEST(EditProperties, ContextMenuStates) {
   EXPECT_EQ(EditContextMenuStates(kEditPassword, true, true, 5), std::nullopt);
   struct Case {
