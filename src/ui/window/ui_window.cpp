@@ -195,6 +195,9 @@ void UiWindow::OnNcDestroy() {
   SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
   RemovePropW(window, kWindowObjectProperty);
   ResetBinding();
+  // A loop waiting in GetMessage for this window (RunMessageLoop) would
+  // otherwise only notice it is gone with the next message to arrive.
+  PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
 void UiWindow::ResetBinding() {

@@ -134,8 +134,9 @@ class UiWindow : public UiObject {
   void ComposeAll(bool present = true);
   void Present(const Rect& area);
   // Pushes the window canvas of a layered window with an overall opacity
-  // (the show and close effects fade with it).
-  void PresentLayered(int opacity);
+  // (the show and close effects fade with it); with a dirty area only that
+  // part of the screen picture changes.
+  void PresentLayered(int opacity, const Rect* dirty = nullptr);
   [[nodiscard]] const Canvas& WindowCanvas() const { return canvas_; }
   [[nodiscard]] const Canvas& BackgroundSurface() const { return background_; }
   [[nodiscard]] Size ClientSize() const { return size_; }

@@ -106,22 +106,37 @@ void UiWindow::DrawFocusRectangle(const Rect& area) {
 void UiWindow::Present(const Rect& area) {
   if (!hwnd_ || !canvas_.valid()) return;
   if (alpha_ != -1) {
-    // The whole surface goes each time; translucency comes from the alpha
-    // drawn into it, not from the blend constant.
-    PresentLayered(255);
+    // Translucency comes from the alpha drawn into the surface, not from the
+    // blend constant. Only the changed area needs copying to the screen.
+    PresentLayered(255, &area);
     return;
   }
   const RECT r{area.x, area.y, area.right(), area.bottom()};
   ::InvalidateRect(hwnd_, &r, FALSE);
 }
 
-void UiWindow::PresentLayered(int opacity) {
+void UiWindow::PresentLayered(int opacity, const Rect* dirty) {
   if (!hwnd_ || !canvas_.valid() || alpha_ == -1) return;
   canvas_.Flush();
   SIZE size{size_.width, size_.height};
   POINT origin{0, 0};
   BLENDFUNCTION blend = Blend(std::clamp(opacity, 0, 255));
-  UpdateLayeredWindow(hwnd_, nullptr, nullptr, &size, canvas_.dc(), &origin, 0, &blend, ULW_ALPHA);
+  RECT changed{};
+  UPDATELAYEREDWINDOWINFO info{};
+  info.cbSize = sizeof info;
+  info.psize = &size;
+  info.hdcSrc = canvas_.dc();
+  info.pptSrc = &origin;
+  info.pblend = &blend;
+  info.dwFlags = ULW_ALPHA;
+  if (dirty) {
+    changed = RECT{dirty->x, dirty->y, dirty->right(), dirty->bottom()};
+    info.prcDirty = &changed;
+  }
+  if (!UpdateLayeredWindowIndirect(hwnd_, &info) && dirty) {
+    info.prcDirty = nullptr;  // some systems refuse a dirty rectangle: push everything
+    UpdateLayeredWindowIndirect(hwnd_, &info);
+  }
 }
 
 }  // namespace tabulo::ui
