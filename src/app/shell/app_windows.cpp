@@ -1,0 +1,36 @@
+#include "app/shell/app_windows.h"
+
+namespace tabulo::app {
+
+std::optional<AppWindow> AppWindowOfForm(FormId form) {
+  switch (form) {
+    case FormId::kBar: return AppWindow::kBar;
+    case FormId::kToolWindow: return AppWindow::kToolWindow;
+    case FormId::kTimetableEditor: return AppWindow::kTimetableEditor;
+    case FormId::kAboutWindow: return AppWindow::kAboutWindow;
+    case FormId::kRandomDraw: return AppWindow::kRandomDraw;
+    case FormId::kReminderPopup: return AppWindow::kReminderPopup;
+    case FormId::kBatchFileWriter: return AppWindow::kBatchFileWriter;
+    case FormId::kSubjectPicker: return AppWindow::kSubjectPicker;
+    case FormId::kSettingsWindow: return AppWindow::kSettingsWindow;
+    case FormId::kStartupWindow: return AppWindow::kStartupWindow;
+    case FormId::kClassTimeAdjustment:
+    case FormId::kTimerWindow: return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+std::vector<AppWindowList::Handle> AppWindowList::CloseOrder() const {
+  std::vector<Handle> order;
+  for (Handle handle : handles_) {
+    if (handle != 0) order.push_back(handle);
+  }
+  return order;
+}
+
+AppWindowList& AppWindows() {
+  static AppWindowList list;
+  return list;
+}
+
+}  // namespace tabulo::app

@@ -1,0 +1,70 @@
+#include "app/shell/edit_filter.h"
+
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "base/win/window_text.h"
+
+namespace tabulo::app {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x7AB0;
+
+// Messages through which the user changes the text.
+bool IsUserEdit(UINT message) {
+  switch (message) {
+    case WM_CHAR:
+    case WM_PASTE:
+    case WM_IME_CHAR:
+    case WM_IME_COMPOSITION:
+    case WM_UNDO:
+    case EM_UNDO:
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data) {
+  auto* rules = reinterpret_cast<EditRules*>(data);
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(edit, EditProc, kSubclassId);
+    std::unique_ptr<EditRules> owned(rules);  // the field is gone: so are its rules
+    return DefSubclassProc(edit, message, wparam, lparam);
+  }
+  if (message == WM_CHAR && rules->acceptsTyped && !rules->acceptsTyped(static_cast<char32_t>(wparam))) {
+    MessageBeep(MB_OK);
+    return 0;
+  }
+  if (!rules->acceptsText || !IsUserEdit(message)) return DefSubclassProc(edit, message, wparam, lparam);
+
+  try {
+    const std::string before = WindowText(edit);
+    DWORD selStart = 0, selEnd = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
+    const LRESULT result = DefSubclassProc(edit, message, wparam, lparam);
+    const std::string after = WindowText(edit);
+    if (after != before && !rules->acceptsText(after)) {
+      SetWindowTextUtf8(edit, before);
+      SendMessageW(edit, EM_SETSEL, selStart, selEnd);
+      MessageBeep(MB_OK);
+    }
+    return result;
+  } catch (...) {
+    return 0;  // out of memory: drop the edit rather than let it cross the window procedure
+  }
+}
+
+}  // namespace
+
+bool ApplyEditRules(HWND edit, EditRules rules) {
+  auto owned = std::make_unique<EditRules>(std::move(rules));
+  if (!SetWindowSubclass(edit, EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(owned.get()))) return false;
+  (void)owned.release();  // adopted again at WM_NCDESTROY
+  return true;
+}
+
+}  // namespace tabulo::app

@@ -1,0 +1,15 @@
+#include "app/shell/exit_routine.h"
+
+#include <windows.h>
+
+#include "app/shell/app_windows.h"
+
+namespace tabulo::app {
+
+void CloseAppWindows() {
+  for (AppWindowList::Handle handle : AppWindows().CloseOrder()) {
+    PostMessageW(reinterpret_cast<HWND>(handle), WM_CLOSE, 0, 0);
+  }
+}
+
+}  // namespace tabulo::app

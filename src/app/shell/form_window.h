@@ -1,0 +1,139 @@
+#pragma once
+// FormWindow: a top-level window made from a form (form.h). It takes the
+// form's attributes (frame and caption, system menu and minimise box,
+// taskbar button or tool window, topmost, the client size, centred on the
+// screen, the program icon) and, for a native form, creates the form's
+// controls as native controls in the form's places, in a readable font,
+// with Tab, the "&" mnemonics and Esc working (dialog_keys.h).
+//
+// Engine-bound and themed forms get the bare window only: the engine binds
+// it later and makes its own controls over the form's placeholders.
+//
+// A concrete window derives from FormWindow and handles its commands. The
+// object finds itself through GWLP_USERDATA (set at WM_NCCREATE, cleared at
+// WM_NCDESTROY). A window handed to Adopt owns its object, which is deleted
+// once the window has been destroyed and the last of its handlers running
+// at that moment has returned, so a handler may destroy its own window.
+//
+// While it exists, the window of a form listed in the program's window list
+// (app_windows.h) is stored there.
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+
+#include "app/shell/form.h"
+#include "app/shell/form_catalogue.h"
+#include "base/geometry/rect.h"
+
+namespace tabulo::app {
+
+class DialogKeys;
+
+// The child-window id of a native form control: its row in the form plus
+// this. Ids 1 and 2 stay free for IDOK and IDCANCEL.
+inline constexpr int kFirstFormControlId = 100;
+[[nodiscard]] consteval int FormControlId(FormId form, std::string_view name) {
+  return kFirstFormControlId + static_cast<int>(&FormControlOf(form, name) - GetForm(form).controls.data());
+}
+
+struct DeleteGdiObject {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, DeleteGdiObject>;
+using BrushHandle = std::unique_ptr<std::remove_pointer_t<HBRUSH>, DeleteGdiObject>;
+
+class FormWindow {
+ public:
+  explicit FormWindow(const Form& form);
+  virtual ~FormWindow();
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  // Creates the window, hidden, and its controls. False when the system
+  // refuses; the object then holds no window.
+  [[nodiscard]] bool Create();
+  // Shows the window as the form says (not at all when it says hidden) and
+  // gives the keyboard focus to InitialFocus().
+  void Show();
+  void Destroy();
+
+  [[nodiscard]] HWND hwnd() const { return hwnd_; }
+  [[nodiscard]] const Form& form() const { return form_; }
+  // A native control by its id (FormControlId for the form's own controls).
+  [[nodiscard]] HWND Item(int id) const { return hwnd_ ? GetDlgItem(hwnd_, id) : nullptr; }
+
+  // Hands the object to its window (see the top of this file). Returns the
+  // window; nullptr, with the object deleted, when it has none.
+  static HWND Adopt(std::unique_ptr<FormWindow> window);
+  // The window object behind a form window of this process, or nullptr.
+  [[nodiscard]] static FormWindow* FromHandle(HWND window);
+  // The window of `form` that is open in this thread, or nullptr.
+  [[nodiscard]] static HWND FindOpen(FormId form);
+  // Restores a minimised window and brings it to the front.
+  static void BringForward(HWND window);
+
+ protected:
+  // A visible native control shaped like the form's control `model` (usually
+  // a hidden template), placed at `rect` in the client area.
+  HWND CloneControl(const FormControl& model, const Rect& rect, int id, std::string_view text, DWORD extraStyle = 0);
+  // Tab order follows reading order (by row, then left to right); group
+  // boxes go below the controls they frame. Run again after cloning.
+  void ArrangeTabOrder();
+  // Paints the client area in this colour instead of the dialog colour.
+  void SetBackground(COLORREF colour);
+
+  // WM_COMMAND from a control (not Esc).
+  virtual void OnCommand(int /*id*/, int /*code*/, HWND /*control*/) {}
+  // The close box, the exit routine's WM_CLOSE and, for forms that say so,
+  // Esc. Destroys the window unless overridden.
+  virtual void OnClose() { Destroy(); }
+  // WM_DESTROY: the controls still exist.
+  virtual void OnDestroying() {}
+  // Where Show puts the keyboard focus: the first control in Tab order
+  // unless overridden (nullptr leaves it on the window).
+  [[nodiscard]] virtual HWND InitialFocus() const;
+  // Any message first; a value ends its handling.
+  virtual std::optional<LRESULT> OnMessage(UINT /*message*/, WPARAM, LPARAM) { return std::nullopt; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  void CreateControls();
+  void RememberFocus();
+  bool RestoreFocus();
+
+  const Form& form_;
+  HWND hwnd_ = nullptr;
+  FontHandle font_;
+  BrushHandle background_;
+  COLORREF backgroundColour_ = 0;
+  HWND lastFocus_ = nullptr;    // child that had the focus when the window was deactivated
+  std::shared_ptr<DialogKeys> dialogKeys_;
+  std::unique_ptr<FormWindow> self_;  // set by Adopt
+  int handlersRunning_ = 0;
+  bool destroying_ = false;  // from WM_DESTROY on: no longer found by FindOpen
+};
+
+// Opens the one window of `form` that may exist at a time: brings the open
+// one forward, or constructs a Window from `args`, runs its Build() (Create
+// plus its own controls and created step), hands it to its window and shows
+// it. Returns the window; nullptr when it could not be built.
+template <class Window, class... Args>
+HWND OpenFormWindow(FormId form, Args&&... args) {
+  if (HWND open = FormWindow::FindOpen(form)) {
+    FormWindow::BringForward(open);
+    return open;
+  }
+  auto window = std::make_unique<Window>(std::forward<Args>(args)...);
+  if (!window->Build()) return nullptr;
+  Window& built = *window;
+  HWND hwnd = FormWindow::Adopt(std::move(window));
+  built.Show();
+  return hwnd;
+}
+
+}  // namespace tabulo::app

@@ -1,0 +1,75 @@
+#include "app/shell/native_control.h"
+
+#include "base/win/wide_text.h"
+
+namespace tabulo::app {
+namespace {
+
+// A label this tall holds two lines of the forms' 9-point font, so its text
+// wraps at word boundaries; a shorter one keeps one line and clips instead of
+// wrapping into a line nobody can see.
+constexpr int kTwoLineLabelHeight = 32;
+
+// The closed height of a drop-down list is the height of its selection
+// field plus the frame around it.
+constexpr int kDropDownFrame = 6;
+constexpr int kDropDownRows = 8;
+
+struct ClassAndStyle {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+ClassAndStyle NativeClass(const FormControl& model) {
+  switch (model.kind) {
+    case ControlKind::kPushButton: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::kCheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+    case ControlKind::kGroupBox: return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::kEditField: return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::kDropDownList: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+    case ControlKind::kLabel:
+      return {L"STATIC", static_cast<DWORD>(model.rect.height >= kTwoLineLabelHeight ? SS_LEFT : SS_LEFTNOWORDWRAP), 0};
+    default: return {nullptr, 0, 0};
+  }
+}
+
+}  // namespace
+
+bool HasNativeControl(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::kPushButton:
+    case ControlKind::kCheckBox:
+    case ControlKind::kGroupBox:
+    case ControlKind::kEditField:
+    case ControlKind::kDropDownList:
+    case ControlKind::kLabel:
+      return true;
+    default:
+      return false;
+  }
+}
+
+HWND CreateNativeControl(const FormControl& model, const NativeControlSpec& spec) {
+  const ClassAndStyle cls = NativeClass(model);
+  if (!cls.className) return nullptr;
+  const bool dropDown = model.kind == ControlKind::kDropDownList;
+  // A drop-down list's window height includes its opened list.
+  const int height = dropDown ? spec.rect.height * (1 + kDropDownRows) : spec.rect.height;
+  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | cls.style | spec.extraStyle | (spec.visible ? WS_VISIBLE : 0);
+  HWND control = CreateWindowExW(cls.exStyle, cls.className, Wide(spec.text).c_str(), style, spec.rect.x, spec.rect.y,
+                                 spec.rect.width, height, spec.parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr),
+                                 nullptr);
+  if (!control) return nullptr;
+  if (spec.font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(spec.font), FALSE);
+  if (dropDown) {
+    SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), spec.rect.height - kDropDownFrame);
+    for (std::string_view item : model.items) {
+      SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+    }
+  }
+  return control;
+}
+
+}  // namespace tabulo::app

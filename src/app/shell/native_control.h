@@ -1,0 +1,32 @@
+#pragma once
+// The native control for a form control: which system class and styles each
+// kind of control becomes when a native form shows it.
+#include <windows.h>
+
+#include <string_view>
+
+#include "app/shell/form.h"
+#include "base/geometry/rect.h"
+
+namespace tabulo::app {
+
+// Whether a native form shows this kind of control as a window (timers,
+// picture boxes, dialogs and drop targets have no window of their own).
+[[nodiscard]] bool HasNativeControl(ControlKind kind);
+
+struct NativeControlSpec {
+  HWND parent = nullptr;
+  Rect rect;  // in the parent's client area
+  int id = 0;
+  std::string_view text;
+  bool visible = true;
+  DWORD extraStyle = 0;
+  HFONT font = nullptr;
+};
+
+// Creates the control for `model` (its kind and, for a drop-down list, its
+// items) as `spec` says; nullptr when the kind has no native control or the
+// system refuses.
+HWND CreateNativeControl(const FormControl& model, const NativeControlSpec& spec);
+
+}  // namespace tabulo::app

@@ -1,0 +1,93 @@
+#include "app/timetable/class_time_adjustment_window.h"
+
+#include <array>
+#include <memory>
+
+#include "app/shell/edit_filter.h"
+#include "app/shell/native_form_window.h"
+#include "app/shell/signed_digits_filter.h"
+#include "app/timetable/class_time_adjustment.h"
+#include "app/timetable/grid_layout.h"
+#include "app/timetable/school_week.h"
+#include "app/timetable/timetable_texts.h"
+#include "base/win/window_text.h"
+
+namespace tabulo::app {
+namespace {
+
+constexpr FormId kForm = FormId::kClassTimeAdjustment;
+constexpr int kResetId = FormControlId(kForm, "按钮1");
+constexpr int kSaveId = FormControlId(kForm, "按钮2");
+constexpr int kExitId = FormControlId(kForm, "按钮3");
+constexpr int kLoadId = FormControlId(kForm, "按钮4");
+
+class ClassTimeAdjustmentWindow final : public NativeFormWindow<ClassTimeAdjustmentView> {
+ public:
+  explicit ClassTimeAdjustmentWindow(const NativeWindowContext& context)
+      : NativeFormWindow(kForm, context), file_(context.runDirectory), logic_(*this, file_) {}
+
+  [[nodiscard]] bool Build() {
+    if (!Create()) return false;
+    const FormControl& header = FormControlOf(kForm, "标签1");
+    const FormControl& periodLabel = FormControlOf(kForm, "标签2");
+    const FormControl& separator = FormControlOf(kForm, "标签3");
+    for (int day = 1; day <= kSchoolDays; ++day) {
+      CloneControl(header, AdjustmentHeaderRect(day), AdjustmentHeaderId(day), DayDisplayName(day));
+    }
+    for (int period = 1; period <= kPeriods; ++period) {
+      CloneControl(periodLabel, AdjustmentPeriodLabelRect(period), AdjustmentPeriodLabelId(period),
+                   PeriodCaption(period));
+      for (int day = 1; day <= kSchoolDays; ++day) {
+        const int cell = CellIndex(day, period);
+        hours_[cell - 1] = CloneTimeField(FormControlOf(kForm, "编辑框1"), AdjustmentHourRect(day, period),
+                                          AdjustmentHourId(cell));
+        minutes_[cell - 1] = CloneTimeField(FormControlOf(kForm, "编辑框2"), AdjustmentMinuteRect(day, period),
+                                            AdjustmentMinuteId(cell));
+        if (!hours_[cell - 1] || !minutes_[cell - 1]) return false;
+        CloneControl(separator, AdjustmentSeparatorRect(day, period), AdjustmentSeparatorId(cell),
+                     timetable_texts::kTimeSeparator);
+      }
+    }
+    ArrangeTabOrder();
+    return true;
+  }
+
+ private:
+  HWND CloneTimeField(const FormControl& model, const Rect& rect, int id) {
+    HWND field = CloneControl(model, rect, id, "", ES_CENTER);
+    if (!field) return nullptr;
+    SendMessageW(field, EM_LIMITTEXT, kTimeFieldMaxCharacters, 0);
+    if (!ApplyEditRules(field, {.acceptsTyped = AcceptsTypedCharacter, .acceptsText = {}})) return nullptr;
+    return field;
+  }
+
+  void OnCommand(int id, int code, HWND) override {
+    if (code != BN_CLICKED) return;
+    switch (id) {
+      case kResetId: logic_.OnResetValues(); break;
+      case kSaveId: logic_.OnSave(); break;
+      case kExitId: logic_.OnExit(); break;
+      case kLoadId: logic_.OnLoad(); break;
+      default: break;
+    }
+  }
+  void OnClose() override { logic_.OnExit(); }
+
+  // ClassTimeAdjustmentView
+  std::string HourText(int cell) const override { return WindowText(hours_[cell - 1]); }
+  std::string MinuteText(int cell) const override { return WindowText(minutes_[cell - 1]); }
+  void SetHourText(int cell, std::string_view text) override { SetWindowTextUtf8(hours_[cell - 1], text); }
+  void SetMinuteText(int cell, std::string_view text) override { SetWindowTextUtf8(minutes_[cell - 1], text); }
+  TimetableFile file_;
+  ClassTimeAdjustment logic_;
+  std::array<HWND, kCells> hours_{};
+  std::array<HWND, kCells> minutes_{};
+};
+
+}  // namespace
+
+HWND OpenClassTimeAdjustment(const NativeWindowContext& context) {
+  return OpenFormWindow<ClassTimeAdjustmentWindow>(kForm, context);
+}
+
+}  // namespace tabulo::app

@@ -1,0 +1,51 @@
+#include "app/timetable/subject_picker_window.h"
+
+#include <memory>
+#include <utility>
+
+#include "app/shell/form_window.h"
+
+namespace tabulo::app {
+namespace {
+
+constexpr FormId kForm = FormId::kSubjectPicker;
+constexpr int kCloseId = FormControlId(kForm, "按钮13");
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+class SubjectPickerWindow final : public FormWindow {
+ public:
+  explicit SubjectPickerWindow(SubjectPickerHandlers handlers)
+      : FormWindow(GetForm(kForm)), handlers_(std::move(handlers)) {
+    SetBackground(kWhite);
+  }
+
+ private:
+  void OnCommand(int id, int code, HWND) override {
+    if (code != BN_CLICKED) return;
+    if (id == kCloseId) {
+      if (handlers_.onClose) handlers_.onClose();
+      return;
+    }
+    const auto row = static_cast<std::size_t>(id - kFirstFormControlId);
+    if (row < form().controls.size() && form().controls[row].kind == ControlKind::kPushButton && handlers_.onSubject) {
+      handlers_.onSubject(form().controls[row].text);
+    }
+  }
+
+  SubjectPickerHandlers handlers_;
+};
+
+}  // namespace
+
+HWND CreateSubjectPicker(SubjectPickerHandlers handlers) {
+  auto picker = std::make_unique<SubjectPickerWindow>(std::move(handlers));
+  if (!picker->Create()) return nullptr;
+  return FormWindow::Adopt(std::move(picker));
+}
+
+void PlaceSubjectPicker(HWND picker, POINT screen) {
+  SetWindowPos(picker, nullptr, screen.x, screen.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+}  // namespace tabulo::app

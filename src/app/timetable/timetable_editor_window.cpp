@@ -1,0 +1,104 @@
+#include "app/timetable/timetable_editor_window.h"
+
+#include <array>
+#include <memory>
+
+#include "app/shell/edit_filter.h"
+#include "app/shell/native_form_window.h"
+#include "app/timetable/class_time_adjustment_window.h"
+#include "app/timetable/grid_layout.h"
+#include "app/timetable/school_week.h"
+#include "app/timetable/subject_picker_window.h"
+#include "app/timetable/timetable_editor.h"
+#include "base/win/geometry_win.h"
+#include "base/win/window_text.h"
+
+namespace tabulo::app {
+namespace {
+
+constexpr FormId kForm = FormId::kTimetableEditor;
+constexpr int kSaveId = FormControlId(kForm, "按钮1");
+constexpr int kExitId = FormControlId(kForm, "按钮2");
+constexpr int kLoadId = FormControlId(kForm, "按钮3");
+constexpr int kChangeTimesId = FormControlId(kForm, "按钮4");
+
+class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView> {
+ public:
+  explicit TimetableEditorWindow(const NativeWindowContext& context)
+      : NativeFormWindow(kForm, context), file_(context.runDirectory), logic_(*this, file_, context.reloadBar) {}
+
+  [[nodiscard]] bool Build() {
+    if (!Create()) return false;
+    const FormControl& header = FormControlOf(kForm, "标签1");
+    const FormControl& periodLabel = FormControlOf(kForm, "标签2");
+    const FormControl& cell = FormControlOf(kForm, "编辑框1");
+    for (int day = 1; day <= kSchoolDays; ++day) {
+      CloneControl(header, EditorHeaderRect(day), EditorHeaderId(day), DayDisplayName(day));
+    }
+    for (int period = 1; period <= kPeriods; ++period) {
+      CloneControl(periodLabel, EditorPeriodLabelRect(period), EditorPeriodLabelId(period), PeriodCaption(period));
+      for (int day = 1; day <= kSchoolDays; ++day) {
+        const int index = CellIndex(day, period);
+        HWND field = CloneControl(cell, EditorCellRect(day, period), EditorCellId(index), "", ES_CENTER);
+        if (!field || !ApplyEditRules(field, {.acceptsTyped = {}, .acceptsText = CellAccepts})) return false;
+        cells_[index - 1] = field;
+      }
+    }
+    ArrangeTabOrder();
+    return true;
+  }
+
+ private:
+  void OnCommand(int id, int code, HWND) override {
+    if (id >= EditorCellId(1) && id <= EditorCellId(kCells)) {
+      if (code == EN_SETFOCUS) logic_.OnCellFocused(id - EditorCellId(0));
+      return;
+    }
+    if (code != BN_CLICKED) return;
+    switch (id) {
+      case kSaveId: logic_.OnSave(); break;
+      case kExitId: logic_.OnExit(); break;
+      case kLoadId: logic_.OnLoad(); break;
+      case kChangeTimesId: logic_.OnChangeClassTimes(); break;
+      default: break;
+    }
+  }
+  void OnDestroying() override { logic_.OnDestroying(); }
+  // The editor starts with no cell focused, so the picker waits for the
+  // teacher's first click into a cell.
+  HWND InitialFocus() const override { return nullptr; }
+
+  // TimetableEditorView
+  std::string CellText(int cell) const override { return WindowText(cells_[cell - 1]); }
+  void SetCellText(int cell, std::string_view text) override { SetWindowTextUtf8(cells_[cell - 1], text); }
+  void FocusCell(int cell) override { SetFocus(cells_[cell - 1]); }
+  Point CursorPosition() const override {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    return FromPOINT(cursor);
+  }
+  bool PickerOpen() const override { return FindOpen(FormId::kSubjectPicker) != nullptr; }
+  void OpenPicker() override {
+    (void)CreateSubjectPicker({.onSubject = [this](std::string_view caption) { logic_.OnPickerSubject(caption); },
+                               .onClose = [this] { logic_.OnPickerClose(); }});
+  }
+  void MovePicker(Point topLeft) override {
+    if (HWND picker = FindOpen(FormId::kSubjectPicker)) PlaceSubjectPicker(picker, ToPOINT(topLeft));
+  }
+  void DestroyPicker() override {
+    if (HWND picker = FindOpen(FormId::kSubjectPicker)) DestroyWindow(picker);
+  }
+  void OpenClassTimeAdjustment() override { (void)app::OpenClassTimeAdjustment(context()); }
+
+  TimetableFile file_;
+  TimetableEditor logic_;
+  std::array<HWND, kCells> cells_{};
+};
+
+}  // namespace
+
+HWND OpenTimetableEditor(const NativeWindowContext& context) {
+  return OpenFormWindow<TimetableEditorWindow>(kForm, context);
+}
+
+}  // namespace tabulo::app

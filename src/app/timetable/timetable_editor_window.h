@@ -1,0 +1,21 @@
+#pragma once
+// The timetable editor "设置课程表": 48 cells cloned from the form's hidden
+// template, day headers and period labels, the four buttons and the subject
+// picker, mapped onto the editor logic (timetable_editor.h).
+#include <windows.h>
+
+#include "app/shell/native_window_context.h"
+
+namespace tabulo::app {
+
+// Child-window ids of the cloned controls (cell index 1 to 48, day 1 to 6,
+// period 1 to 8).
+[[nodiscard]] constexpr int EditorCellId(int cell) { return 1000 + cell; }
+[[nodiscard]] constexpr int EditorHeaderId(int day) { return 1100 + day; }
+[[nodiscard]] constexpr int EditorPeriodLabelId(int period) { return 1200 + period; }
+
+// Opens the editor (non-modal, no owner) with empty cells, or brings the open
+// one forward. Returns its window; nullptr when it could not be created.
+HWND OpenTimetableEditor(const NativeWindowContext& context);
+
+}  // namespace tabulo::app
