@@ -173,6 +173,10 @@ void UiWindow::OnDestroy() {
 }
 
 void UiWindow::ReleaseResources() {
+  // The surfaces go first: controls leaving one by one need not recompose
+  // a window that is going away.
+  canvas_.Release();
+  background_.Release();
   tooltip_.reset();
   DestroyAllControls();
   if (ServiceModule* service = Engine().service.get()) service->Unregister(this, kRegisterWindow);
@@ -180,8 +184,6 @@ void UiWindow::ReleaseResources() {
   package_.reset();
   picture_.reset();
   shape_ = WindowShape();
-  canvas_.Release();
-  background_.Release();
   closeEffect_.reset();
   children_.clear();
   tabOrder_.clear();
