@@ -1,0 +1,194 @@
+#include "app/timetable/timetable_editor_window.h"
+
+#include "../shell/native_form_fixture.h"
+#include "app/timetable/school_week.h"
+#include "app/timetable/timetable_file.h"
+#include "app/timetable/timetable_texts.h"
+#include "base/text/gbk.h"
+
+namespace tabulo::app {
+namespace {
+
+using namespace testing;
+
+constexpr FormId kForm = FormId::kTimetableEditor;
+constexpr int kSave = FormControlId(kForm, "按钮1");
+constexpr int kExit = FormControlId(kForm, "按钮2");
+constexpr int kChangeTimes = FormControlId(kForm, "按钮4");
+constexpr int kWednesdayPeriod2 = 9;
+
+class TimetableEditorWindowTest : public NativeFormTest {
+ protected:
+  void SetUp() override {
+    editor_ = OpenTimetableEditor(Context());
+    ASSERT_NE(editor_, nullptr);
+  }
+  HWND CellField(int cell) const { return GetDlgItem(editor_, EditorCellId(cell)); }
+  static HWND Picker() { return FormWindow::FindOpen(FormId::kSubjectPicker); }
+  static HWND PickerButton(const char* name) {
+    return GetDlgItem(Picker(), kFirstFormControlId + static_cast<int>(GetForm(FormId::kSubjectPicker).Find(name) -
+                                                                      GetForm(FormId::kSubjectPicker).controls.data()));
+  }
+  void FillCells() {
+    for (int cell = 1; cell <= kCells; ++cell) SetWindowTextUtf8(CellField(cell), "课" + std::to_string(cell));
+  }
+
+  HWND editor_ = nullptr;
+  TimetableFile file_{run_.path()};
+};
+
+TEST_F(TimetableEditorWindowTest, LaysOutHeadersPeriodLabelsAndCellsFromTheTemplates) {
+  struct Case {
+    int id;
+    Rect placed;
+    const char* text;
+  };
+  const Case kCases[] = {
+      {EditorHeaderId(1), {98, 24, 80, 24}, "星期一"},
+      {EditorHeaderId(5), {427, 24, 80, 24}, "星期五"},
+      {EditorPeriodLabelId(1), {16, 64, 56, 24}, "第1节"},
+      {EditorPeriodLabelId(8), {16, 316, 56, 24}, "第8节"},
+      {EditorCellId(1), {88, 64, 56, 24}, ""},
+      {EditorCellId(kWednesdayPeriod2), {252, 100, 56, 24}, ""},
+      {EditorCellId(CellIndex(5, 4)), {417, 172, 56, 24}, ""},
+      {EditorCellId(kCells), {499, 316, 56, 24}, ""},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.id);
+    EXPECT_EQ(PlacedAt(editor_, c.id), c.placed);
+    EXPECT_EQ(TextOf(editor_, c.id), c.text);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(editor_, c.id)));
+  }
+  EXPECT_EQ(GetFocus(), editor_) << "no cell has the focus, so no picker yet";
+  EXPECT_EQ(Picker(), nullptr);
+}
+
+// Five bytes of GBK: two Chinese characters and one ASCII character.
+TEST_F(TimetableEditorWindowTest, ACellTakesTypingUpToFiveGbkBytes) {
+  struct Case {
+    const wchar_t* typed;
+    const char* kept;
+  };
+  const Case kCases[] = {
+      {L"语文ab", "语文a"}, {L"a语文b", "a语文"}, {L"物理化学", "物理"}, {L"abcdefg", "abcde"}, {L"体育", "体育"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.kept);
+    SetWindowTextW(CellField(1), L"");
+    Type(CellField(1), c.typed);
+    EXPECT_EQ(WindowText(CellField(1)), c.kept);
+  }
+  SetWindowTextW(CellField(2), L"ab");
+  SendMessageW(CellField(2), EM_SETSEL, 1, 1);
+  Type(CellField(2), L"信息");
+  EXPECT_EQ(WindowText(CellField(2)), "a信b") << "a refused character leaves text and caret as they were";
+}
+
+TEST_F(TimetableEditorWindowTest, SaveWritesTheFortyEightCellsReloadsTheBarAndSaysSo) {
+  FillCells();
+  SetWindowTextUtf8(CellField(CellIndex(6, 8)), "无");
+  Click(editor_, kSave);
+  for (int cell = 1; cell <= kCells; ++cell) {
+    const Cell c = CellOf(cell);
+    EXPECT_EQ(file_.ReadSubject(c.day, c.period, "<missing>"), cell == kCells ? "无" : "课" + std::to_string(cell));
+  }
+  EXPECT_EQ(barReloads_, 1);
+  EXPECT_EQ(messages_.shown,
+            (std::vector<MessageBoxRequest>{{"保存完毕!", "提示", MB_ICONINFORMATION}}));
+  EXPECT_TRUE(IsWindow(editor_)) << "the editor stays open";
+}
+
+TEST_F(TimetableEditorWindowTest, SaveWithAnEmptyCellWritesNothing) {
+  FillCells();
+  SetWindowTextW(CellField(17), L"");
+  Click(editor_, kSave);
+  EXPECT_FALSE(file_.Exists());
+  EXPECT_EQ(barReloads_, 0);
+  EXPECT_EQ(messages_.shown,
+            (std::vector<MessageBoxRequest>{{"请补充完整课程表!", "保存失败", MB_ICONINFORMATION}}));
+}
+
+// Alt+R reaches "读入当前课表&R" through the dialog keys, with a cell focused.
+TEST_F(TimetableEditorWindowTest, LoadReadsEveryDayAndShowsMissingDaysAsNoSubject) {
+  SetFocus(CellField(1));
+  PostMessageW(GetFocus(), WM_SYSCHAR, 'r', 1 << 29);
+  PumpUntil([&] { return !messages_.shown.empty(); }, 1000);
+  EXPECT_EQ(messages_.shown,
+            (std::vector<MessageBoxRequest>{{"课程表文件不存在!", "读取错误", MB_ICONINFORMATION}}));
+
+  run_.WriteFile("timetable.dat", Utf8ToGbk("[Monday]\r\n1=语文\r\n8=物理\r\n[Friday]\r\n3=英语\r\n"));
+  messages_.shown.clear();
+  SetFocus(CellField(1));
+  PostMessageW(GetFocus(), WM_SYSCHAR, 'r', 1 << 29);
+  ASSERT_TRUE(PumpUntil([&] { return WindowText(CellField(1)) == "语文"; }, 1000));
+  EXPECT_EQ(WindowText(CellField(CellIndex(1, 8))), "物理");
+  EXPECT_EQ(WindowText(CellField(CellIndex(5, 3))), "英语");
+  for (int period = 1; period <= kPeriods; ++period) {
+    EXPECT_EQ(WindowText(CellField(CellIndex(6, period))), "暂无") << "Saturday, period " << period;
+  }
+  EXPECT_TRUE(messages_.shown.empty());
+}
+
+TEST_F(TimetableEditorWindowTest, TheFocusedCellOpensThePickerNextToTheCursorAndTakesItsSubject) {
+  ASSERT_TRUE(SetCursorPos(400, 300));
+  SetFocus(CellField(kWednesdayPeriod2));
+  ASSERT_NE(Picker(), nullptr);
+  RECT placed{};
+  GetWindowRect(Picker(), &placed);
+  EXPECT_EQ(placed.left, 412);
+  EXPECT_EQ(placed.top, 328);
+  EXPECT_TRUE(IsWindowVisible(Picker()));
+  EXPECT_EQ(GetFocus(), CellField(kWednesdayPeriod2)) << "the caret stays in the cell";
+
+  SendMessageW(PickerButton("按钮11"), BM_CLICK, 0, 0);  // "信息技术"
+  EXPECT_EQ(WindowText(CellField(kWednesdayPeriod2)), "信息");
+  SendMessageW(PickerButton("按钮1"), BM_CLICK, 0, 0);  // "语文" replaces it
+  EXPECT_EQ(WindowText(CellField(kWednesdayPeriod2)), "语文");
+
+  SendMessageW(PickerButton("按钮13"), BM_CLICK, 0, 0);  // "×"
+  EXPECT_EQ(Picker(), nullptr);
+  ASSERT_TRUE(SetCursorPos(600, 500));
+  SetFocus(CellField(1));
+  ASSERT_NE(Picker(), nullptr) << "the next focused cell opens it again";
+  GetWindowRect(Picker(), &placed);
+  EXPECT_EQ(placed.left, 612);
+  EXPECT_EQ(placed.top, 528);
+}
+
+TEST_F(TimetableEditorWindowTest, ThePickerGoesWithTheEditor) {
+  struct Case {
+    const char* how;
+    void (*close)(HWND);
+  };
+  const Case kCases[] = {
+      {"退出&E", [](HWND editor) { Click(editor, kExit); }},
+      {"close box", [](HWND editor) { SendMessageW(editor, WM_CLOSE, 0, 0); }},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.how);
+    if (!IsWindow(editor_)) editor_ = OpenTimetableEditor(Context());
+    SetFocus(CellField(1));
+    HWND picker = Picker();
+    ASSERT_NE(picker, nullptr);
+    c.close(editor_);
+    EXPECT_FALSE(IsWindow(editor_));
+    EXPECT_FALSE(IsWindow(picker));
+  }
+}
+
+TEST_F(TimetableEditorWindowTest, ChangingClassTimesWarnsThenOpensTheAdjustmentAndKeepsTheEditor) {
+  // The adjustment must not be open yet while the warning is up.
+  bool adjustmentOpenDuringWarning = true;
+  messages_.onShow = [&] {
+    adjustmentOpenDuringWarning = FormWindow::FindOpen(FormId::kClassTimeAdjustment) != nullptr;
+  };
+  Click(editor_, kChangeTimes);
+  EXPECT_EQ(messages_.shown, (std::vector<MessageBoxRequest>{
+                                 {timetable_texts::kChangeTimesWarning, "警告", MB_OK | MB_ICONEXCLAMATION}}));
+  EXPECT_FALSE(adjustmentOpenDuringWarning);
+  EXPECT_NE(FormWindow::FindOpen(FormId::kClassTimeAdjustment), nullptr);
+  EXPECT_TRUE(IsWindow(editor_));
+}
+
+}  // namespace
+}  // namespace tabulo::app
