@@ -32,6 +32,21 @@ TEST(Drawing, OpaqueTextIsDrawnWithAlpha254AndNoTextWithAlpha0) {
   for (const std::uint32_t p : canvas.pixels()) ASSERT_EQ(p & 0x00FFFFFFu, 0u);
 }
 
+TEST(Drawing, ClearTypeTextGoesToTheServiceWhichKeepsItsAlphaRight) {
+  EngineStart();
+  if (!Engine().service) EngineInitialise({});
+  auto font = CreateFontFromName("Arial", 20, Gdiplus::FontStyleBold, Gdiplus::UnitPixel);
+  ASSERT_TRUE(font);
+  Canvas canvas;
+  ASSERT_TRUE(canvas.Create(80, 30, Gdiplus::TextRenderingHintClearTypeGridFit));
+  DrawText(canvas.graphics(), {0, 0, 80, 30}, L"MMMM", font.get(), 0xFF000000u, nullptr);
+  EXPECT_EQ(MaxAlpha(canvas), 254);
+  // Greyscale edges: a pixel's colour never exceeds its alpha (premultiplied)
+  // and black text has no colour fringes.
+  for (const std::uint32_t p : canvas.pixels()) ASSERT_EQ(p & 0x00FFFFFFu, 0u);
+  EXPECT_EQ(canvas.graphics()->GetTextRenderingHint(), Gdiplus::TextRenderingHintClearTypeGridFit);
+}
+
 TEST(Drawing, FramesDrawTheirEdgesOnly) {
   Canvas canvas;
   ASSERT_TRUE(canvas.Create(10, 10, Gdiplus::TextRenderingHintAntiAlias));
