@@ -7,6 +7,10 @@ TABULO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 TABULO_BUILD="${TABULO_BUILD_DIR:-$TABULO_ROOT/build}"
 TABULO_WINE="$TABULO_BUILD/wine"
 
+# ccache keys on paths relative to the checkout, so build trees side by side
+# reuse each other's objects.
+export CCACHE_BASEDIR="$TABULO_ROOT"
+
 tabulo_say() { printf '%s\n' "$*" >&2; }
 
 # Debian packages the build, the tests and the run need. Installing is
@@ -14,7 +18,7 @@ tabulo_say() { printf '%s\n' "$*" >&2; }
 TABULO_PACKAGES=(
   cmake ninja-build g++ make libgtest-dev googletest
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei faketime locales procps
+  wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei faketime locales procps ccache
 )
 
 tabulo_install_deps() {
