@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/text/utf8.h"
+
 namespace tabulo::ui {
 namespace {
 
@@ -90,6 +92,20 @@ MenuHotColours HotItemColours(Argb highlight) {
 MenuSeparatorLine SeparatorLine(const Rect& item, int leftCutline, int rightCutline, Argb highlight) {
   const int y = item.y + item.height / 2;
   return {{item.x + leftCutline, y}, {item.x + item.width - rightCutline, y}, WithAlpha(highlight, 102)};
+}
+
+char32_t FoldAccessKey(char32_t typed) { return typed >= U'A' && typed <= U'Z' ? typed - U'A' + U'a' : typed; }
+
+char32_t MenuAccessKey(std::string_view text) {
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != '&') continue;
+    if (text[i + 1] == '&') {
+      ++i;  // a literal ampersand
+      continue;
+    }
+    return FoldAccessKey(DecodeUtf8(text, i + 1).value);
+  }
+  return 0;
 }
 
 }  // namespace tabulo::ui

@@ -14,6 +14,7 @@
 // area's right / bottom edge; a sub-menu opens beside its parent, top-aligned
 // with its item.
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "base/color/color.h"
@@ -107,5 +108,12 @@ struct MenuSeparatorLine {
   Argb colour = 0;
 };
 [[nodiscard]] MenuSeparatorLine SeparatorLine(const Rect& item, int leftCutline, int rightCutline, Argb highlight);
+
+// The access key of an item text: the character after the first single
+// "&" ("&&" stands for a literal ampersand), ASCII letters folded to lower
+// case; 0 when the text has none.
+[[nodiscard]] char32_t MenuAccessKey(std::string_view utf8Text);
+// Folds a typed character the same way, for comparing with MenuAccessKey.
+[[nodiscard]] char32_t FoldAccessKey(char32_t typed);
 
 }  // namespace tabulo::ui

@@ -23,9 +23,12 @@ std::string_view ShadowElement(bool hasParentWindow) {
 }
 
 WindowSkinValues ReadWindowSkin(const ThemeTable* table, bool hasParentWindow) {
+  return ReadWindowSkinFrom(table, ShadowElement(hasParentWindow));
+}
+
+WindowSkinValues ReadWindowSkinFrom(const ThemeTable* table, std::string_view element) {
   WindowSkinValues values;
   if (!table) return values;
-  const std::string_view element = ShadowElement(hasParentWindow);
   if (const auto margin = table->IntRect(element, "margin")) {
     values.margins = {margin->x, margin->y, margin->width, margin->height};
   }

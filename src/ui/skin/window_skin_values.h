@@ -40,6 +40,8 @@ struct WindowSkinValues {
 
 // No table (no package) gives the empty values: no shadow, no border.
 [[nodiscard]] WindowSkinValues ReadWindowSkin(const ThemeTable* table, bool hasParentWindow);
+// The same from a named shadow element (popup menus read "SysShadow.Menu").
+[[nodiscard]] WindowSkinValues ReadWindowSkinFrom(const ThemeTable* table, std::string_view shadowElement);
 
 // The content rectangle inside the shadow band (x, y, width, height).
 [[nodiscard]] Rect ContentRect(Size window, const Margins& margins);

@@ -10,6 +10,7 @@
 #include "ui/engine/engine_state.h"
 #include "ui/engine/os_version.h"
 #include "ui/skin/window_background.h"
+#include "ui/window/tray_tip.h"
 
 namespace tabulo::ui {
 namespace {
@@ -62,6 +63,7 @@ bool UiWindow::Bind(HWND window, const BindOptions& o) {
   escCloses_ = o.escCloses;
   backgroundColour_ = o.backgroundColour;
   backgroundOffset_ = {};
+  shadowElement_ = o.shadowElement;
 
   style &= ~kFrameStyles;
   if (!(buttons & kCaptionMin)) style &= ~WS_MINIMIZEBOX;
@@ -178,6 +180,8 @@ void UiWindow::ReleaseResources() {
   canvas_.Release();
   background_.Release();
   tooltip_.reset();
+  hotKeys_.ReleaseAll(hwnd_);
+  tray_.Remove();
   DestroyAllControls();
   if (ServiceModule* service = Engine().service.get()) service->Unregister(this, kRegisterWindow);
   messages_.Clear();
@@ -268,6 +272,20 @@ HICON UiWindow::Icon(bool big) const {
 
 void UiWindow::SetIcon(HICON icon, bool big) {
   if (hwnd_) SendMessageW(hwnd_, WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+bool UiWindow::SetTrayIcon(std::optional<HICON> icon, std::optional<std::string_view> tip) {
+  std::optional<std::u16string> text;
+  if (tip) text = TrayTipText(*tip);
+  if (!icon && !tray_.Shown()) icon = Icon(false);
+  return tray_.Set(hwnd_, icon, std::move(text));
+}
+
+bool UiWindow::SetTrayIconRaw(std::optional<HICON> icon, std::optional<std::string_view> tipUtf16Bytes) {
+  std::optional<std::u16string> text;
+  if (tipUtf16Bytes) text = TrayTipFromUtf16Bytes(*tipUtf16Bytes);
+  if (!icon && !tray_.Shown()) icon = Icon(false);
+  return tray_.Set(hwnd_, icon, std::move(text));
 }
 
 void UiWindow::SetCloseEffect(std::optional<WindowEffect> effect) { closeEffect_ = std::move(effect); }

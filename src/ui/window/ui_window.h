@@ -40,6 +40,8 @@
 #include "ui/engine/unique_handle.h"
 #include "ui/skin/window_shape.h"
 #include "ui/skin/window_skin_values.h"
+#include "ui/window/window_hot_keys.h"
+#include "ui/window/window_tray_icon.h"
 
 namespace tabulo::ui {
 
@@ -66,6 +68,9 @@ struct BindOptions {
   std::optional<bool> dragAnywhere;          // (1)
   bool sizeBox = true;                       // "sizebox"
   bool escCloses = false;
+  // The theme element of the shadow, margins, corners and border; empty:
+  // "SysShadow.SubWnd" for a window with a parent, else "SysShadow.HostWnd".
+  std::string_view shadowElement;
 };
 
 // A raw hook on the window procedure; a value ends handling with that result.
@@ -166,6 +171,27 @@ class UiWindow : public UiObject {
   void SetSizeBox(bool on) { sizeBox_ = on; }
   void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
 
+  // --- hot keys and tray icon -----------------------------------------------
+  // Their notifications arrive as window-level events: bind kMsgHotKey
+  // (wParam the id; the handler's lParam holds the modifiers in its low and
+  // the virtual key in its high word) and kMsgTrayNotify (lParam the mouse
+  // message, e.g. WM_RBUTTONUP). Both go away with the window.
+  //
+  // Registers a system-wide hot key; returns its id (1, 2, 3, ... per
+  // window, a failed registration using up no number), or 0 when the key is
+  // taken or the window is not bound.
+  [[nodiscard]] int AddHotKey(UINT modifiers, UINT virtualKey) { return hotKeys_.Add(hwnd_, modifiers, virtualKey); }
+  bool RemoveHotKey(int id) { return hotKeys_.Remove(hwnd_, id); }
+  // Adds the window's tray icon, or changes it. A missing icon keeps the
+  // icon shown (at first: the window's small icon); a missing tip keeps the
+  // tip. Tips longer than 63 characters are cut. Returns the shell's status.
+  bool SetTrayIcon(std::optional<HICON> icon, std::optional<std::string_view> tip = std::nullopt);
+  // The same with the tip as UTF-16LE bytes (ending at the first zero unit).
+  bool SetTrayIconRaw(std::optional<HICON> icon, std::optional<std::string_view> tipUtf16Bytes);
+  // Removes the tray icon; nothing when there is none.
+  void RemoveTrayIcon() { tray_.Remove(); }
+  [[nodiscard]] const WindowTrayIcon& TrayIcon() const { return tray_; }
+
  private:
   friend class UiControl;
 
@@ -210,6 +236,7 @@ class UiWindow : public UiObject {
   void UpdateCaptionTitle();
   void UpdateCaptionIcon();
   void ResizeSurfaces();
+  [[nodiscard]] std::string_view ShadowElementName() const;
   void PlaceMaximised();
   void Unbind();
   void ReleaseResources();
@@ -277,6 +304,9 @@ class UiWindow : public UiObject {
   bool shown_ = false;
   std::optional<WindowEffect> closeEffect_;
   MessageHook messageHook_;
+  std::string shadowElement_;  // empty: by parent window
+  WindowHotKeys hotKeys_;
+  WindowTrayIcon tray_;
 
   std::vector<std::unique_ptr<UiControl>> captionControls_;  // icon, title, caption buttons
   std::vector<UiControl*> captionControlPtrs_;

@@ -38,6 +38,7 @@ LRESULT UiWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
   }
   if (closing_) return CallPrevious(message, wParam, lParam);
+  if (message == TaskbarCreatedMessage()) tray_.OnTaskbarCreated();  // and on to the hook and the previous procedure
   if (messageHook_) {
     if (const std::optional<LRESULT> hooked = messageHook_(hwnd_, message, wParam, lParam)) return *hooked;
   }
@@ -167,6 +168,9 @@ LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& han
       UpdateCursorAt({cursor.x, cursor.y});
       break;
     }
+    case WM_COMMAND:  // menu commands for the window (and native children's notifications)
+      if (DeliverWindowEvent(message, wParam, lParam)) return 0;
+      break;
     case kMsgTrayNotify:
     case WM_HOTKEY:
     case kMsgFirstActivation:

@@ -31,7 +31,7 @@ void UiWindow::ApplySkin(std::span<const std::uint8_t> theme, std::string_view p
   } else {
     package_ = Engine().defaultPackage;
   }
-  skin_ = ReadWindowSkin(package_ ? &package_->Table() : nullptr, HasParentWindow(hwnd_));
+  skin_ = ReadWindowSkinFrom(package_ ? &package_->Table() : nullptr, ShadowElementName());
   content_ = ui::ContentRect(size_, skin_.margins);
   radius_ = requestedRadius_ == -1 ? skin_.cornerRadius : requestedRadius_;
   RebuildShape();
@@ -48,6 +48,11 @@ void UiWindow::ApplySkin(std::span<const std::uint8_t> theme, std::string_view p
     PaintBackground(std::nullopt, true, true);
   }
   ApplyShape();
+}
+
+std::string_view UiWindow::ShadowElementName() const {
+  if (!shadowElement_.empty()) return shadowElement_;
+  return ShadowElement(HasParentWindow(hwnd_));
 }
 
 void UiWindow::PaintBackground(std::optional<std::span<const std::uint8_t>> picture, bool recompose,
@@ -67,7 +72,7 @@ void UiWindow::PaintBackground(std::optional<std::span<const std::uint8_t>> pict
     in.grid = grid_;
     in.offset = backgroundOffset_;
     in.package = package_.get();
-    in.shadowElement = ShadowElement(HasParentWindow(hwnd_));
+    in.shadowElement = ShadowElementName();
     in.borderColours = skin_.borderColours;
     in.hook = backgroundHook_;
     PaintWindowBackground(*graphics, in);

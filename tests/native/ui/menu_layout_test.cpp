@@ -99,5 +99,23 @@ TEST(MenuLayout, HotItemAndSeparatorColours) {
   EXPECT_EQ(line.colour, 0x663399FFu);
 }
 
+TEST(MenuLayout, AccessKeys) {
+  struct Case {
+    const char* text;
+    char32_t key;
+  };
+  const Case kCases[] = {
+      {"&About", U'a'},       {"E&xit", U'x'},        {"关于(&A)", U'a'},
+      {"Save && &Quit", U'q'}, {"A && B", 0},          {"none", 0},
+      {"trailing&", 0},       {"&中文", U'中'},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(MenuAccessKey(c.text), c.key);
+  }
+  EXPECT_EQ(FoldAccessKey(U'Q'), U'q');
+  EXPECT_EQ(FoldAccessKey(U'中'), U'中');
+}
+
 }  // namespace
 }  // namespace tabulo::ui

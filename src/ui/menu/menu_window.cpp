@@ -1,0 +1,524 @@
+// MenuWindow and MenuChain: the windows of an open menu, their loop and
+// their mouse, keyboard and hover behaviour.
+#include "ui/menu/menu_window.h"
+
+#include <algorithm>
+
+#include "base/text/utf8.h"
+#include "base/win/wide_text.h"
+#include "ui/canvas/drawing.h"
+#include "ui/engine/engine_state.h"
+#include "ui/menu/menu_item.h"
+#include "ui/skin/resource_package.h"
+#include "ui/skin/skin_image.h"
+#include "ui/skin/window_skin_values.h"
+
+namespace tabulo::ui {
+namespace {
+
+// Room for the sub-menu arrow at the right of every item of a menu that
+// has a sub-menu.
+constexpr int kArrowRoom = 16;
+
+Rect WorkArea() {
+  RECT r{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+Rect WindowRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+bool IsButtonPress(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+      return true;
+    default:
+      return false;
+  }
+}
+
+HANDLE AsProperty(const void* value) { return reinterpret_cast<HANDLE>(const_cast<void*>(value)); }
+
+void RemoveChainProperties(HWND window) {
+  for (const wchar_t* name : {kMenuFlagsProperty, kMenuHostProperty, kMenuEventProperty, kMenuSubProperty,
+                              kMenuActProperty}) {
+    RemovePropW(window, name);
+  }
+}
+
+GdiplusPtr<Gdiplus::StringFormat> MenuTextFormat() {
+  auto format = MakeGdiplus<Gdiplus::StringFormat>(Gdiplus::StringFormatFlagsNoClip);
+  if (!format) return format;
+  format->SetAlignment(Gdiplus::StringAlignmentNear);
+  format->SetLineAlignment(Gdiplus::StringAlignmentCenter);
+  format->SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
+  format->SetHotkeyPrefix(Gdiplus::HotkeyPrefixShow);
+  return format;
+}
+
+}  // namespace
+
+// --- MenuChain ---------------------------------------------------------------------
+
+MenuChain::MenuChain(HWND owner, UiControl* eventControl) : owner_(owner), eventControl_(eventControl) {
+  if (eventControl_) eventHost_ = eventControl_->HostWindowHandle();
+}
+
+HWND MenuChain::Top() const { return top_ ? top_->Handle() : nullptr; }
+
+MenuWindow* MenuChain::Innermost() const {
+  MenuWindow* window = top_;
+  while (window && window->OpenSubMenu() && window->OpenSubMenu()->Handle()) window = window->OpenSubMenu();
+  return window && window->Handle() ? window : nullptr;
+}
+
+bool MenuChain::Contains(HWND window) const {
+  if (!window) return false;
+  for (MenuWindow* w = top_; w; w = w->OpenSubMenu()) {
+    if (w->Handle() && (w->Handle() == window || IsChild(w->Handle(), window))) return true;
+  }
+  return false;
+}
+
+void MenuChain::Choose(MenuChoice choice) {
+  choice_ = std::move(choice);
+  for (MenuWindow* w = top_; w; w = w->OpenSubMenu()) {
+    if (w->Handle()) ShowWindow(w->Handle(), SW_HIDE);
+  }
+  if (HWND top = Top()) PostMessageW(top, WM_CLOSE, 0, 0);
+}
+
+void MenuChain::CloseAll() {
+  if (top_) top_->Close();
+}
+
+void MenuChain::Retire(std::unique_ptr<MenuWindow> window) {
+  if (window) retired_.push_back(std::move(window));
+}
+
+void MenuChain::Bury() {
+  // Destroying one may retire others (its own sub-menus): take them out first.
+  while (!retired_.empty()) {
+    std::vector<std::unique_ptr<MenuWindow>> now;
+    now.swap(retired_);
+    now.clear();
+  }
+}
+
+bool MenuChain::Intercept(MSG& msg) {
+  MenuWindow* innermost = Innermost();
+  if (!innermost) return false;
+  switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      TranslateMessage(&msg);  // for the access keys' WM_CHAR
+      innermost->HandleKey(msg.wParam);
+      return true;
+    case WM_CHAR:
+    case WM_SYSCHAR:
+      innermost->HandleChar(msg.wParam);
+      return true;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+    case WM_DEADCHAR:
+    case WM_SYSDEADCHAR:
+      return true;
+    default:
+      break;
+  }
+  if (IsButtonPress(msg.message) && !Contains(msg.hwnd)) {
+    // A press anywhere else in the program dismisses the menu, and only
+    // does that: the window under it does not act on it.
+    CloseAll();
+    return true;
+  }
+  return false;
+}
+
+void MenuChain::DeliverChoice() {
+  if (!choice_) return;
+  const MenuChoice choice = std::move(*choice_);
+  choice_.reset();
+  if (!choice.sendsCommand) {
+    if (choice.callback) choice.callback();
+    return;
+  }
+  if (eventControl_) {
+    // The control may have gone while the menu was open.
+    UiWindow* host = UiWindow::FromHandle(eventHost_);
+    if (host && host->OwnsControl(eventControl_)) {
+      eventControl_->HandleMessage(WM_COMMAND, static_cast<WPARAM>(choice.command), 0);
+    }
+    return;
+  }
+  if (IsWindow(owner_)) SendMessageW(owner_, WM_COMMAND, static_cast<WPARAM>(choice.command), 0);
+}
+
+// --- MenuWindow: opening and closing ----------------------------------------------
+
+MenuWindow::MenuWindow(UiMenu& menu, MenuChain& chain, MenuWindow* parent)
+    : menu_(menu), chain_(chain), parent_(parent) {}
+
+MenuWindow::~MenuWindow() { Close(); }
+
+bool MenuWindow::Open(std::shared_ptr<const ResourcePackage> package, std::optional<Point> at,
+                      std::optional<Rect> parentItem, bool selectFirst) {
+  package_ = std::move(package);
+  look_ = ReadMenuLook(package_ ? &package_->Table() : nullptr);
+  items_ = menu_.items_;
+  format_ = MenuTextFormat();
+  icons_.clear();
+  for (const UiMenu::Item& item : items_) icons_.push_back(LoadBitmapFromBytes(item.icon));
+
+  const Gdiplus::Font* font = menu_.Font();
+  if (!font || !format_) return false;
+  const std::vector<MenuItemMeasure> measures = Measure(font);
+  arrowRoom_ = kArrowRoom;
+  MenuMetrics metrics;
+  {
+    Gdiplus::Bitmap scratch(1, 1, PixelFormat32bppPARGB);
+    Gdiplus::Graphics graphics(&scratch);
+    metrics.fontHeight = FontHeight(font, &graphics);
+  }
+  metrics.minimumWidth = menu_.MinimumWidth();
+  metrics.leftText = look_.leftText;
+  metrics.arrowRoom = arrowRoom_;
+  metrics.margin = look_.margin;
+  const MenuLayout layout = LayOutMenu(measures, metrics);
+
+  const Rect work = WorkArea();
+  Point position;
+  HWND ownerWindow = chain_.Owner();
+  if (parentItem && parent_) {
+    ownerWindow = parent_->Handle();
+    position = PlaceSubMenu(WindowRect(parent_->Handle()), parent_->look_.margin, *parentItem, layout.window,
+                            look_.margin, work);
+  } else {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    position = PlaceMenu(at.value_or(Point{cursor.x, cursor.y}), layout.window, look_.margin, work);
+  }
+
+  HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kDefaultWindowClass, L"", WS_POPUP, position.x,
+                                position.y, layout.window.width, layout.window.height, ownerWindow, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  if (!window) return false;
+  BindOptions options;
+  options.captionButtons = 0;
+  options.alpha = 255;
+  options.dragAnywhere = false;
+  options.sizeBox = false;
+  options.backgroundColour = look_.background;
+  options.shadowElement = kMenuElement;
+  if (!ui_.Bind(window, options)) {
+    DestroyWindow(window);
+    return false;
+  }
+  ui_.ApplySkin({}, {}, package_, true);
+  ui_.SetMessageHook([this](HWND, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Hook(message, wParam, lParam);
+  });
+  if (!parent_) chain_.SetTop(this);
+  SetProperties();
+
+  controls_.clear();
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (items_[i].state & kMenuItemHidden) continue;
+    auto control = std::make_unique<MenuItem>(*this, static_cast<int>(i));
+    if (!control->Create(window, layout.items[i], (items_[i].state & kMenuItemDisabled) != 0)) continue;
+    controls_.push_back(std::move(control));
+  }
+  menu_.open_ = true;
+  marksMenuOpen_ = true;
+  if (selectFirst) MoveSelection(1);
+  if (menu_.shown_) menu_.shown_(menu_, window);
+  if (!Handle()) return false;
+  ui_.Show();
+  return Handle() != nullptr;
+}
+
+std::vector<MenuItemMeasure> MenuWindow::Measure(const Gdiplus::Font* font) const {
+  Gdiplus::Bitmap scratch(1, 1, PixelFormat32bppPARGB);
+  Gdiplus::Graphics graphics(&scratch);
+  graphics.SetTextRenderingHint(Engine().defaultTextRenderingHint);
+  std::vector<MenuItemMeasure> measures;
+  measures.reserve(items_.size());
+  for (const UiMenu::Item& item : items_) {
+    MenuItemMeasure m;
+    m.separator = item.separator;
+    m.opensSubMenu = item.subMenu != nullptr;
+    m.state = item.state;
+    if (!item.separator && !item.text.empty()) {
+      const RectF box = MeasureText(&graphics, Wide(item.text), font, {0, 0, 4096, 256}, format_.get());
+      m.text = {box.width, box.height};
+    }
+    measures.push_back(m);
+  }
+  return measures;
+}
+
+void MenuWindow::SetProperties() {
+  HWND window = Handle();
+  SetPropW(window, kMenuFlagsProperty, AsProperty(reinterpret_cast<void*>(1)));
+  SetPropW(window, kMenuHostProperty, AsProperty(chain_.Top()));
+  if (!parent_ && chain_.EventControl()) SetPropW(window, kMenuEventProperty, AsProperty(chain_.EventControl()));
+  if (parent_ && parent_->Handle()) SetPropW(parent_->Handle(), kMenuSubProperty, AsProperty(window));
+}
+
+void MenuWindow::Close() {
+  if (sub_) {
+    sub_->Close();
+    chain_.Retire(std::move(sub_));
+  }
+  act_ = nullptr;
+  current_ = nullptr;
+  if (marksMenuOpen_) {
+    marksMenuOpen_ = false;
+    menu_.open_ = false;
+  }
+  HWND window = Handle();
+  if (!window) return;
+  KillHoverTimer();
+  RemoveChainProperties(window);
+  DestroyWindow(window);
+}
+
+void MenuWindow::CloseSubMenu() {
+  if (!sub_) return;
+  MenuItem* act = act_;
+  sub_->Close();
+  chain_.Retire(std::move(sub_));
+  act_ = nullptr;
+  if (HWND window = Handle()) {
+    RemovePropW(window, kMenuSubProperty);
+    RemovePropW(window, kMenuActProperty);
+  }
+  if (act && act != current_) act->Invalidate();
+}
+
+void MenuWindow::RunLoop() {
+  MSG msg{};
+  while (Handle()) {
+    chain_.Bury();
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      // The program is ending: close the menu and leave the quit to the
+      // outer loops.
+      chain_.CloseAll();
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (got < 0) break;
+    if (chain_.Intercept(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  chain_.Bury();
+}
+
+std::optional<LRESULT> MenuWindow::Hook(UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_CLOSE:
+      // Closing the top window closes the whole chain; closing a sub-menu
+      // closes that sub-menu (and what hangs below it).
+      if (!parent_) {
+        chain_.CloseAll();
+      } else {
+        parent_->CloseSubMenu();
+      }
+      return 0;
+    case WM_ACTIVATEAPP:
+      if (!wParam) chain_.CloseAll();
+      return std::nullopt;
+    case WM_TIMER:
+      if (wParam != kMenuHoverTimerId) return std::nullopt;
+      HoverStep();
+      return 0;
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    default:
+      return std::nullopt;
+  }
+}
+
+// --- MenuWindow: items -------------------------------------------------------------
+
+void MenuWindow::SetCurrent(MenuItem* item) {
+  if (current_ == item) return;
+  MenuItem* old = current_;
+  current_ = item;
+  if (old) old->Invalidate();
+  if (item) item->Invalidate();
+}
+
+bool MenuWindow::Selectable(const MenuItem& item) const {
+  return !item.Disabled() && !items_[item.Index()].separator;
+}
+
+void MenuWindow::OnItemEntered(MenuItem& item) {
+  if (!Selectable(item)) return;
+  SetCurrent(&item);
+  RestartHoverTimer();
+}
+
+void MenuWindow::OnItemLeft(MenuItem& item) {
+  if (!sub_ && current_ == &item) current_ = nullptr;
+  item.Invalidate();
+}
+
+void MenuWindow::OnItemClicked(MenuItem& item) { Activate(item, false); }
+
+void MenuWindow::Activate(MenuItem& item, bool byKeyboard) {
+  if (!Selectable(item)) return;
+  const UiMenu::Item& data = items_[item.Index()];
+  if (data.subMenu) {
+    if (sub_ && act_ == &item) {
+      if (byKeyboard) sub_->MoveSelection(1);
+      return;
+    }
+    CloseSubMenu();
+    KillHoverTimer();
+    SetCurrent(&item);
+    OpenSubMenuOf(item, byKeyboard);
+    return;
+  }
+  chain_.Choose({data.sendsCommand, data.command, data.callback});
+}
+
+void MenuWindow::OpenSubMenuOf(MenuItem& item, bool selectFirst) {
+  UiMenu* menu = items_[item.Index()].subMenu;
+  // A menu already on screen (a sub-menu that contains its own ancestor)
+  // is not opened a second time.
+  if (!menu || menu->IsOpen() || sub_) return;
+  const Rect abs = item.AbsoluteRect();
+  const Rect window = WindowRect(Handle());
+  auto sub = std::make_unique<MenuWindow>(*menu, chain_, this);
+  act_ = &item;
+  SetPropW(Handle(), kMenuActProperty, AsProperty(&item));
+  MenuWindow* opening = sub.get();
+  sub_ = std::move(sub);
+  if (!opening->Open(package_, std::nullopt, Rect{window.x + abs.x, window.y + abs.y, abs.width, abs.height},
+                     selectFirst)) {
+    CloseSubMenu();
+  }
+}
+
+void MenuWindow::RestartHoverTimer() {
+  if (!Handle()) return;
+  hoverTimer_ = ::SetTimer(Handle(), kMenuHoverTimerId, kMenuHoverDelayMs, nullptr) != 0;
+}
+
+void MenuWindow::KillHoverTimer() {
+  if (!hoverTimer_) return;
+  hoverTimer_ = false;
+  if (Handle()) ::KillTimer(Handle(), kMenuHoverTimerId);
+}
+
+MenuItem* MenuWindow::ItemAtScreen(POINT cursor) const {
+  ScreenToClient(Handle(), &cursor);
+  const UiControl* control = ui_.ControlAt({cursor.x, cursor.y});
+  for (const auto& item : controls_) {
+    if (item.get() == control) return item.get();
+  }
+  return nullptr;
+}
+
+void MenuWindow::HoverStep() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const bool over = WindowFromPoint(cursor) == Handle();
+  MenuItem* item = over ? ItemAtScreen(cursor) : nullptr;
+  MenuHoverInput in;
+  in.subMenuOpen = sub_ != nullptr;
+  in.cursorOverThisMenu = over;
+  in.itemUnderCursor = item ? item->Index() : -1;
+  in.itemWithOpenSubMenu = act_ ? act_->Index() : -1;
+  in.itemUnderCursorOpensSubMenu = item && Selectable(*item) && items_[item->Index()].subMenu != nullptr;
+  switch (ui::HoverStep(in)) {
+    case MenuHoverAction::KeepOpenItemHighlighted:
+      SetCurrent(act_);
+      break;
+    case MenuHoverAction::CloseSubMenu:
+      CloseSubMenu();
+      break;
+    case MenuHoverAction::OpenSubMenu:
+      KillHoverTimer();
+      SetCurrent(item);
+      OpenSubMenuOf(*item, false);
+      break;
+    case MenuHoverAction::None:
+      if (!sub_) KillHoverTimer();
+      break;
+  }
+}
+
+// --- MenuWindow: keyboard ------------------------------------------------------------
+
+void MenuWindow::MoveSelection(int direction) {
+  if (controls_.empty()) return;
+  const int n = static_cast<int>(controls_.size());
+  int at = -1;
+  for (int i = 0; i < n; ++i) {
+    if (controls_[i].get() == current_) at = i;
+  }
+  if (at < 0 && direction < 0) at = 0;
+  for (int step = 1; step <= n; ++step) {
+    MenuItem& candidate = *controls_[((at + direction * step) % n + n) % n];
+    if (Selectable(candidate)) {
+      SetCurrent(&candidate);
+      return;
+    }
+  }
+}
+
+void MenuWindow::HandleKey(WPARAM key) {
+  switch (key) {
+    case VK_UP:
+      MoveSelection(-1);
+      break;
+    case VK_DOWN:
+      MoveSelection(1);
+      break;
+    case VK_RIGHT:
+      if (current_ && items_[current_->Index()].subMenu) Activate(*current_, true);
+      break;
+    case VK_LEFT:
+      if (parent_) parent_->CloseSubMenu();
+      break;
+    case VK_ESCAPE:
+      if (parent_) {
+        parent_->CloseSubMenu();
+      } else {
+        chain_.CloseAll();
+      }
+      break;
+    case VK_RETURN:
+    case VK_SPACE:
+      if (current_) Activate(*current_, true);
+      break;
+    default:
+      break;
+  }
+}
+
+void MenuWindow::HandleChar(WPARAM character) {
+  const char32_t typed = FoldAccessKey(static_cast<char32_t>(character));
+  if (typed == 0) return;
+  for (const auto& item : controls_) {
+    if (!Selectable(*item) || MenuAccessKey(items_[item->Index()].text) != typed) continue;
+    SetCurrent(item.get());
+    Activate(*item, true);
+    return;
+  }
+}
+
+}  // namespace tabulo::ui

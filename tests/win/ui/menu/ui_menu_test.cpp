@@ -1,0 +1,329 @@
+// Popup menus as real windows: choosing by keyboard and by mouse, the
+// command or callback arriving only after every menu window has gone,
+// dismissal by a click outside and by Esc, sub-menus opened by hovering,
+// and placement at the bottom-right corner of the work area.
+//
+// Popup is modal, so each test drives the open menu from inside: the
+// menu-shown callback posts input to the menu window, or starts a script of
+// timed steps that run on thread timers inside the menu's loop.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "ui/menu/menu_item.h"
+#include "ui/menu/menu_window.h"
+#include "ui/menu/ui_menu.h"
+#include "win/ui/engine_fixture.h"
+
+namespace tabulo::ui::testing {
+namespace {
+
+// Menu windows of this thread still on screen or not yet destroyed.
+int OpenMenuWindows() {
+  int count = 0;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM counter) {
+        if (GetPropW(window, kMenuFlagsProperty)) ++*reinterpret_cast<int*>(counter);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// The MenuItem controls of a menu window, top to bottom.
+std::vector<UiControl*> Items(HWND menuWindow) {
+  UiWindow* window = UiWindow::FromHandle(menuWindow);
+  if (!window) return {};
+  return window->Children();
+}
+
+POINT Centre(HWND menuWindow, int item) {
+  const Rect r = Items(menuWindow).at(item)->AbsoluteRect();
+  return {r.x + r.width / 2, r.y + r.height / 2};
+}
+
+void PostKey(HWND window, WPARAM key) {
+  PostMessageW(window, WM_KEYDOWN, key, 1);
+  PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+// Moves the real cursor over an item (the hover timer reads it) and tells
+// the window, as the mouse would.
+void HoverItem(HWND menuWindow, int item) {
+  POINT p = Centre(menuWindow, item);
+  POINT screen = p;
+  ClientToScreen(menuWindow, &screen);
+  SetCursorPos(screen.x, screen.y);
+  PostMessageW(menuWindow, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+}
+
+void ClickItem(HWND menuWindow, int item) {
+  HoverItem(menuWindow, item);
+  const POINT p = Centre(menuWindow, item);
+  PostMessageW(menuWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+  PostMessageW(menuWindow, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+}
+
+// Timed steps run by thread timers: they fire inside whatever loop runs.
+// Steps of every live script share one table, keyed by timer id.
+class Script {
+ public:
+  Script() = default;
+  Script(const Script&) = delete;
+  Script& operator=(const Script&) = delete;
+  ~Script() {
+    for (UINT_PTR id : timers_) {
+      KillTimer(nullptr, id);
+      Steps().erase(id);
+    }
+  }
+  void After(UINT ms, std::function<void()> step) {
+    const UINT_PTR id = SetTimer(nullptr, 0, ms, &Script::Fire);
+    timers_.push_back(id);
+    Steps()[id] = std::move(step);
+  }
+
+ private:
+  static std::map<UINT_PTR, std::function<void()>>& Steps() {
+    static std::map<UINT_PTR, std::function<void()>> steps;
+    return steps;
+  }
+  static void CALLBACK Fire(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    const auto it = Steps().find(id);
+    if (it == Steps().end() || !it->second) return;
+    const std::function<void()> run = std::move(it->second);
+    it->second = nullptr;
+    run();
+  }
+  std::vector<UINT_PTR> timers_;
+};
+
+class UiMenuTest : public BoundWindowTest {
+ protected:
+  void SetUp() override {
+    BoundWindowTest::SetUp();
+    Bind({}, 300, 200);
+    ShowWindow(hwnd, SW_SHOWNA);
+    window.Bind(WM_COMMAND, [this](const EventArgs& e) {
+      commands.push_back(static_cast<int>(e.wParam));
+      menuWindowsAtCommand = OpenMenuWindows();
+      return true;
+    });
+  }
+  void TearDown() override {
+    EXPECT_EQ(OpenMenuWindows(), 0) << "a menu window outlived its Popup";
+    BoundWindowTest::TearDown();
+  }
+
+  // A safety net: a menu the test failed to close is closed after a while,
+  // so a broken test fails instead of hanging.
+  void Popup(UiMenu& menu, std::optional<Point> at = Point{150, 150}) {
+    Script guard;
+    guard.After(8000, [] {
+      EnumThreadWindows(
+          GetCurrentThreadId(),
+          [](HWND w, LPARAM) {
+            if (GetPropW(w, kMenuHostProperty) == w) PostMessageW(w, WM_CLOSE, 0, 0);  // the top menu
+            return TRUE;
+          },
+          0);
+    });
+    menu.Popup(window, at);
+  }
+
+  std::vector<int> commands;
+  int menuWindowsAtCommand = -1;
+};
+
+TEST_F(UiMenuTest, KeyboardChoiceSkipsSeparatorsAndDisabledItemsAndArrivesAfterTheMenuClosed) {
+  UiMenu menu;
+  menu.AddCommand("&One", 11);
+  menu.AddSeparator();
+  menu.AddCommand("Two", 12, kMenuItemDisabled);
+  menu.AddCommand("Hidden", 14, kMenuItemHidden);
+  menu.AddCommand("Th&ree", 13);
+  HWND shown = nullptr;
+  menu.SetShownCallback([&](UiMenu&, HWND menuWindow) {
+    shown = menuWindow;
+    EXPECT_EQ(Items(menuWindow).size(), 4u) << "the hidden item has no control";
+    PostKey(menuWindow, VK_DOWN);  // One
+    PostKey(menuWindow, VK_DOWN);  // Three
+    PostKey(menuWindow, VK_RETURN);
+  });
+  Popup(menu);
+  ASSERT_NE(shown, nullptr);
+  EXPECT_FALSE(IsWindow(shown));
+  EXPECT_EQ(commands, (std::vector<int>{13}));
+  EXPECT_EQ(menuWindowsAtCommand, 0);
+}
+
+TEST_F(UiMenuTest, AccessKeyChoosesItsItem) {
+  UiMenu menu;
+  menu.AddCommand("&One", 11);
+  menu.AddCommand("Th&ree", 13);
+  menu.SetShownCallback([&](UiMenu&, HWND menuWindow) { PostMessageW(menuWindow, WM_CHAR, 'R', 1); });
+  Popup(menu);
+  EXPECT_EQ(commands, (std::vector<int>{13}));
+}
+
+TEST_F(UiMenuTest, MouseClickRunsTheCallbackAfterTheMenuClosed) {
+  UiMenu menu;
+  int calls = 0;
+  int windowsAtCall = -1;
+  menu.AddCommand("First", 1);
+  menu.AddCallback("Second", [&] {
+    ++calls;
+    windowsAtCall = OpenMenuWindows();
+  });
+  menu.SetShownCallback([&](UiMenu&, HWND menuWindow) { ClickItem(menuWindow, 1); });
+  Popup(menu);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(windowsAtCall, 0);
+  EXPECT_TRUE(commands.empty());
+}
+
+TEST_F(UiMenuTest, AClickOutsideOrEscClosesWithoutChoosing) {
+  int ownerPresses = 0;
+  window.Bind(WM_LBUTTONDOWN, [&](const EventArgs&) {
+    ++ownerPresses;
+    return true;
+  });
+  struct Case {
+    const char* name;
+    std::function<void(HWND owner, HWND menu)> dismiss;
+  };
+  const Case kCases[] = {
+      {"click on the owner", [](HWND owner, HWND) { PostMessageW(owner, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5)); }},
+      {"right click on the owner", [](HWND owner, HWND) { PostMessageW(owner, WM_RBUTTONDOWN, MK_RBUTTON, At(5, 5)); }},
+      {"Esc", [](HWND, HWND menu) { PostKey(menu, VK_ESCAPE); }},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    UiMenu menu;
+    menu.AddCommand("One", 11);
+    bool closed = false;
+    menu.SetClosedCallback([&](UiMenu&) { closed = true; });
+    menu.SetShownCallback([&](UiMenu&, HWND menuWindow) {
+      PostKey(menuWindow, VK_DOWN);  // something is selected: closing must still choose nothing
+      c.dismiss(hwnd, menuWindow);
+    });
+    const DWORD start = GetTickCount();
+    Popup(menu);
+    EXPECT_LT(GetTickCount() - start, 4000u) << "closed by the test, not by the safety net";
+    EXPECT_TRUE(closed);
+  }
+  EXPECT_TRUE(commands.empty());
+  EXPECT_EQ(ownerPresses, 0) << "the dismissing click is not passed on";
+}
+
+TEST_F(UiMenuTest, HoveringOpensASubMenuAfterTheDelayAndItsChoiceClosesTheWholeChain) {
+  UiMenu sub;
+  sub.AddCommand("Inner", 21);
+  UiMenu menu;
+  menu.AddCommand("Plain", 11);
+  menu.AddSubMenu("More", sub);
+  HWND top = nullptr;
+  DWORD hoverStart = 0, subOpened = 0;
+  menu.SetShownCallback([&](UiMenu&, HWND menuWindow) {
+    top = menuWindow;
+    hoverStart = GetTickCount();
+    HoverItem(menuWindow, 1);
+  });
+  sub.SetShownCallback([&](UiMenu&, HWND subWindow) {
+    subOpened = GetTickCount();
+    // The chain's window properties tie the two together.
+    EXPECT_EQ(GetPropW(subWindow, kMenuHostProperty), top);
+    EXPECT_EQ(GetPropW(subWindow, kMenuFlagsProperty), reinterpret_cast<HANDLE>(1));
+    EXPECT_EQ(GetPropW(top, kMenuSubProperty), subWindow);
+    EXPECT_EQ(GetPropW(top, kMenuActProperty), reinterpret_cast<HANDLE>(Items(top).at(1)));
+    RECT t{}, s{};
+    GetWindowRect(top, &t);
+    GetWindowRect(subWindow, &s);
+    EXPECT_GT(s.left, t.left) << "opens to the right of its parent";
+    ClickItem(subWindow, 0);
+  });
+  Popup(menu);
+  ASSERT_NE(subOpened, 0u);
+  EXPECT_GE(subOpened - hoverStart, 250u);
+  EXPECT_EQ(commands, (std::vector<int>{21}));
+  EXPECT_EQ(menuWindowsAtCommand, 0);
+}
+
+TEST_F(UiMenuTest, MovingOnBeforeTheDelayOpensNoSubMenu) {
+  UiMenu sub;
+  sub.AddCommand("Inner", 21);
+  UiMenu menu;
+  menu.AddSubMenu("More", sub);
+  menu.AddCommand("Plain", 11);
+  bool subShown = false;
+  sub.SetShownCallback([&](UiMenu&, HWND) { subShown = true; });
+  Script script;
+  menu.SetShownCallback([&](UiMenu&, HWND menuWindow) {
+    HoverItem(menuWindow, 0);
+    script.After(120, [=] { HoverItem(menuWindow, 1); });
+    script.After(900, [=] { PostKey(menuWindow, VK_ESCAPE); });
+  });
+  Popup(menu);
+  EXPECT_FALSE(subShown);
+}
+
+TEST_F(UiMenuTest, KeyboardOpensAndLeavesASubMenu) {
+  UiMenu sub;
+  sub.AddCommand("Inner one", 21);
+  sub.AddCommand("Inner two", 22);
+  UiMenu menu;
+  menu.AddSubMenu("More", sub);
+  menu.AddCommand("Plain", 11);
+  Script script;
+  HWND top = nullptr;
+  menu.SetShownCallback([&](UiMenu&, HWND menuWindow) {
+    top = menuWindow;
+    PostKey(menuWindow, VK_DOWN);
+    PostKey(menuWindow, VK_RIGHT);  // opens with its first item selected
+  });
+  int subOpenings = 0;
+  sub.SetShownCallback([&](UiMenu&, HWND subWindow) {
+    if (++subOpenings == 1) {
+      // Keys go to the innermost menu whichever window they were sent to;
+      // these go to the top window, which outlives the sub-menu.
+      PostKey(top, VK_LEFT);    // back to the top menu, which stays open
+      PostKey(top, VK_RETURN);  // opens the sub-menu again
+    } else {
+      PostKey(subWindow, VK_DOWN);
+      PostKey(subWindow, VK_RETURN);
+    }
+  });
+  Popup(menu);
+  EXPECT_EQ(subOpenings, 2);
+  EXPECT_EQ(commands, (std::vector<int>{22}));
+}
+
+TEST_F(UiMenuTest, OpensUpAndLeftOfAPointNearTheWorkAreasBottomRightCorner) {
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const Point at{work.right - 4, work.bottom - 3};
+  UiMenu menu;
+  menu.AddCommand("One", 1);
+  menu.AddCommand("Two", 2, kMenuItemHidden);
+  menu.AddCommand("Three", 3);
+  RECT placed{};
+  Rect body;
+  menu.SetShownCallback([&](UiMenu&, HWND menuWindow) {
+    GetWindowRect(menuWindow, &placed);
+    const std::vector<UiControl*> items = Items(menuWindow);
+    body = items.front()->AbsoluteRect();
+    body.height = items.back()->AbsoluteRect().bottom() - body.y;
+    EXPECT_EQ(items.back()->AbsoluteRect().y, items.front()->AbsoluteRect().bottom()) << "no gap for the hidden item";
+    PostKey(menuWindow, VK_ESCAPE);
+  });
+  Popup(menu, at);
+  EXPECT_EQ(placed.left + body.right(), at.x);
+  EXPECT_EQ(placed.top + body.bottom(), at.y);
+}
+
+}  // namespace
+}  // namespace tabulo::ui::testing
