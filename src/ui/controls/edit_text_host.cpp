@@ -1,0 +1,222 @@
+// EditTextHost: each ITextHost method answers from the Edit's fields or
+// passes the request on to the Edit. The text engine calls these from
+// inside its own message handling, so nothing here may destroy the Edit.
+#include "ui/controls/edit_text_host.h"
+
+#include "ui/controls/edit.h"
+#include "ui/controls/scroll_bar.h"
+
+namespace tabulo::ui {
+namespace {
+
+// TxActivate, TxDeactivate and the format-change notices: "not done".
+constexpr HRESULT kRefused = static_cast<HRESULT>(0x80000008);
+
+RECT ToRect(const Rect& r) { return {r.x, r.y, r.right(), r.bottom()}; }
+
+}  // namespace
+
+HRESULT EditTextHost::QueryInterface(REFIID iid, void** object) {
+  if (!object) return E_POINTER;
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, kIidTextHost)) {
+    *object = static_cast<ITextHost*>(this);
+    AddRef();
+    return S_OK;
+  }
+  *object = nullptr;
+  return E_NOINTERFACE;
+}
+
+ULONG EditTextHost::AddRef() { return static_cast<ULONG>(++references_); }
+
+ULONG EditTextHost::Release() { return static_cast<ULONG>(references_ > 0 ? --references_ : 0); }
+
+HDC EditTextHost::TxGetDC() { return edit_.drawSurface_.dc(); }
+
+INT EditTextHost::TxReleaseDC(HDC dc) {
+  // The surface stays the Edit's; releasing a memory DC this way is a no-op.
+  return ReleaseDC(nullptr, dc);
+}
+
+WINBOOL EditTextHost::TxShowScrollBar(INT bar, WINBOOL show) {
+  if (show) return TRUE;
+  if (ScrollBar* scrollBar = edit_.Bar(bar)) scrollBar->SetMaximum(0, true, false);
+  return TRUE;
+}
+
+WINBOOL EditTextHost::TxEnableScrollBar(INT which, INT arrows) {
+  if (arrows != ESB_DISABLE_BOTH) return TRUE;
+  const bool horizontal = edit_.scrollBars_ == kEditHorizontalBar || edit_.scrollBars_ == kEditBothBars;
+  const bool vertical = edit_.scrollBars_ == kEditVerticalBar || edit_.scrollBars_ == kEditBothBars;
+  if ((which == SB_HORZ || which == SB_BOTH) && horizontal && edit_.horizontalBar_) {
+    edit_.horizontalBar_->SetMaximum(0, true, false);
+  }
+  if ((which == SB_VERT || which == SB_BOTH) && vertical && edit_.verticalBar_) {
+    edit_.verticalBar_->SetMaximum(0, true, false);
+  }
+  return TRUE;
+}
+
+WINBOOL EditTextHost::TxSetScrollRange(INT bar, LONG minimum, INT maximum, WINBOOL redraw) {
+  if (ScrollBar* scrollBar = edit_.Bar(bar)) {
+    scrollBar->SetMinimum(static_cast<int>(minimum), false, false);
+    scrollBar->SetMaximum(maximum, redraw != FALSE, false);
+  }
+  return TRUE;
+}
+
+WINBOOL EditTextHost::TxSetScrollPos(INT bar, INT position, WINBOOL redraw) {
+  if (edit_.scrollSync_) return TRUE;
+  if (ScrollBar* scrollBar = edit_.Bar(bar)) {
+    edit_.scrollSync_ = true;
+    scrollBar->SetPosition(position, redraw != FALSE, false);
+    edit_.scrollSync_ = false;
+  }
+  return TRUE;
+}
+
+void EditTextHost::TxInvalidateRect(LPCRECT rect, WINBOOL /*mode*/) {
+  if (!rect) {
+    edit_.HandleMessage(WM_PAINT, 0, 0);
+    return;
+  }
+  edit_.InvalidateRect(RectF{static_cast<float>(rect->left), static_cast<float>(rect->top),
+                             static_cast<float>(rect->right - rect->left),
+                             static_cast<float>(rect->bottom - rect->top)});
+}
+
+void EditTextHost::TxViewChange(WINBOOL update) {
+  if (update) edit_.HandleMessage(WM_PAINT, 1, 0);
+}
+
+WINBOOL EditTextHost::TxCreateCaret(HBITMAP /*bitmap*/, INT /*width*/, INT height) {
+  // The Edit draws its own caret: only the height asked for is kept, in
+  // the colour set for the caret now.
+  edit_.caretHeight_ = height;
+  edit_.caretDrawColour_ = edit_.caretColour_;
+  return TRUE;
+}
+
+WINBOOL EditTextHost::TxShowCaret(WINBOOL show) {
+  if (!edit_.caretSuppressed_) edit_.DrawCaret(show != FALSE, true);
+  return TRUE;
+}
+
+WINBOOL EditTextHost::TxSetCaretPos(INT x, INT y) {
+  edit_.PlaceCaret(x, y);
+  return TRUE;
+}
+
+// The engine gets no timers: the Edit's blink timer and the host window's
+// capture, focus and cursor handling cover what it would use them for.
+WINBOOL EditTextHost::TxSetTimer(UINT /*id*/, UINT /*timeout*/) { return FALSE; }
+void EditTextHost::TxKillTimer(UINT /*id*/) {}
+void EditTextHost::TxScrollWindowEx(INT, INT, LPCRECT, LPCRECT, HRGN, LPRECT, UINT) {}
+void EditTextHost::TxSetCapture(WINBOOL /*capture*/) {}
+void EditTextHost::TxSetFocus() {}
+void EditTextHost::TxSetCursor(HCURSOR /*cursor*/, WINBOOL /*text*/) {}
+WINBOOL EditTextHost::TxScreenToClient(LPPOINT /*point*/) { return FALSE; }
+WINBOOL EditTextHost::TxClientToScreen(LPPOINT /*point*/) { return FALSE; }
+
+HRESULT EditTextHost::TxActivate(LONG* /*oldState*/) { return kRefused; }
+HRESULT EditTextHost::TxDeactivate(LONG /*newState*/) { return kRefused; }
+
+HRESULT EditTextHost::TxGetClientRect(LPRECT rect) {
+  if (!rect) return E_INVALIDARG;
+  *rect = ToRect(edit_.layout_.textRect);
+  return S_OK;
+}
+
+HRESULT EditTextHost::TxGetViewInset(LPRECT rect) {
+  if (!rect) return E_INVALIDARG;
+  const HimetricInset& inset = edit_.layout_.viewInset;
+  *rect = {inset.left, inset.top, inset.right, inset.bottom};
+  return S_OK;
+}
+
+HRESULT EditTextHost::TxGetCharFormat(const CHARFORMATW** format) {
+  if (!format) return E_INVALIDARG;
+  *format = &charFormat_;
+  return S_OK;
+}
+
+HRESULT EditTextHost::TxGetParaFormat(const PARAFORMAT** format) {
+  if (!format) return E_INVALIDARG;
+  *format = &paraFormat_;
+  return S_OK;
+}
+
+COLORREF EditTextHost::TxGetSysColor(int index) {
+  switch (index) {
+    case COLOR_WINDOW:
+      return ToRgb(edit_.windowColour_);
+    case COLOR_WINDOWTEXT:
+      return ToRgb(edit_.textColour_);
+    case COLOR_HIGHLIGHT:
+      return ToRgb(edit_.selectionColour_);
+    case COLOR_HIGHLIGHTTEXT:
+      return ToRgb(edit_.selectionTextColour_);
+    default:
+      return GetSysColor(index);
+  }
+}
+
+HRESULT EditTextHost::TxGetBackStyle(TXTBACKSTYLE* style) {
+  if (!style) return E_INVALIDARG;
+  *style = TXTBACK_TRANSPARENT;
+  return S_OK;
+}
+
+HRESULT EditTextHost::TxGetMaxLength(DWORD* /*length*/) {
+  // The limit is set with EM_LIMITTEXT right after creation.
+  return S_OK;
+}
+
+HRESULT EditTextHost::TxGetScrollBars(DWORD* scrollBars) {
+  if (!scrollBars) return E_INVALIDARG;
+  *scrollBars = EditScrollBarStyle(edit_.scrollBars_);
+  return S_OK;
+}
+
+HRESULT EditTextHost::TxGetPasswordChar(TCHAR* character) {
+  if (!character) return E_INVALIDARG;
+  *character = static_cast<TCHAR>(edit_.passwordChar_);
+  return S_OK;
+}
+
+HRESULT EditTextHost::TxGetAcceleratorPos(LONG* position) {
+  if (!position) return E_INVALIDARG;
+  *position = -1;
+  return S_OK;
+}
+
+HRESULT EditTextHost::TxGetExtent(LPSIZEL extent) {
+  if (!extent) return E_INVALIDARG;
+  *extent = {edit_.layout_.extent.width, edit_.layout_.extent.height};
+  return S_OK;
+}
+
+HRESULT EditTextHost::OnTxCharFormatChange(const CHARFORMATW* /*format*/) { return kRefused; }
+HRESULT EditTextHost::OnTxParaFormatChange(const PARAFORMAT* /*format*/) { return kRefused; }
+
+HRESULT EditTextHost::TxGetPropertyBits(DWORD mask, DWORD* bits) {
+  if (!bits) return E_INVALIDARG;
+  *bits = EditPropertyBits(edit_.Properties(), mask);
+  return S_OK;
+}
+
+HRESULT EditTextHost::TxNotify(DWORD code, void* data) {
+  edit_.Notify(code, data);
+  return S_OK;
+}
+
+HIMC EditTextHost::TxImmGetContext() { return nullptr; }
+void EditTextHost::TxImmReleaseContext(HIMC /*context*/) {}
+
+HRESULT EditTextHost::TxGetSelectionBarWidth(LONG* width) {
+  if (!width) return E_INVALIDARG;
+  *width = 0;
+  return S_OK;
+}
+
+}  // namespace tabulo::ui
