@@ -3,6 +3,9 @@
 //   gone TITLE [TIMEOUT_MS]   wait until no window with this title exists
 //   close TITLE               post WM_CLOSE to the window with this title
 //   rect TITLE                print "left top right bottom" of the window
+//   origin TITLE              print "x y", the screen position of the window's client area
+//   paint TITLE               repaint the window and its children now (before a screenshot)
+//   text TITLE ID             print the text of the window's child control with this id
 // Titles are matched exactly. Exit code 0 on success, 1 on failure or timeout.
 #include <windows.h>
 
@@ -55,7 +58,7 @@ HWND WaitFor(const std::wstring& title, DWORD timeout, bool wantVisible) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    PrintUtf8(L"usage: winctl wait|gone|close|rect TITLE [TIMEOUT_MS]\n");
+    PrintUtf8(L"usage: winctl wait|gone|close|rect|paint|origin|text TITLE [TIMEOUT_MS|ID]\n");
     return 2;
   }
   const std::wstring command = argv[1];
@@ -83,6 +86,32 @@ int wmain(int argc, wchar_t** argv) {
     if (!GetWindowRect(hwnd, &r)) return 1;
     PrintUtf8(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right) + L" " +
               std::to_wstring(r.bottom) + L"\n");
+    return 0;
+  }
+  if (command == L"paint") {
+    // For another thread's window UPDATENOW sends WM_PAINT, so the window has
+    // painted when this returns.
+    return RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW)
+               ? 0
+               : 1;
+  }
+  if (command == L"origin") {
+    POINT p{0, 0};
+    if (!ClientToScreen(hwnd, &p)) return 1;
+    PrintUtf8(std::to_wstring(p.x) + L" " + std::to_wstring(p.y) + L"\n");
+    return 0;
+  }
+  if (command == L"text") {
+    HWND control = argc > 3 ? GetDlgItem(hwnd, _wtoi(argv[3])) : nullptr;
+    if (!control) return 1;
+    // WM_GETTEXT, not GetWindowText: for another process's window the latter
+    // returns only the stored caption, never an edit field's content.
+    wchar_t buffer[512];
+    DWORD_PTR n = 0;
+    if (!SendMessageTimeoutW(control, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000, &n)) {
+      return 1;
+    }
+    PrintUtf8(std::wstring(buffer, static_cast<size_t>(n)) + L"\n");
     return 0;
   }
   return 2;

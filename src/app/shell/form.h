@@ -58,7 +58,7 @@ struct ListViewColumn {
   int width = 0;
 };
 
-struct FontSpec {
+struct FontChoice {
   std::string_view face{};
   int pixel_size = 0;
   bool bold = false;
@@ -80,7 +80,7 @@ struct FormControl {
   // Timers only. 0 means the timer runs only once its owner sets a period.
   int period_ms = 0;
   std::span<const ListViewColumn> columns{};  // list views only
-  const FontSpec* font = nullptr;           // nullptr: the platform's default
+  const FontChoice* font = nullptr;           // nullptr: the platform's default
 };
 
 struct Form {

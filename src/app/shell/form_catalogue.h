@@ -18,7 +18,7 @@ namespace form_data {
 using enum ControlKind;
 
 inline constexpr ListViewColumn kFileListColumns[] = {{"文件名称", 200}, {"文件路径", 245}};
-inline constexpr FontSpec kFileListFont{.face = "微软雅黑", .pixel_size = 12, .bold = false};
+inline constexpr FontChoice kFileListFont{.face = "微软雅黑", .pixel_size = 12, .bold = false};
 inline constexpr std::string_view kSkinChoices[] = {"蓝天", "星空"};
 
 inline constexpr FormControl kBarControls[] = {

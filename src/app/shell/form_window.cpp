@@ -39,7 +39,9 @@ bool RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
 }
 
 DWORD WindowStyle(const Form& form) {
-  DWORD style = WS_CLIPCHILDREN | (form.border == FormBorder::kFixed ? WS_OVERLAPPED | WS_CAPTION : WS_POPUP);
+  // No WS_CLIPCHILDREN: a group box paints only its frame and caption, so
+  // the window must paint the background inside it.
+  DWORD style = form.border == FormBorder::kFixed ? WS_OVERLAPPED | WS_CAPTION : WS_POPUP;
   if (form.system_menu) style |= WS_SYSMENU;
   if (form.minimise_button) style |= WS_MINIMIZEBOX;
   return style;
@@ -130,13 +132,13 @@ bool FormWindow::Create() {
 void FormWindow::CreateControls() {
   for (std::size_t row = 0; row < form_.controls.size(); ++row) {
     const FormControl& control = form_.controls[row];
-    NativeControlSpec spec{.parent = hwnd_,
+    NativeControlPlacement plan{.parent = hwnd_,
                            .rect = form_.ClientRect(control),
                            .id = kFirstFormControlId + static_cast<int>(row),
                            .text = control.text,
                            .visible = control.visible,
                            .font = font_.get()};
-    if (HasNativeControl(control.kind)) (void)CreateNativeControl(control, spec);
+    if (HasNativeControl(control.kind)) (void)CreateNativeControl(control, plan);
   }
 }
 

@@ -50,21 +50,21 @@ bool HasNativeControl(ControlKind kind) {
   }
 }
 
-HWND CreateNativeControl(const FormControl& model, const NativeControlSpec& spec) {
+HWND CreateNativeControl(const FormControl& model, const NativeControlPlacement& plan) {
   const ClassAndStyle cls = NativeClass(model);
   if (!cls.className) return nullptr;
   const bool dropDown = model.kind == ControlKind::kDropDownList;
   // A drop-down list's window height includes its opened list.
-  const int height = dropDown ? spec.rect.height * (1 + kDropDownRows) : spec.rect.height;
-  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | cls.style | spec.extraStyle | (spec.visible ? WS_VISIBLE : 0);
-  HWND control = CreateWindowExW(cls.exStyle, cls.className, Wide(spec.text).c_str(), style, spec.rect.x, spec.rect.y,
-                                 spec.rect.width, height, spec.parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr),
+  const int height = dropDown ? plan.rect.height * (1 + kDropDownRows) : plan.rect.height;
+  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | cls.style | plan.extraStyle | (plan.visible ? WS_VISIBLE : 0);
+  HWND control = CreateWindowExW(cls.exStyle, cls.className, Wide(plan.text).c_str(), style, plan.rect.x, plan.rect.y,
+                                 plan.rect.width, height, plan.parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(plan.id)), GetModuleHandleW(nullptr),
                                  nullptr);
   if (!control) return nullptr;
-  if (spec.font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(spec.font), FALSE);
+  if (plan.font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(plan.font), FALSE);
   if (dropDown) {
-    SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), spec.rect.height - kDropDownFrame);
+    SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), plan.rect.height - kDropDownFrame);
     for (std::string_view item : model.items) {
       SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
     }

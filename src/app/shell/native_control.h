@@ -14,7 +14,7 @@ namespace tabulo::app {
 // picture boxes, dialogs and drop targets have no window of their own).
 [[nodiscard]] bool HasNativeControl(ControlKind kind);
 
-struct NativeControlSpec {
+struct NativeControlPlacement {
   HWND parent = nullptr;
   Rect rect;  // in the parent's client area
   int id = 0;
@@ -25,8 +25,8 @@ struct NativeControlSpec {
 };
 
 // Creates the control for `model` (its kind and, for a drop-down list, its
-// items) as `spec` says; nullptr when the kind has no native control or the
+// items) as `plan` says; nullptr when the kind has no native control or the
 // system refuses.
-HWND CreateNativeControl(const FormControl& model, const NativeControlSpec& spec);
+HWND CreateNativeControl(const FormControl& model, const NativeControlPlacement& plan);
 
 }  // namespace tabulo::app

@@ -129,27 +129,27 @@ std::optional<double> Easing(int curve, double from, double to, double t) {
   return from + (to - from) * *f;
 }
 
-int AnimationFrameCount(const AnimationSpec& spec) {
-  if (spec.intervalMs <= 0 || spec.durationMs <= 0) return 0;
-  return spec.durationMs / spec.intervalMs;
+int AnimationFrameCount(const AnimationPlan& plan) {
+  if (plan.intervalMs <= 0 || plan.durationMs <= 0) return 0;
+  return plan.durationMs / plan.intervalMs;
 }
 
-AnimationFrame AnimationFrameAt(const AnimationSpec& spec, int index) {
+AnimationFrame AnimationFrameAt(const AnimationPlan& plan, int index) {
   AnimationFrame frame;
   frame.index = index;
-  frame.count = AnimationFrameCount(spec);
-  frame.t = spec.durationMs > 0 ? static_cast<double>(index) * spec.intervalMs / spec.durationMs : 1.0;
-  frame.value = Easing(spec.curve, spec.from, spec.to, frame.t).value_or(1.0);
+  frame.count = AnimationFrameCount(plan);
+  frame.t = plan.durationMs > 0 ? static_cast<double>(index) * plan.intervalMs / plan.durationMs : 1.0;
+  frame.value = Easing(plan.curve, plan.from, plan.to, frame.t).value_or(1.0);
   return frame;
 }
 
-int RunAnimationFrames(const AnimationSpec& spec, const std::function<void(int)>& wait,
+int RunAnimationFrames(const AnimationPlan& plan, const std::function<void(int)>& wait,
                        const std::function<bool(const AnimationFrame&)>& step) {
-  const int count = AnimationFrameCount(spec);
+  const int count = AnimationFrameCount(plan);
   int ran = 0;
   for (int i = 1; i <= count; ++i) {
-    wait(spec.intervalMs);
-    const AnimationFrame frame = AnimationFrameAt(spec, i);
+    wait(plan.intervalMs);
+    const AnimationFrame frame = AnimationFrameAt(plan, i);
     ran = i;
     const bool stop = step(frame);
     if (stop || std::abs(frame.value - 1.0) <= kTolerance) break;

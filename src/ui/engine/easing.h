@@ -22,7 +22,7 @@ inline constexpr int kEasingCurveCount = 34;
 // number outside 1 to 34.
 [[nodiscard]] std::optional<double> Easing(int curve, double from, double to, double t);
 
-struct AnimationSpec {
+struct AnimationPlan {
   int curve = 1;
   int durationMs = 0;
   int intervalMs = 0;
@@ -39,16 +39,16 @@ struct AnimationFrame {
 
 // duration / interval by integer division; no frame for a non-positive
 // interval or duration.
-[[nodiscard]] int AnimationFrameCount(const AnimationSpec& spec);
+[[nodiscard]] int AnimationFrameCount(const AnimationPlan& plan);
 
 // Frame `index` (1-based): t = index * interval / duration, the eased value,
 // or 1.0 for an unknown curve.
-[[nodiscard]] AnimationFrame AnimationFrameAt(const AnimationSpec& spec, int index);
+[[nodiscard]] AnimationFrame AnimationFrameAt(const AnimationPlan& plan, int index);
 
 // The loop of an animation: before each frame wait(intervalMs), then
 // step(frame) which returns true to stop. It also ends after the frame whose
 // value reaches 1.0 (within 1e-7). Returns the number of frames run.
-int RunAnimationFrames(const AnimationSpec& spec, const std::function<void(int intervalMs)>& wait,
+int RunAnimationFrames(const AnimationPlan& plan, const std::function<void(int intervalMs)>& wait,
                        const std::function<bool(const AnimationFrame&)>& step);
 
 }  // namespace tabulo::ui

@@ -50,9 +50,9 @@ void PacedWait(long long microseconds) {
   }
 }
 
-int RunAnimation(const AnimationSpec& spec, const std::function<bool(const AnimationFrame&)>& step) {
+int RunAnimation(const AnimationPlan& plan, const std::function<bool(const AnimationFrame&)>& step) {
   return RunAnimationFrames(
-      spec, [](int intervalMs) { PacedWait(static_cast<long long>(intervalMs) * 1000); }, step);
+      plan, [](int intervalMs) { PacedWait(static_cast<long long>(intervalMs) * 1000); }, step);
 }
 
 }  // namespace tabulo::ui

@@ -23,6 +23,6 @@ void PacedWait(long long microseconds);
 
 // Runs an animation frame by frame, waiting with PacedWait before each
 // frame; step returns true to stop. Returns the number of frames run.
-int RunAnimation(const AnimationSpec& spec, const std::function<bool(const AnimationFrame&)>& step);
+int RunAnimation(const AnimationPlan& plan, const std::function<bool(const AnimationFrame&)>& step);
 
 }  // namespace tabulo::ui

@@ -44,9 +44,9 @@ class InProcessServiceModule final : public ServiceModule {
       ShowWindow(window, SW_SHOWNORMAL);
     }
     if (fade) {
-      AnimationSpec spec{effect.curve, effect.durationMs, effect.frameMs, closing ? 255.0 : 0.0,
+      AnimationPlan plan{effect.curve, effect.durationMs, effect.frameMs, closing ? 255.0 : 0.0,
                          closing ? 0.0 : 255.0};
-      (void)RunAnimation(spec, [&](const AnimationFrame& frame) {
+      (void)RunAnimation(plan, [&](const AnimationFrame& frame) {
         host = UiWindow::FromHandle(window);  // the window may go while the animation waits
         if (!host) return true;
         host->PresentLayered(static_cast<int>(frame.value));

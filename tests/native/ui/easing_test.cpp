@@ -94,9 +94,9 @@ struct Recorded {
   std::vector<AnimationFrame> frames;
 };
 
-int RunRecorded(const AnimationSpec& spec, Recorded& rec, int stop_at = 0) {
+int RunRecorded(const AnimationPlan& plan, Recorded& rec, int stop_at = 0) {
   return RunAnimationFrames(
-      spec, [&](int ms) { rec.waits.push_back(ms); },
+      plan, [&](int ms) { rec.waits.push_back(ms); },
       [&](const AnimationFrame& f) {
         rec.frames.push_back(f);
         return f.index == stop_at;
@@ -119,7 +119,7 @@ TEST(AnimationFrames, WaitsAnIntervalBeforeEachFrame) {
 TEST(AnimationFrames, EndsEarly) {
   struct Case {
     const char* why;
-    AnimationSpec spec;
+    AnimationPlan plan;
     int stop_at;
     int expected_frames;
   };
@@ -133,7 +133,7 @@ TEST(AnimationFrames, EndsEarly) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.why);
     Recorded rec;
-    EXPECT_EQ(RunRecorded(c.spec, rec, c.stop_at), c.expected_frames);
+    EXPECT_EQ(RunRecorded(c.plan, rec, c.stop_at), c.expected_frames);
     EXPECT_EQ(static_cast<int>(rec.frames.size()), c.expected_frames);
     EXPECT_EQ(rec.waits.size(), rec.frames.size());
   }
