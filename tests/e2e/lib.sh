@@ -60,3 +60,38 @@ e2e_wait_exit() {
   wait "$E2E_APP_PID" || E2E_EXIT_CODE=$?
   E2E_APP_PID=""
 }
+
+# Prints "X Y" (the top-left corner on the screen) of a visible window of
+# size $2×$3 that belongs to process $1; fails when there is none. For the
+# program's caption-less windows, which have no title to find them by.
+e2e_sized_window() {
+  local id WINDOW X Y WIDTH HEIGHT SCREEN
+  for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
+    if [ "${WIDTH:-}" = "$2" ] && [ "${HEIGHT:-}" = "$3" ]; then
+      echo "$X $Y"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# Runs the command given after $1 every 0.1 s until it succeeds; fails
+# after $1 seconds.
+e2e_poll() {
+  local seconds=$1 i
+  shift
+  for i in $(seq $((seconds * 10))); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits up to $4 seconds (10) for e2e_sized_window $1 $2 $3 and prints its
+# "X Y".
+e2e_wait_sized_window() { e2e_poll "${4:-10}" e2e_sized_window "$1" "$2" "$3"; }
+
+# Waits up to $4 seconds (10) until process $1 shows no window of size $2×$3.
+e2e_wait_sized_gone() { e2e_poll "${4:-10}" e2e_no_sized_window "$1" "$2" "$3"; }
+e2e_no_sized_window() { ! e2e_sized_window "$@" >/dev/null; }

@@ -1,36 +1,16 @@
-// Process entry of Tabulo.
+// Process entry of Tabulo: the engine starts, the start-up window comes up
+// and, inside its message loop, the bar and every window opened from it.
+// The program ends when the last of its windows is gone: windows the exit
+// routine leaves open (the timer window, the class-time adjustment) keep it
+// running after the bar has closed.
 #include <windows.h>
 
-namespace {
+#include "app/shell/process_loop.h"
+#include "app/shell/startup_window.h"
+#include "ui/engine/engine_state.h"
 
-LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(hwnd, message, wparam, lparam);
-}
-
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = MainWindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = L"TabuloMain";
-  RegisterClassExW(&wc);
-  HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"Tabulo", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                              400, 300, nullptr, nullptr, instance, nullptr);
-  if (!hwnd) return 1;
-  ShowWindow(hwnd, show);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  tabulo::ui::EngineStart();
+  tabulo::app::RunStartupWindow();
+  return tabulo::app::RunUntilLastWindowCloses();
 }

@@ -1,0 +1,199 @@
+#include "app/shell/bar_window.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/shell/app_windows.h"
+#include "app/shell/bound_form_window.h"
+#include "app/shell/message_presenter.h"
+#include "app/shell/settings_store.h"
+#include "app/shell/shell_commands.h"
+#include "app/shell/shell_layout.h"
+#include "app/shell/single_instance.h"
+#include "app/storage_names.h"
+#include "app/timetable/day_schedule.h"
+#include "app/timetable/reminder.h"
+#include "app/timetable/timetable_file.h"
+#include "base/time/date_text.h"
+#include "base/win/local_time.h"
+#include "base/win/resource_bytes.h"
+#include "base/win/run_directory.h"
+#include "ui/controls/button.h"
+#include "ui/controls/label.h"
+
+namespace tabulo::app {
+namespace {
+
+constexpr char kFontFace[] = "微软雅黑";
+constexpr UINT_PTR kClockTimer = 1;     // 北京时钟
+constexpr UINT_PTR kReminderTimer = 2;  // 提示时钟
+constexpr int kCentred = 1;             // StringAlignmentCenter
+
+HWND StartupWindow() { return reinterpret_cast<HWND>(AppWindows().Get(AppWindow::kStartupWindow)); }
+
+class BarWindow final : public BoundFormWindow, private ReminderView {
+ public:
+  explicit BarWindow(ReminderPopupHost* popups) : BoundFormWindow(FormId::kBar), popups_(popups) {}
+  ~BarWindow() override { ShellWindowContext().reloadBar = {}; }
+
+  bool Build() {
+    if (!Create()) return false;
+    (void)CheckSingleInstance(SystemMessagePresenter());
+    ReadSettings();
+    skin_ = ChooseBarSkin(settings_.skin);
+    if (!BindEngine(BarBindOptions())) return false;
+    ui_.SetPlacement(BarLeftEdge(GetSystemMetrics(SM_CXSCREEN), form().client_size.width),
+                     CentredTop(GetSystemMetrics(SM_CYSCREEN), form().client_size.height), std::nullopt, std::nullopt);
+    if (!CreateControls()) return false;
+    WeekdayStep();
+    LoadTimetable();
+    if (HWND startup = StartupWindow()) DestroyWindow(startup);
+    return true;
+  }
+
+  void ShowBound() {
+    ShowWithEffect(3);
+    StartTimers();
+    ui_.Bind(ui::kMsgMove, [](const ui::EventArgs&) {
+      AttachToolWindowToBar();
+      return false;
+    });
+    ShellWindowContext().reloadBar = [this] { LoadTimetable(); };
+    InstallRightClickToggle();
+  }
+
+ protected:
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM) override {
+    if (message != WM_TIMER) return std::nullopt;
+    if (wparam == kClockTimer) {
+      ClockTick();
+      return 0;
+    }
+    if (wparam == kReminderTimer) {
+      if (reminder_) reminder_->Tick(LocalNow());
+      return 0;
+    }
+    return std::nullopt;
+  }
+
+ private:
+  void ReadSettings() {
+    const SettingsStore store(RunDirectory());
+    settings_.skin = store.Read(kSkinKey, kSkinDefault);
+    settings_.clock_offset = store.Read(kClockOffsetKey, kClockOffsetDefault);
+    settings_.reminders_off = store.Read(kRemindersOffKey, kRemindersOffDefault);
+  }
+
+  ui::BindOptions BarBindOptions() const {
+    ui::BindOptions options;
+    options.background = ResourceBytes(skin_.pictureResource);
+    options.backgroundColour = 0xFFFFFF;
+    options.captionButtons = ui::kCaptionTitle;
+    options.alpha = 210;
+    options.fillType = 0;
+    options.glass = true;
+    return options;
+  }
+
+  ui::LabelOptions LabelLook(std::string text, float size, bool wrap) const {
+    ui::LabelOptions options;
+    options.text = std::move(text);
+    options.textColour = skin_.textColour;
+    options.font.face = kFontFace;
+    options.font.size = size;
+    options.alignment = kCentred;
+    options.wordWrap = wrap;
+    return options;
+  }
+
+  bool CreateControls() {
+    const BarLayout layout = MakeBarLayout();
+    ui::ButtonOptions tool;
+    tool.text = "工 具";
+    tool.effect = ui::kEffectGlow;
+    if (!toolButton_.Create(ui_, layout.toolButton, tool)) return false;
+    for (int row = 0; row < kPeriods; ++row) {
+      if (!periods_[row].Create(ui_, layout.periodRow[row], LabelLook("", 32, false))) return false;
+    }
+    return weekday_.Create(ui_, layout.weekday, LabelLook("", 13, true)) &&
+           separator_.Create(ui_, layout.separator, LabelLook("-------", 24, false)) &&
+           clock_.Create(ui_, layout.clock, LabelLook(ClockText(LocalNow()), 13, true));
+  }
+
+  void WeekdayStep() {
+    const DateTime now = LocalNow();
+    schedule_.ChooseToday(now.weekday);
+    weekday_.SetText(schedule_.today);
+    dateWatch_.emplace(now);
+    toolButton_.OnClick([] { ToggleToolWindow(); });
+  }
+
+  void LoadTimetable() {
+    const std::array<std::string, kPeriods> subjects = schedule_.Load(TimetableFile(RunDirectory()));
+    for (int row = 0; row < kPeriods; ++row) periods_[row].SetText(subjects[row]);
+  }
+
+  void StartTimers() {
+    reminder_ = std::make_unique<Reminder>(static_cast<ReminderView&>(*this), schedule_, settings_.clock_offset, settings_.reminders_off,
+                                           skin_.textColour);
+    SetTimer(hwnd(), kClockTimer, FormControlOf(FormId::kBar, "北京时钟").period_ms, nullptr);
+    if (const int period = ReminderTimerPeriod(settings_.reminders_off); period != 0) {
+      SetTimer(hwnd(), kReminderTimer, static_cast<UINT>(period), nullptr);
+    }
+  }
+
+  void ClockTick() {
+    const DateTime now = LocalNow();
+    clock_.SetText(ClockText(now));
+    // Left running over midnight, the bar moves on to the new day's periods
+    // instead of reminding of yesterday's.
+    if (dateWatch_ && dateWatch_->Changed(now)) {
+      schedule_.ChooseToday(now.weekday);
+      weekday_.SetText(schedule_.today);
+      LoadTimetable();
+      if (reminder_) reminder_->StartNewDay();
+    }
+  }
+
+  // A right-button release anywhere on the bar does what "工 具" does.
+  void InstallRightClickToggle() {
+    ui_.Bind(ui::kMsgRButtonUp, [](const ui::EventArgs&) {
+      ToggleToolWindow();
+      return true;
+    });
+  }
+
+  // ReminderView: the period rows are the bar's labels.
+  std::string PeriodText(int period) const override { return periods_[period - 1].Text(); }
+  void SetPeriodColour(int period, Argb colour) override { periods_[period - 1].SetTextColour(colour); }
+  bool PopupExists() const override { return popups_ && popups_->Exists(); }
+  void OpenPopup(std::string_view subject) override {
+    if (popups_ && reminder_) popups_->Open(subject, *reminder_);
+  }
+  void DestroyPopup() override {
+    if (popups_) popups_->Destroy();
+  }
+  void ClosePopup() override {
+    if (popups_) popups_->Close();
+  }
+
+  ReminderPopupHost* popups_;
+  Settings settings_;
+  BarSkin skin_;
+  DaySchedule schedule_;
+  std::optional<DateWatch> dateWatch_;
+  std::unique_ptr<Reminder> reminder_;
+  ui::Button toolButton_;
+  std::array<ui::Label, kPeriods> periods_;
+  ui::Label weekday_;
+  ui::Label separator_;
+  ui::Label clock_;
+};
+
+}  // namespace
+
+void RunBar(ReminderPopupHost* popups) { RunBoundWindow<BarWindow>(FormId::kBar, popups); }
+
+}  // namespace tabulo::app

@@ -1,0 +1,33 @@
+#pragma once
+// The bar: the narrow window at the right edge of the screen with today's
+// eight periods, the weekday, the date and time and the "工 具" button. Its
+// life is the program's life. It owns the two periodic timers: 北京时钟
+// (500 ms) keeps the clock label current, 提示时钟 (5000 ms) runs the class
+// reminder (reminder.h), which stays off when the setting `tip` is "true".
+//
+// The reminder's pop-up window plugs in through ReminderPopupHost; without
+// one the reminder still colours the rows but shows no pop-up.
+#include <string_view>
+
+namespace tabulo::app {
+
+class Reminder;
+
+class ReminderPopupHost {
+ public:
+  virtual ~ReminderPopupHost() = default;
+  [[nodiscard]] virtual bool Exists() const = 0;
+  // Creates the pop-up showing `subject` and runs its message loop; its
+  // creation calls reminder.OnPopupCreated() and its "关闭提示" button
+  // reminder.OnDismiss(). Returns once the pop-up is gone.
+  virtual void Open(std::string_view subject, Reminder& reminder) = 0;
+  virtual void Destroy() = 0;
+  virtual void Close() = 0;  // posts WM_CLOSE
+};
+
+// Loads the bar and runs it: single-instance check, settings, controls,
+// today's timetable, the start-up window destroyed, the bar shown, its
+// message loop. Returns when the bar is gone.
+void RunBar(ReminderPopupHost* popups = nullptr);
+
+}  // namespace tabulo::app

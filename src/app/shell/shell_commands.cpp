@@ -1,0 +1,54 @@
+#include "app/shell/shell_commands.h"
+
+#include <windows.h>
+
+#include "app/shell/app_windows.h"
+#include "app/shell/form_window.h"
+#include "app/shell/placeholder_window.h"
+#include "app/shell/tool_window.h"
+
+namespace tabulo::app {
+namespace {
+
+HWND Bar() { return reinterpret_cast<HWND>(AppWindows().Get(AppWindow::kBar)); }
+
+void AttachToBar(HWND tool) {
+  RECT bar{}, own{};
+  if (!GetWindowRect(Bar(), &bar) || !GetWindowRect(tool, &own)) return;
+  SetWindowPos(tool, nullptr, bar.left - (own.right - own.left), bar.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+void ToggleToolWindow() {
+  HWND tool = FormWindow::FindOpen(FormId::kToolWindow);
+  if (!tool) {
+    RunToolWindow();
+    return;
+  }
+  ShowWindow(tool, IsWindowVisible(tool) ? SW_HIDE : SW_SHOW);
+  AttachToBar(tool);
+}
+
+void AttachToolWindowToBar() {
+  HWND tool = FormWindow::FindOpen(FormId::kToolWindow);
+  if (tool && IsWindowVisible(tool)) AttachToBar(tool);
+}
+
+void OpenRandomDraw() {
+  if (HWND draw = FormWindow::FindOpen(FormId::kRandomDraw)) {
+    constexpr UINT kKeep = SWP_NOMOVE | SWP_NOSIZE;
+    SetWindowPos(draw, HWND_TOPMOST, 0, 0, 0, 0, kKeep);
+    SetWindowPos(draw, HWND_NOTOPMOST, 0, 0, 0, 0, kKeep);
+    return;
+  }
+  (void)OpenPlaceholderWindow(FormId::kRandomDraw);
+}
+
+NativeWindowContext& ShellWindowContext() {
+  static NativeWindowContext context = NativeWindowContext::ForThisProgram();
+  return context;
+}
+
+}  // namespace tabulo::app

@@ -1,0 +1,24 @@
+#pragma once
+// The commands the bar, the tool window, the tray menu and F9 share, and the
+// context the native windows opened from them get.
+#include "app/shell/native_window_context.h"
+
+namespace tabulo::app {
+
+// Opens the tool window on its first use (the call then returns only when
+// the tool window is gone); afterwards flips its visibility and attaches it
+// to the bar's left side again.
+void ToggleToolWindow();
+// Puts the tool window, when it is visible, flush with the bar's left edge
+// and top.
+void AttachToolWindowToBar();
+
+// Opens the random draw, or brings the open one to the front by making it
+// topmost and clearing that again at once.
+void OpenRandomDraw();
+
+// The context of the native windows (settings, timetable editor); the bar
+// plugs its timetable reload in while it lives. Process-wide.
+[[nodiscard]] NativeWindowContext& ShellWindowContext();
+
+}  // namespace tabulo::app

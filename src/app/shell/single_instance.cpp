@@ -1,0 +1,41 @@
+#include "app/shell/single_instance.h"
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <string>
+
+#include "app/shell/app_windows.h"
+#include "app/shell/exit_routine.h"
+#include "app/shell/message_presenter.h"
+#include "base/win/run_directory.h"
+#include "ui/engine/unique_handle.h"
+
+namespace tabulo::app {
+
+bool AnotherCopyRuns() {
+  const std::wstring own = ExecutableFileName().wstring();
+  HANDLE raw = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (raw == INVALID_HANDLE_VALUE) return false;
+  const ui::UniqueKernelHandle snapshot(raw);
+  int count = 0;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(raw, &entry); more && count < 2; more = Process32NextW(raw, &entry)) {
+    if (own == entry.szExeFile) ++count;
+  }
+  return count >= 2;
+}
+
+bool CheckSingleInstance(MessagePresenter& messages) {
+  if (!AnotherCopyRuns()) return false;
+  // The start-up window stays topmost otherwise and would cover the message.
+  if (const auto startup = AppWindows().Get(AppWindow::kStartupWindow)) {
+    SetWindowPos(reinterpret_cast<HWND>(startup), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  (void)messages.Show(nullptr, {.text = "请不要重复运行Tabulo!", .flags = kMbIconExclamation});
+  CloseAppWindows();
+  return true;
+}
+
+}  // namespace tabulo::app

@@ -1,0 +1,66 @@
+#include "app/shell/startup_window.h"
+
+#include <optional>
+
+#include "app/resource_ids.h"
+#include "app/shell/bar_window.h"
+#include "app/shell/bound_form_window.h"
+#include "base/win/resource_bytes.h"
+#include "ui/controls/image_box.h"
+#include "ui/engine/engine_state.h"
+
+namespace tabulo::app {
+namespace {
+
+constexpr UINT_PTR kLoadBarTimer = 1;  // the form's timer 时钟1
+constexpr UINT kLoadBarDelayMs = 800;
+
+void InitialiseEngine() {
+  const std::vector<std::uint8_t> defaultPackage = ReadWholeFile("Default.ext");
+  const std::vector<std::uint8_t> layoutMap = ReadWholeFile("mapdata.xml");
+  ui::EngineDefaults defaults;  // the service module is the engine's own, in process
+  defaults.defaultPackage = defaultPackage;
+  defaults.layoutMap = layoutMap;
+  defaults.textRenderingHint = Gdiplus::TextRenderingHintClearTypeGridFit;
+  ui::EngineInitialise(std::move(defaults));
+}
+
+class StartupWindow final : public BoundFormWindow {
+ public:
+  StartupWindow() : BoundFormWindow(FormId::kStartupWindow) {}
+
+  bool Build() {
+    InitialiseEngine();
+    ui::BindOptions options;
+    options.captionButtons = 0;
+    options.alpha = 254;
+    options.cornerRadius = 1;
+    if (!CreateAndBind(options)) return false;
+    ui::ImageBoxOptions picture;
+    picture.animate = true;
+    return animation_.Create(ui_, {0, 0, 320, 220}, ResourceBytes(IDR_STARTUP_GIF), picture);
+  }
+
+  void ShowBound() {
+    ShowWithEffect(1);
+    // The form's timer stores no period; it runs from here on.
+    SetTimer(hwnd(), kLoadBarTimer, kLoadBarDelayMs, nullptr);
+  }
+
+ protected:
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM) override {
+    if (message != WM_TIMER || wparam != kLoadBarTimer) return std::nullopt;
+    KillTimer(hwnd(), kLoadBarTimer);  // once
+    RunBar();  // the bar's whole life; it destroys this window on the way
+    return 0;
+  }
+
+ private:
+  ui::ImageBox animation_;
+};
+
+}  // namespace
+
+void RunStartupWindow() { RunBoundWindow<StartupWindow>(FormId::kStartupWindow); }
+
+}  // namespace tabulo::app

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The start-up window comes first and gives way to the bar at the right edge
+# of the 1920 × 1080 screen; "工 具" and a right click on the bar show and
+# hide the tool window flush with the bar's left side; the tool window's
+# buttons hide it and open their windows. The clock is set to a Monday
+# morning between two periods, with a prepared timetable (see the
+# screenshots for the rows).
+source "$(dirname "$0")/lib.sh"
+
+BAR_W=146 BAR_H=702 TOOL_W=260 TOOL_H=392
+printf '[Monday]\r\n1=语文\r\n2=数学\r\n3=英语\r\n4=物理\r\n5=化学\r\n6=体育\r\n7=历史\r\n8=自修\r\n' |
+  iconv -f UTF-8 -t GBK >"$E2E_RUN/timetable.dat"
+e2e_start LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 "FAKETIME=@2026-12-07 10:00:00"
+
+e2e_wait_sized_window "$E2E_APP_PID" 318 218 30 >/dev/null || e2e_fail "no start-up window"
+e2e_shot startup
+e2e_sized_window "$E2E_APP_PID" $BAR_W $BAR_H >/dev/null && e2e_fail "the bar came before the start-up window went"
+bar=$(e2e_wait_sized_window "$E2E_APP_PID" $BAR_W $BAR_H 10) || e2e_fail "no bar"
+[ "$bar" = "1764 189" ] || e2e_fail "bar at $bar, not at 1764 189"
+e2e_wait_sized_gone "$E2E_APP_PID" 318 218 5 || e2e_fail "the start-up window stayed"
+sleep 1
+e2e_shot bar
+
+bar_x=1764 bar_y=189
+click_bar() { xdotool mousemove $((bar_x + $1)) $((bar_y + $2)) click "${3:-1}"; }
+expect_tool_shown() {
+  local at
+  at=$(e2e_wait_sized_window "$E2E_APP_PID" $TOOL_W $TOOL_H 10) || e2e_fail "$1: no tool window"
+  [ "$at" = "$((bar_x - TOOL_W)) $bar_y" ] || e2e_fail "$1: tool window at $at, not flush with the bar"
+}
+expect_tool_hidden() { e2e_wait_sized_gone "$E2E_APP_PID" $TOOL_W $TOOL_H 5 || e2e_fail "$1: tool window still shown"; }
+
+# "工 具" three times, then a right click on the bar twice.
+click_bar 65 646; expect_tool_shown "first click"
+e2e_shot tool_window
+click_bar 65 646; expect_tool_hidden "second click"
+click_bar 65 646; expect_tool_shown "third click"
+click_bar 73 690 3; expect_tool_hidden "right click"
+click_bar 73 690 3; expect_tool_shown "second right click"
+
+# The hide strip hides it; "随机抽号" hides it and opens the draw.
+tool_x=$((bar_x - TOOL_W))
+xdotool mousemove $((tool_x + 26)) $((bar_y + 200)) click 1; expect_tool_hidden "hide strip"
+click_bar 65 646; expect_tool_shown "shown again"
+xdotool mousemove $((tool_x + 174)) $((bar_y + 96)) click 1
+e2e_winctl wait "随机抽号" 10000 >/dev/null || e2e_fail "the random draw did not open"
+expect_tool_hidden "random draw button"
+
+# "关于" opens the about window; "确定" closes it.
+click_bar 65 646; expect_tool_shown "before about"
+xdotool mousemove $((tool_x + 174)) $((bar_y + 296)) click 1
+about=$(e2e_wait_sized_window "$E2E_APP_PID" 630 380 10) || e2e_fail "the about window did not open"
+expect_tool_hidden "about button"
+e2e_shot about
+read -r about_x about_y <<<"$about"
+xdotool mousemove $((about_x + 570)) $((about_y + 331)) click 1
+e2e_wait_sized_gone "$E2E_APP_PID" 630 380 5 || e2e_fail "确定 did not close the about window"
+e2e_sized_window "$E2E_APP_PID" $BAR_W $BAR_H >/dev/null || e2e_fail "the bar went away"
+echo "PASS"
