@@ -4,6 +4,7 @@
 // states, the password field and the blinking caret.
 #include "ui/controls/edit.h"
 
+#include "ui/controls/scroll_bar.h"
 #include "win/ui/engine_fixture.h"
 
 namespace tabulo::ui::testing {
@@ -26,6 +27,11 @@ class EditTest : public BoundWindowTest {
   }
   void Key(WPARAM key) { SendMessageW(hwnd, WM_KEYDOWN, key, 1); }
 };
+
+std::uint32_t PixelOf(const UiControl& control, int x, int y) {
+  control.GetCanvas().Flush();
+  return control.GetCanvas().Pixel(x, y);
+}
 
 TEST_F(EditTest, TextGoesInAndComesBackOutAsUtf8) {
   Edit edit;
@@ -74,6 +80,115 @@ TEST_F(EditTest, NumberFieldWithLengthTwoKeepsTwoDigitsAndDropsTheRest) {
   Key(VK_BACK);
   Type(L".");
   EXPECT_EQ(edit.GetText(), "1.");
+}
+
+TEST_F(EditTest, ReadOnlyLogWithVerticalBarShowsAppendedLinesAndScrollsToTheEnd) {
+  Edit log;
+  EditOptions options;
+  options.multiLine = true;
+  options.scrollBars = kEditVerticalBar;
+  options.editStyle = kEditReadOnly;
+  options.backgroundColour = 0xFFFFFFFF;
+  ASSERT_TRUE(log.Create(hwnd, {10, 10, 200, 80}, options));
+  ScrollBar* bar = log.VerticalBar();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(log.HorizontalBar(), nullptr);
+  // The bar sits right of the text, 10 px wide, as tall as the text.
+  EXPECT_EQ(bar->Bounds(), (Rect{log.TextRect().right() + 1, log.TextRect().y, 10, log.TextRect().height}));
+  EXPECT_EQ(bar->PageSize(), log.TextRect().height);
+
+  for (int i = 1; i <= 20; ++i) log.AppendText((i > 1 ? "\r第" : "第") + std::to_string(i) + "号");
+  EXPECT_EQ(log.LineCount(), 20);
+  EXPECT_EQ(log.LineText(19), "第20号");
+  EXPECT_GT(log.FirstVisibleLine(), 0);
+  EXPECT_GT(bar->Range(), 0);
+  EXPECT_EQ(bar->Position(), bar->Range()) << "the engine's position reaches the bar";
+
+  // Typing is refused; the log changes only through the program.
+  log.SetFocus();
+  SendMessageW(hwnd, WM_CHAR, L'x', 1);
+  EXPECT_EQ(log.LineText(19), "第20号");
+
+  // The wheel over the text moves the bar, and the bar the text.
+  const int last = log.FirstVisibleLine();
+  SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(50, 40));
+  for (int step = 0; step < 3; ++step) SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(150, 140));
+  EXPECT_LT(log.FirstVisibleLine(), last);
+  EXPECT_LT(bar->Position(), bar->Range());
+}
+
+TEST_F(EditTest, PasswordFieldDrawsTheSameDotsForAnyTextAndHasNoMenu) {
+  struct Case {
+    int style;
+    bool sameDrawing;
+  };
+  for (const Case c : {Case{kEditNormal, false}, Case{kEditPassword, true}}) {
+    SCOPED_TRACE(c.style);
+    EditOptions options;
+    options.editStyle = c.style;
+    options.backgroundColour = 0xFFFFFFFF;
+    Edit first, second;
+    options.text = "ilil";
+    ASSERT_TRUE(first.Create(hwnd, {10, 10, 120, 24}, options));
+    options.text = "WMWM";
+    ASSERT_TRUE(second.Create(hwnd, {10, 50, 120, 24}, options));
+    EXPECT_EQ(second.GetText(), "WMWM") << "the text itself is kept";
+    bool same = true;
+    for (int y = 0; y < 24; ++y) {
+      for (int x = 0; x < 120; ++x) same = same && PixelOf(first, x, y) == PixelOf(second, x, y);
+    }
+    EXPECT_EQ(same, c.sameDrawing);
+    EXPECT_EQ(first.ContextMenuStates().has_value(), c.style != kEditPassword);
+  }
+}
+
+TEST_F(EditTest, TabMovesTheFocusAndTheHostFramesTheNextField) {
+  EditOptions options;
+  options.backgroundColour = 0xFFFFFFFF;
+  Edit first, second;
+  ASSERT_TRUE(first.Create(hwnd, {10, 10, 120, 24}, options));
+  ASSERT_TRUE(second.Create(hwnd, {10, 50, 120, 24}, options));
+  const Rect text = second.TextRect().offset(10, 50);
+  const auto darkOnTopEdge = [&] {
+    int n = 0;
+    for (int x = text.x; x < text.right(); ++x) n += RedOf(CanvasPixel(x, text.y)) < 0xF0;
+    return n;
+  };
+  EXPECT_EQ(darkOnTopEdge(), 0);
+
+  first.SetFocus();
+  Key(VK_TAB);
+  EXPECT_TRUE(second.HasFocus());
+  EXPECT_GT(darkOnTopEdge(), 10);
+  EXPECT_EQ(first.GetText(), "");
+}
+
+TEST_F(EditTest, TheCaretIsDrawnOnOneTickAndGoneOnTheNext) {
+  EditOptions options;
+  options.backgroundColour = 0xFFFFFFFF;
+  options.text = "12";
+  Edit edit;
+  ASSERT_TRUE(edit.Create(hwnd, {10, 10, 120, 24}, options));
+  window.Show();
+  edit.SetFocus();
+  const Rect caret = edit.CaretRect();
+  ASSERT_GT(caret.height, 0) << "the text engine asked for a caret";
+  const auto caretShown = [&] { return CanvasPixel(caret.x, caret.y + caret.height / 2) == 0xFF000000u; };
+  // The blink timer's ticks take turns drawing and removing it.
+  edit.HandleMessage(WM_TIMER, 0, 0);
+  const bool first = caretShown();
+  for (const bool expected : {!first, first, !first}) {
+    edit.HandleMessage(WM_TIMER, 0, 0);
+    EXPECT_EQ(caretShown(), expected);
+  }
+
+  // A selection hides the caret and stops the blinking.
+  edit.SetSelection(0, -1);
+  EXPECT_TRUE(edit.CaretSuppressed());
+  for (int tick = 0; tick < 2; ++tick) {
+    edit.HandleMessage(WM_TIMER, 0, 0);
+    EXPECT_FALSE(caretShown());
+  }
 }
 
 }  // namespace
