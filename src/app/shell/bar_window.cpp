@@ -170,7 +170,7 @@ class BarWindow final : public BoundFormWindow, private ReminderView {
   void SetPeriodColour(int period, Argb colour) override { periods_[period - 1].SetTextColour(colour); }
   bool PopupExists() const override { return popups_ && popups_->Exists(); }
   void OpenPopup(std::string_view subject) override {
-    if (popups_ && reminder_) popups_->Open(subject, *reminder_);
+    if (popups_ && reminder_) popups_->Open(subject, skin_, *reminder_);
   }
   void DestroyPopup() override {
     if (popups_) popups_->Destroy();

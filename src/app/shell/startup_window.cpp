@@ -5,6 +5,7 @@
 #include "app/resource_ids.h"
 #include "app/shell/bar_window.h"
 #include "app/shell/bound_form_window.h"
+#include "app/timetable/reminder_popup_window.h"
 #include "base/win/resource_bytes.h"
 #include "ui/controls/image_box.h"
 #include "ui/engine/engine_state.h"
@@ -51,7 +52,9 @@ class StartupWindow final : public BoundFormWindow {
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM) override {
     if (message != WM_TIMER || wparam != kLoadBarTimer) return std::nullopt;
     KillTimer(hwnd(), kLoadBarTimer);  // once
-    RunBar();  // the bar's whole life; it destroys this window on the way
+    ReminderPopups popups;
+    // The bar's whole life; it destroys this window on the way.
+    RunBar(&popups);
     return 0;
   }
 

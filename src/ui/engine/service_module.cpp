@@ -41,7 +41,7 @@ class InProcessServiceModule final : public ServiceModule {
     if (!closing) {
       if (host) host->ApplyShape();
       if (fade) host->PresentLayered(0);
-      ShowWindow(window, SW_SHOWNORMAL);
+      ShowWindow(window, effect.activate ? SW_SHOWNORMAL : SW_SHOWNOACTIVATE);
     }
     if (fade) {
       AnimationPlan plan{effect.curve, effect.durationMs, effect.frameMs, closing ? 255.0 : 0.0,

@@ -1,0 +1,145 @@
+#include "app/timetable/reminder_popup_window.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/resource_ids.h"
+#include "app/shell/bound_form_window.h"
+#include "app/shell/form_catalogue.h"
+#include "app/shell/shell_layout.h"
+#include "app/timetable/reminder.h"
+#include "base/win/resource_bytes.h"
+#include "ui/canvas/drawing.h"
+#include "ui/controls/image_button.h"
+#include "ui/controls/label.h"
+#include "ui/engine/message_loop.h"
+
+namespace tabulo::app {
+namespace {
+
+constexpr Rgb kWhite = 0x00FFFFFF;
+constexpr std::uint32_t kWhiteAtAlpha40 = 0x28FFFFFF;  // the engine reads the colour part
+constexpr Argb kGlowColour = 0x28000000;              // black at alpha 40
+constexpr int kWindowAlpha = 200;
+constexpr int kPictureFill = 1;
+constexpr int kCornerRadius = 5;
+constexpr int kShowEffect = 3;
+constexpr int kPictureAboveCaption = 6;
+constexpr int kCentred = 1;  // StringAlignmentCenter
+static_assert((kWhiteAtAlpha40 & 0x00FFFFFF) == kWhite);
+
+class ReminderPopupWindow final : public BoundFormWindow {
+ public:
+  ReminderPopupWindow(const BarSkin& skin, Reminder& reminder)
+      : BoundFormWindow(FormId::kReminderPopup), skin_(skin), reminder_(reminder) {}
+
+  bool Build(std::string_view subject) {
+    if (!Create()) return false;
+    PlaceAtTopRightCorner();
+    background_ = ReminderPopupBackground(ResourceBytes(skin_.pictureResource), ResourceBytes(IDR_SKY_JPG));
+    if (!ui_.Bind(hwnd(), BindOptions())) return false;
+    if (!CreateSubject(subject) || !CreateCloseButton()) return false;
+    reminder_.OnPopupCreated();
+    return true;
+  }
+
+  void ShowAndRun() {
+    ui::WindowEffect effect;
+    effect.effect = kShowEffect;
+    effect.activate = false;
+    ui_.SetCloseEffect(effect);
+    ui_.Show(&effect);
+    ui::RunMessageLoop(hwnd());
+  }
+
+ private:
+  // At the form's size (the engine strips the frame when it binds), its
+  // right edge on the screen's.
+  void PlaceAtTopRightCorner() {
+    const Size size = form().client_size;
+    const int left = GetSystemMetrics(SM_CXSCREEN) - size.width;
+    SetWindowPos(hwnd(), nullptr, left, 0, size.width, size.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+  // Skinned without a theme package: the picture, a faint white wash and
+  // the window's own translucency are the whole look.
+  ui::BindOptions BindOptions() const {
+    ui::BindOptions options;
+    options.background = background_;
+    options.backgroundColour = kWhiteAtAlpha40;
+    options.captionButtons = 0;
+    options.alpha = kWindowAlpha;
+    options.fillType = kPictureFill;
+    options.cornerRadius = kCornerRadius;
+    options.dragAnywhere = true;
+    options.escCloses = true;
+    return options;
+  }
+
+  bool CreateSubject(std::string_view subject) {
+    ui::LabelOptions label;
+    label.text = std::string(subject);
+    label.textColour = skin_.textColour;
+    label.font.face = "微软雅黑";
+    label.font.size = 100;
+    label.alignment = kCentred;
+    label.effect = ui::kEffectGlow;
+    label.effectColour = kGlowColour;
+    return subject_.Create(ui_, FormControlOf(FormId::kReminderPopup, "标签1").rect, label);
+  }
+
+  bool CreateCloseButton() {
+    ui::ButtonOptions button;
+    button.text = "关闭提示";
+    button.textColour = skin_.textColour;
+    if (!close_.Create(ui_, FormControlOf(FormId::kReminderPopup, "图片框1").rect, button)) return false;
+    const std::span<const std::uint8_t> icon = ResourceBytes(IDR_REMINDER_CLOSE_PNG);
+    close_.SetImage(ui::ButtonImage::kNormal, icon);
+    close_.SetLayout(kPictureAboveCaption, 0);
+    // The dismissal posts WM_CLOSE: the button's click handling is still on
+    // the stack when it returns.
+    close_.OnClick([this] { reminder_.OnDismiss(); });
+    return true;
+  }
+
+  const BarSkin& skin_;
+  Reminder& reminder_;
+  std::vector<std::uint8_t> background_;
+  ui::Label subject_;
+  ui::ImageButton close_;
+};
+
+HWND OpenPopup() { return FormWindow::FindOpen(FormId::kReminderPopup); }
+
+}  // namespace
+
+std::vector<std::uint8_t> ReminderPopupBackground(std::span<const std::uint8_t> barPicture,
+                                                  std::span<const std::uint8_t> skyPicture) {
+  if (std::ranges::equal(barPicture, skyPicture)) return {};
+  return {barPicture.begin(), barPicture.end()};
+}
+
+bool ReminderPopups::Exists() const { return OpenPopup() != nullptr; }
+
+void ReminderPopups::Open(std::string_view subject, const BarSkin& skin, Reminder& reminder) {
+  // The object lives in this frame until the pop-up's loop has ended: the
+  // engine still calls into it while the window is being destroyed.
+  ReminderPopupWindow window(skin, reminder);
+  if (!window.Build(subject)) {
+    if (window.hwnd()) window.Destroy();
+    return;
+  }
+  window.ShowAndRun();
+}
+
+void ReminderPopups::Destroy() {
+  if (HWND popup = OpenPopup()) DestroyWindow(popup);
+}
+
+void ReminderPopups::Close() {
+  if (HWND popup = OpenPopup()) PostMessageW(popup, WM_CLOSE, 0, 0);
+}
+
+}  // namespace tabulo::app
