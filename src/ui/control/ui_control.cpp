@@ -120,6 +120,7 @@ void UiControl::OnDestroy() {
 }
 
 void UiControl::Unlink() {
+  lifeToken_.reset();
   if (parent_) {
     std::erase(parent_->children_, this);
   } else if (host_) {
@@ -130,6 +131,23 @@ void UiControl::Unlink() {
   if (host_) host_->RemoveControl(this);
   host_ = nullptr;
   parent_ = nullptr;
+}
+
+// --- accessibility -----------------------------------------------------------
+
+AccessibleInfo UiControl::Accessible() const {
+  AccessibleInfo info;
+  info.role = RoleOfClass(classNumber_);
+  info.clickable = IsClickableRole(info.role);
+  info.name = info.clickable ? WithoutAccessKeyMarks(text_) : text_;
+  if (info.name.empty()) info.name = tooltipText_;
+  return info;
+}
+
+std::weak_ptr<UiControl* const> UiControl::LifeToken() {
+  if (!created_ || !alive_) return {};
+  if (!lifeToken_) lifeToken_ = std::make_shared<UiControl* const>(this);
+  return lifeToken_;
 }
 
 // --- messages ----------------------------------------------------------------

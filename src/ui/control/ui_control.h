@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "base/geometry/rect.h"
+#include "ui/control/accessible_info.h"
 #include "ui/canvas/canvas.h"
 #include "ui/control/anchors.h"
 #include "ui/control/ui_object.h"
@@ -220,6 +221,18 @@ class UiControl : public UiObject {
   // The focus rectangle's place (local coordinates); none by default.
   [[nodiscard]] virtual std::optional<RectF> ContentRect() const { return std::nullopt; }
 
+  // --- accessibility ------------------------------------------------------
+  // Name, role and value for screen readers. By default the role follows
+  // the class number and the name is the base text (for buttons without
+  // the access-key marks), else the tooltip text; classes that know more
+  // (a value, the checked state) override it.
+  [[nodiscard]] virtual AccessibleInfo Accessible() const;
+  // Expires when the control is destroyed (a later Create is a new life):
+  // objects handed to other components, such as accessible objects held by
+  // a screen reader, check it before they touch the control. Empty for a
+  // control that does not exist.
+  [[nodiscard]] std::weak_ptr<UiControl* const> LifeToken();
+
  protected:
   virtual LRESULT PreHandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   virtual LRESULT ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -304,6 +317,7 @@ class UiControl : public UiObject {
 
   std::function<void()> timerCallback_;
   bool destroying_ = false;
+  std::shared_ptr<UiControl* const> lifeToken_;  // made on first request, dropped when destroyed
 };
 
 }  // namespace tabulo::ui

@@ -1,6 +1,7 @@
 #include "ui/engine/engine_state.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "ui/engine/control_classes.h"
 #include "ui/engine/fonts.h"
@@ -108,6 +109,11 @@ void EngineStart() {
   // The tooltip windows of the host windows need the common controls.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
+  // The windows' accessible objects are handed to screen readers in other
+  // processes, which needs this thread in a single-threaded apartment: their
+  // calls then arrive through the message loop, on this thread. Like GDI+,
+  // never left again.
+  (void)CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 }
 
 void EngineInitialise(EngineDefaults defaults) {

@@ -2,9 +2,10 @@
 // The engine-wide state, one per process, and the two start-up steps.
 // EngineStart runs once at process start, before any window exists: GDI+,
 // the OS version, the shared image attributes, the program icons, the
-// default window class "Orb_DirectUI", the default cursor and font, and the
-// atom table. EngineInitialise runs once from the first window: the service
-// module, the control classes, the default theme package, font, text
+// default window class "Orb_DirectUI", the default cursor and font, the atom
+// table and a single-threaded COM apartment for the calling thread.
+// EngineInitialise runs once from the first window: the service module, the
+// control classes, the default theme package, font, text
 // rendering hint and cursors, and the shared edit menu's items.
 //
 // GDI+ is started once and never shut down (objects held here live until

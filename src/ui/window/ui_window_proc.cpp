@@ -1,6 +1,7 @@
 // UiWindow: the subclassed window procedure and the window-level events.
 #include <windowsx.h>
 
+#include "ui/accessibility/window_accessible.h"
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_state.h"
 #include "ui/engine/key_state.h"
@@ -53,6 +54,9 @@ LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& han
   switch (message) {
     case kMsgDeliverToControl:
       return DeliverToControl(wParam, lParam);
+    case WM_GETOBJECT:  // screen readers: the windowless controls as an accessible tree
+      if (const std::optional<LRESULT> answer = AnswerGetObject(hwnd_, wParam, lParam)) return *answer;
+      break;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wParam) == hwnd_) return 1;  // the engine sets cursors itself
       break;
