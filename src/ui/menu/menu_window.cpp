@@ -2,7 +2,10 @@
 // their mouse, keyboard and hover behaviour.
 #include "ui/menu/menu_window.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
+#include <utility>
 
 #include "base/text/utf8.h"
 #include "base/win/wide_text.h"
@@ -242,7 +245,12 @@ bool MenuWindow::Open(std::shared_ptr<const ResourcePackage> package, std::optio
   if (selectFirst) MoveSelection(1);
   if (menu_.shown_) menu_.shown_(menu_, window);
   if (!Handle()) return false;
-  ui_.Show();
+  // Shown without taking the activation, like the system's menus: the
+  // owner keeps the keyboard focus (the loop hands the keys to the menu),
+  // and destroying an active window makes Wine wait for the X server.
+  ui_.ComposeAll(false);
+  ui_.ApplyShape();
+  ShowWindow(window, SW_SHOWNA);
   return Handle() != nullptr;
 }
 
@@ -281,6 +289,7 @@ void MenuWindow::Close() {
   }
   act_ = nullptr;
   current_ = nullptr;
+  pressed_ = nullptr;
   if (marksMenuOpen_) {
     marksMenuOpen_ = false;
     menu_.open_ = false;
@@ -325,8 +334,21 @@ void MenuWindow::RunLoop() {
   chain_.Bury();
 }
 
-std::optional<LRESULT> MenuWindow::Hook(UINT message, WPARAM wParam, LPARAM) {
+std::optional<LRESULT> MenuWindow::Hook(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    // Presses are handled here rather than by the engine's routing, which
+    // would focus (and so activate) the menu window: an item is chosen
+    // when the button is let go over the item it went down on.
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      pressed_ = ItemAtClient({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_LBUTTONUP: {
+      MenuItem* item = ItemAtClient({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      MenuItem* pressed = std::exchange(pressed_, nullptr);
+      if (item && item == pressed) OnItemClicked(*item);
+      return 0;
+    }
     case WM_CLOSE:
       // Closing the top window closes the whole chain; closing a sub-menu
       // closes that sub-menu (and what hangs below it).
@@ -425,7 +447,11 @@ void MenuWindow::KillHoverTimer() {
 
 MenuItem* MenuWindow::ItemAtScreen(POINT cursor) const {
   ScreenToClient(Handle(), &cursor);
-  const UiControl* control = ui_.ControlAt({cursor.x, cursor.y});
+  return ItemAtClient({cursor.x, cursor.y});
+}
+
+MenuItem* MenuWindow::ItemAtClient(Point point) const {
+  const UiControl* control = ui_.ControlAt(point);
   for (const auto& item : controls_) {
     if (item.get() == control) return item.get();
   }

@@ -145,6 +145,7 @@ class MenuWindow {
   void MoveSelection(int direction);
   [[nodiscard]] bool Selectable(const MenuItem& item) const;
   [[nodiscard]] MenuItem* ItemAtScreen(POINT cursor) const;
+  [[nodiscard]] MenuItem* ItemAtClient(Point point) const;
   [[nodiscard]] std::optional<LRESULT> Hook(UINT message, WPARAM wParam, LPARAM lParam);
 
   UiMenu& menu_;
@@ -160,6 +161,7 @@ class MenuWindow {
   int arrowRoom_ = 0;
   MenuItem* current_ = nullptr;  // hot by mouse or keyboard
   MenuItem* act_ = nullptr;      // the item whose sub-menu is open
+  MenuItem* pressed_ = nullptr;  // where the left button went down
   std::unique_ptr<MenuWindow> sub_;
   bool hoverTimer_ = false;
   bool marksMenuOpen_ = false;  // this window set the menu's open flag
