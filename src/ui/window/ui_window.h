@@ -243,6 +243,19 @@ class UiWindow : public UiObject {
   void ResetBinding();
   void DestroyAllControls();
 
+  // While held, compositions are skipped: many controls change at once and
+  // one composition of the whole window follows.
+  class ComposeHold {
+   public:
+    explicit ComposeHold(UiWindow& window) : window_(window) { ++window_.composeHold_; }
+    ComposeHold(const ComposeHold&) = delete;
+    ComposeHold& operator=(const ComposeHold&) = delete;
+    ~ComposeHold() { --window_.composeHold_; }
+
+   private:
+    UiWindow& window_;
+  };
+
   // Control bookkeeping (called by UiControl).
   void AddControl(UiControl* control);
   void RemoveControl(UiControl* control);
@@ -282,6 +295,7 @@ class UiWindow : public UiObject {
   bool regionValid_ = false;  // the shape has been applied and the window presented
 
   Size size_;
+  int composeHold_ = 0;
   Canvas canvas_;
   Canvas background_;
 

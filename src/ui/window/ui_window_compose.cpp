@@ -22,7 +22,7 @@ void AlphaBlendCanvas(const Canvas& target, const Rect& at, const Canvas& source
 }  // namespace
 
 void UiWindow::Compose(const Rect& area, bool present) {
-  if (!canvas_.valid()) return;
+  if (!canvas_.valid() || composeHold_ > 0) return;
   const Rect cut = area.intersect(Rect{0, 0, size_.width, size_.height});
   if (cut.empty()) return;
   canvas_.Flush();

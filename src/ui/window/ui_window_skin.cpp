@@ -36,11 +36,14 @@ void UiWindow::ApplySkin(std::span<const std::uint8_t> theme, std::string_view p
   radius_ = requestedRadius_ == -1 ? skin_.cornerRadius : requestedRadius_;
   RebuildShape();
   if (!redraw) return;
-  for (UiControl* control : captionControlPtrs_) control->HandleMessage(kMsgSkinChanged, 0, 0);
-  LayoutCaptionBand();
-  const std::vector<UiControl*> children = children_;
-  for (UiControl* control : children) {
-    if (OwnsControl(control)) control->HandleMessage(kMsgLayoutAnchors, 0, 0);
+  {
+    const ComposeHold hold(*this);
+    for (UiControl* control : captionControlPtrs_) control->HandleMessage(kMsgSkinChanged, 0, 0);
+    LayoutCaptionBand();
+    const std::vector<UiControl*> children = children_;
+    for (UiControl* control : children) {
+      if (OwnsControl(control)) control->HandleMessage(kMsgLayoutAnchors, 0, 0);
+    }
   }
   if (IsZoomed(hwnd_)) {
     PlaceMaximised();
@@ -80,6 +83,7 @@ void UiWindow::PaintBackground(std::optional<std::span<const std::uint8_t>> pict
     background_.Flush();
   }
   if (forceControls) {
+    const ComposeHold hold(*this);  // one composition for all of them, below
     std::vector<UiControl*> all;
     all.reserve(live_.size());
     for (const auto& [id, control] : live_) all.push_back(control);
@@ -141,10 +145,13 @@ void UiWindow::OnSize(int width, int height) {
   ResizeSurfaces();
   content_ = ui::ContentRect(size_, skin_.margins);
   RebuildShape();
-  LayoutCaptionBand();
-  const std::vector<UiControl*> children = children_;
-  for (UiControl* control : children) {
-    if (OwnsControl(control)) control->HandleMessage(kMsgLayoutAnchors, 0, 0);
+  {
+    const ComposeHold hold(*this);
+    LayoutCaptionBand();
+    const std::vector<UiControl*> children = children_;
+    for (UiControl* control : children) {
+      if (OwnsControl(control)) control->HandleMessage(kMsgLayoutAnchors, 0, 0);
+    }
   }
   PaintBackground(std::nullopt, false, true);
   if (regionValid_) {

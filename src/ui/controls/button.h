@@ -1,0 +1,132 @@
+#pragma once
+// Button: the engine's push button. A background from the theme's "Button"
+// element for the paint state, and an optional picture and a caption laid
+// out together inside the element's "margin" by one of seven layout modes
+// (button_layout.h). The click itself is the control base's event: a press
+// and a release on the button.
+//
+// Hovering, leaving and losing the focus fade to the new picture over 8
+// frames of 25 ms; pressing and other repaints show at once. A pressed
+// button draws picture and caption 1 px lower and to the right. An "&" in
+// the caption underlines the next character ("&&" is a plain "&").
+//
+// Classes built on Button (ImageButton, CheckButton, RadioButton) change
+// its look through the hooks below instead of repainting themselves.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/color/color.h"
+#include "ui/canvas/drawing.h"
+#include "ui/control/ui_control.h"
+#include "ui/controls/button_layout.h"
+#include "ui/controls/control_text.h"
+#include "ui/controls/picture.h"
+
+namespace tabulo::ui {
+
+inline constexpr int kButtonClassNumber = 4;
+
+struct ButtonOptions {
+  std::string text;
+  Argb textColour = 0xFF000000;
+  FontChoice font;       // nothing given: the engine's default font
+  int effect = kEffectNone;
+  Argb effectColour = 0;  // 0: automatic
+  bool visible = true;
+};
+
+class Button : public UiControl {
+ public:
+  [[nodiscard]] bool Create(ControlParent parent, const Rect& rect, const ButtonOptions& options = {});
+
+  // Binds the click event (replacing an earlier click handler).
+  void OnClick(std::function<void()> handler);
+
+  // The caption is the control's base text (UiControl::Text()).
+  void SetText(std::string_view text);
+  void SetFont(const FontChoice& choice);
+  void SetFont(std::string_view face, float size, int style = 0) { SetFont(FontChoice{std::string(face), size, style}); }
+  using UiControl::SetFont;
+
+  [[nodiscard]] Argb TextColour() const { return textColour_; }
+  void SetTextColour(Argb colour);
+  [[nodiscard]] int Effect() const { return effect_; }
+  void SetEffect(int effect);
+  [[nodiscard]] Argb EffectColour() const { return effectColour_; }
+  void SetEffectColour(Argb colour);
+  [[nodiscard]] const Gdiplus::StringFormat* StringFormat() const { return format_.get(); }
+  void SetStringFormat(GdiplusPtr<Gdiplus::StringFormat> format);
+
+  // The picture drawn with the caption, from picture file bytes (empty
+  // bytes remove it).
+  [[nodiscard]] std::vector<std::uint8_t> PictureBytes() const;
+  void SetPicture(std::span<const std::uint8_t> bytes);
+
+  // Layout of picture and caption: mode 0 to 6 (ButtonLayoutMode), the gap
+  // between them and an offset added to both.
+  [[nodiscard]] int LayoutMode() const { return layoutMode_; }
+  void SetLayoutMode(int mode);
+  void SetLayout(int mode, float gap);
+  [[nodiscard]] float Gap() const { return gap_; }
+  void SetGap(float gap);
+  [[nodiscard]] float OffsetX() const { return offsetX_; }
+  void SetOffsetX(float offset);
+  [[nodiscard]] float OffsetY() const { return offsetY_; }
+  void SetOffsetY(float offset);
+
+  // The paint state last drawn: kButtonNormal, kButtonPressed or kButtonHot.
+  [[nodiscard]] int PaintState() const { return paintState_; }
+  // Where the last paint put picture and caption (local coordinates).
+  [[nodiscard]] const ButtonLayout& LastLayout() const { return layout_; }
+  // The area inside the skin margins, kept from the last paint.
+  [[nodiscard]] std::optional<RectF> ContentRect() const override { return contentRect_; }
+
+  void Paint(int state);
+
+ protected:
+  [[nodiscard]] bool CreateButton(ControlParent parent, const Rect& rect, const ButtonOptions& options,
+                                  int classNumber, std::string_view className);
+  LRESULT ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  // Runs first in the class handler; true ends handling with `result`.
+  virtual bool PreClassHook(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // True when the class drew its own background: the theme's "Button"
+  // element (and its margin) is then not used.
+  virtual bool BackgroundHook(Gdiplus::Graphics& graphics, const RectF& rect, int state);
+  // After the layout, before picture and caption are drawn; may move them.
+  virtual void AfterBackgroundHook(Gdiplus::Graphics& graphics, int state, RectF& caption, RectF& picture);
+  // Before the caption is drawn; may change its colour. True when the class
+  // drew the caption itself.
+  virtual bool CaptionHook(Gdiplus::Graphics& graphics, const RectF& caption, Argb& colour);
+
+  [[nodiscard]] const Picture* ButtonPicture() const { return picture_.get(); }
+
+ private:
+  void DrawPlainBackground(Gdiplus::Graphics& graphics, const RectF& rect, int state) const;
+  [[nodiscard]] SizeF MeasureCaption(Gdiplus::Graphics& graphics) const;
+  void PaintWithFade(int state);
+  template <class T>
+  void Change(T& field, T value);
+
+  int paintState_ = kButtonNormal;
+  std::wstring wide_;  // the caption as GDI+ draws it
+  int effect_ = kEffectNone;
+  Argb textColour_ = 0xFF000000;
+  GdiplusPtr<Gdiplus::StringFormat> format_;
+  Argb effectColour_ = 0;
+  std::unique_ptr<Picture> picture_;
+  int layoutMode_ = 0;
+  float offsetX_ = 0;
+  float offsetY_ = 0;
+  float gap_ = 0;
+  RectF contentRect_;
+  ButtonLayout layout_;
+};
+
+}  // namespace tabulo::ui

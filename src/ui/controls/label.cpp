@@ -1,0 +1,170 @@
+#include "ui/controls/label.h"
+
+#include <array>
+
+#include "base/win/wide_text.h"
+#include "ui/canvas/text_colours.h"
+#include "ui/controls/clip_scope.h"
+#include "ui/controls/label_layout.h"
+
+namespace tabulo::ui {
+namespace {
+
+// A premultiplied canvas pixel as a straight colour; nothing when it is
+// transparent, which says nothing about how dark the background is.
+std::optional<Argb> StraightColour(std::uint32_t premultiplied) {
+  const std::uint32_t alpha = premultiplied >> 24;
+  if (alpha == 0) return std::nullopt;
+  const auto channel = [&](int shift) { return std::min<std::uint32_t>(255, ((premultiplied >> shift) & 0xFF) * 255 / alpha); };
+  return (alpha << 24) | (channel(16) << 16) | (channel(8) << 8) | channel(0);
+}
+
+}  // namespace
+
+bool Label::Create(ControlParent parent, const Rect& rect, const LabelOptions& options) {
+  if (IsCreated()) return false;
+  SetFont(options.font);
+  textColour_ = options.textColour;
+  gradientDirection_ = options.gradientDirection;
+  gradientColour1_ = options.gradientColour1;
+  gradientColour2_ = options.gradientColour2;
+  wordWrap_ = options.wordWrap;
+  verticalAlign_ = kLabelAlignCentre;
+  effect_ = options.effect;
+  border_ = options.border;
+  autoContrast_ = options.autoContrast;
+  effectColour_ = options.effectColour;
+  format_ = MakeStringFormat(LabelFormatFlags(options.wordWrap, true), options.alignment, options.trimming,
+                             Gdiplus::HotkeyPrefixNone);
+  SetBaseText(options.text);
+  wide_ = Wide(options.text);
+
+  ControlOptions base;
+  base.classNumber = kLabelClassNumber;
+  base.name = "Label";
+  base.visible = options.visible;
+  base.mayTakeFocus = false;
+  base.mouseTrack = false;
+  base.tabStop = false;
+  base.drawTabStop = false;
+  return UiControl::Create(parent, rect, base);
+}
+
+void Label::SetText(std::string_view text) {
+  SetBaseText(text);
+  wide_ = Wide(text);
+  Invalidate();
+}
+
+void Label::SetFont(const FontChoice& choice) {
+  if (auto font = MakeControlFont(choice)) UiControl::SetFont(std::move(font));
+}
+
+template <class T>
+void Label::Change(T& field, T value) {
+  if (field == value) return;
+  field = value;
+  Invalidate();
+}
+
+void Label::SetTextColour(Argb colour) { Change(textColour_, colour); }
+void Label::SetEffectColour(Argb colour) { Change(effectColour_, colour); }
+void Label::SetEffect(int effect) { Change(effect_, effect); }
+void Label::SetGradientColour1(Argb colour) { Change(gradientColour1_, colour); }
+void Label::SetGradientColour2(Argb colour) { Change(gradientColour2_, colour); }
+void Label::SetGradientDirection(int direction) { Change(gradientDirection_, direction); }
+void Label::SetBorder(std::uint32_t border) { Change(border_, border); }
+void Label::SetAutoContrast(bool on) { Change(autoContrast_, on); }
+void Label::SetVerticalAlign(int align) { Change(verticalAlign_, align); }
+
+void Label::SetWordWrap(bool wrap) {
+  if (wrap == wordWrap_) return;
+  wordWrap_ = wrap;
+  SetFormatFlags(LabelFormatFlags(wrap, false));
+}
+
+int Label::Alignment() const { return format_ ? format_->GetAlignment() : 0; }
+
+void Label::SetAlignment(int alignment) {
+  if (!format_ || Alignment() == alignment) return;
+  format_->SetAlignment(static_cast<Gdiplus::StringAlignment>(alignment));
+  Invalidate();
+}
+
+int Label::Trimming() const { return format_ ? format_->GetTrimming() : 0; }
+
+void Label::SetTrimming(int trimming) {
+  if (!format_ || Trimming() == trimming) return;
+  format_->SetTrimming(static_cast<Gdiplus::StringTrimming>(trimming));
+  Invalidate();
+}
+
+int Label::FormatFlags() const { return format_ ? format_->GetFormatFlags() : 0; }
+
+void Label::SetFormatFlags(int flags) {
+  if (!format_ || FormatFlags() == flags) return;
+  format_->SetFormatFlags(flags);
+  Invalidate();
+}
+
+void Label::SetStringFormat(GdiplusPtr<Gdiplus::StringFormat> format) {
+  if (!format) return;
+  format_ = std::move(format);
+  Invalidate();
+}
+
+LRESULT Label::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  UiControl::ClassHandleMessage(message, wParam, lParam);
+  switch (message) {
+    case WM_PAINT:
+    case kMsgRepaint:
+      Paint();
+      return 0;
+    case WM_SETTEXT:
+      if (auto text = TextOfSetText(wParam, lParam, Text(), wide_)) SetText(*text);
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+void Label::Paint() {
+  Gdiplus::Graphics* graphics = BeginPaint();
+  if (!graphics) return;
+  const RectF whole{0, 0, static_cast<float>(Width()), static_cast<float>(Height())};
+  // The gradient goes first so that it cannot cover the border.
+  if (gradientDirection_ != kNoGradient) {
+    FillGradient(graphics, whole, gradientColour1_, gradientColour2_, gradientDirection_);
+  }
+  DrawFrame(graphics, whole, border_);
+  if (!wide_.empty()) {
+    const RectF textRect = LabelTextRect(whole);
+    const ClipScope clip(*graphics, textRect);
+    const Argb colour = autoContrast_ ? ContrastColour(textRect) : textColour_;
+    LabelTextMeasure measure;
+    measure.nonAscii = HasNonAsciiText(Text());
+    if (wordWrap_) {
+      measure.lineHeight = FontHeight(Font(), graphics);
+    } else {
+      measure.measuredHeight = MeasureText(graphics, wide_, Font(), textRect, format_.get()).height;
+    }
+    const RectF drawRect = LabelDrawRect(textRect, wordWrap_, verticalAlign_, measure);
+    DrawText(graphics, drawRect, wide_, Font(), colour, format_.get(), effect_,
+             effectColour_ != 0 ? std::optional<Argb>(effectColour_) : std::nullopt);
+  }
+  EndPaint();
+}
+
+Argb Label::ContrastColour(const RectF& textRect) const {
+  const Canvas& canvas = GetCanvas();
+  canvas.Flush();
+  int dark = 0;
+  for (const Point p : AutoContrastSamplePoints(textRect)) {
+    if (p.x < 0 || p.y < 0 || p.x >= canvas.width() || p.y >= canvas.height()) continue;
+    const std::optional<Argb> sample = StraightColour(canvas.Pixel(p.x, p.y));
+    if (sample && IsDarkColour(*sample)) ++dark;
+  }
+  return AutoContrastColour(textColour_, dark, canvas.classNumber);
+}
+
+}  // namespace tabulo::ui
