@@ -8,7 +8,10 @@
 // timed steps that run on thread timers inside the menu's loop.
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <vector>
 
@@ -323,6 +326,100 @@ TEST_F(UiMenuTest, OpensUpAndLeftOfAPointNearTheWorkAreasBottomRightCorner) {
   Popup(menu, at);
   EXPECT_EQ(placed.left + body.right(), at.x);
   EXPECT_EQ(placed.top + body.bottom(), at.y);
+}
+
+// A 16 x 16 picture of one colour as BMP file bytes.
+std::vector<std::uint8_t> SolidBmp(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+  constexpr int kSide = 16;
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof info;
+  info.biWidth = info.biHeight = kSide;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + kSide * kSide * 3;
+  std::vector<std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(&file),
+                                  reinterpret_cast<const std::uint8_t*>(&file) + sizeof file);
+  bytes.insert(bytes.end(), reinterpret_cast<const std::uint8_t*>(&info),
+               reinterpret_cast<const std::uint8_t*>(&info) + sizeof info);
+  for (int i = 0; i < kSide * kSide; ++i) bytes.insert(bytes.end(), {b, g, r});
+  return bytes;
+}
+
+std::uint32_t MenuPixel(HWND menuWindow, int x, int y) {
+  const Canvas& canvas = UiWindow::FromHandle(menuWindow)->WindowCanvas();
+  canvas.Flush();
+  return canvas.Pixel(x, y) & 0x00FFFFFFu;
+}
+
+TEST_F(UiMenuTest, TheIconColumnShowsTheCheckMarkOrTheItemsIcon) {
+  UiMenu menu;
+  UiMenu::Item withIcon;
+  withIcon.text = "Icon";
+  withIcon.icon = SolidBmp(255, 0, 0);
+  menu.AddItem(withIcon);
+  menu.AddCommand("Checked", 2, kMenuItemChecked);
+  menu.AddCommand("Plain", 3);
+  std::uint32_t icon = 0, checked = 0, plain = 0, background = 0;
+  menu.SetShownCallback([&](UiMenu&, HWND menuWindow) {
+    const std::vector<UiControl*> items = Items(menuWindow);
+    // The darkest pixel across the middle of an item's icon column: the
+    // check mark, or the background when the column is empty.
+    auto darkest = [&](int item) {
+      const Rect r = items.at(item)->AbsoluteRect();
+      auto brightness = [](std::uint32_t p) { return (p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF); };
+      std::uint32_t found = 0xFFFFFF;
+      for (int x = r.x; x < r.x + 24; ++x) {
+        const std::uint32_t p = MenuPixel(menuWindow, x, r.y + r.height / 2);
+        if (brightness(p) < brightness(found)) found = p;
+      }
+      return found;
+    };
+    const Rect first = items.at(0)->AbsoluteRect();
+    icon = MenuPixel(menuWindow, first.x + 12, first.y + first.height / 2);
+    checked = darkest(1);
+    plain = darkest(2);
+    background = MenuPixel(menuWindow, first.x + first.width - 3, first.y + 2);
+    PostKey(menuWindow, VK_ESCAPE);
+  });
+  Popup(menu);
+  EXPECT_EQ(icon, 0xFF0000u);
+  EXPECT_EQ(plain, background) << "nothing in a plain item's icon column";
+  EXPECT_NE(checked, background);
+}
+
+TEST_F(UiMenuTest, TakesItsShadowAndColoursFromTheOwnersTheme) {
+  std::ifstream in(std::filesystem::path(TABULO_DIST_DIR) / "User Interface.ext", std::ios::binary);
+  const std::vector<std::uint8_t> theme{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  ASSERT_FALSE(theme.empty());
+  UiWindow themed;
+  HWND owner = CreateWindowExW(WS_EX_TOOLWINDOW, kDefaultWindowClass, L"themed", WS_POPUP, 50, 50, 200, 100, nullptr,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  BindOptions options;
+  options.theme = theme;
+  options.captionButtons = 0;
+  ASSERT_TRUE(themed.Bind(owner, options));
+  UiMenu menu;
+  menu.AddCommand("One", 1);
+  Margins margins;
+  std::uint32_t shadow = 0, body = 0;
+  menu.SetShownCallback([&](UiMenu&, HWND menuWindow) {
+    UiWindow* window = UiWindow::FromHandle(menuWindow);
+    margins = window->SkinValues().margins;
+    window->WindowCanvas().Flush();
+    shadow = window->WindowCanvas().Pixel(1, window->ClientSize().height / 2);
+    const Rect item = Items(menuWindow).at(0)->AbsoluteRect();
+    body = window->WindowCanvas().Pixel(item.right() - 3, item.y + 2);
+    PostKey(menuWindow, VK_ESCAPE);
+  });
+  menu.Popup(themed, Point{120, 120});
+  DestroyWindow(owner);
+  EXPECT_EQ(margins, (Margins{6, 6, 6, 6})) << "the margins of \"SysShadow.Menu\"";
+  EXPECT_GT(shadow >> 24, 0u);
+  EXPECT_LT(shadow >> 24, 255u) << "a soft shadow in the band";
+  EXPECT_EQ(body, 0xFFFFFFFFu) << "\"crbackground\", opaque";
 }
 
 }  // namespace
