@@ -15,6 +15,12 @@ namespace tabulo::ui {
 class BoxButton : public Button {
  public:
   [[nodiscard]] bool Ticked() const { return ticked_; }
+  // Screen readers hear the value with the caption.
+  [[nodiscard]] AccessibleInfo Accessible() const override {
+    AccessibleInfo info = Button::Accessible();
+    info.checked = ticked_;
+    return info;
+  }
   // Repaints when the value changes; raises no click.
   void SetTicked(bool ticked);
 

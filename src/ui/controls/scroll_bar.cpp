@@ -180,6 +180,12 @@ void ScrollBar::Change(bool notify, const std::function<void(ScrollBarLogic&)>& 
 }
 
 int ScrollBar::Position() const { return logic_ ? logic_->position() : settings_.minimum; }
+
+AccessibleInfo ScrollBar::Accessible() const {
+  AccessibleInfo info = UiControl::Accessible();
+  info.value = std::to_string(Position());
+  return info;
+}
 int ScrollBar::Minimum() const { return logic_ ? logic_->minimum() : settings_.minimum; }
 int ScrollBar::Maximum() const { return logic_ ? logic_->maximum() : settings_.maximum; }
 int ScrollBar::PageSize() const { return logic_ ? logic_->pageSize() : settings_.pageSize; }

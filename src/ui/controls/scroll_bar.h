@@ -67,6 +67,8 @@ class ScrollBar : public UiControl {
   [[nodiscard]] bool Horizontal() const { return settings_.horizontal; }
   // R = maximum - minimum - pageSize; positions run from minimum to R.
   [[nodiscard]] int Range() const;
+  // The position is the value screen readers read.
+  [[nodiscard]] AccessibleInfo Accessible() const override;
 
   // The geometry and state of the bar (control coordinates), for hosts and tests.
   [[nodiscard]] const ScrollBarLogic* Logic() const { return logic_ ? &*logic_ : nullptr; }

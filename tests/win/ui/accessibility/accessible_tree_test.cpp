@@ -10,6 +10,11 @@
 
 #include "base/win/com_ptr.h"
 #include "base/win/wide_text.h"
+#include "ui/controls/button.h"
+#include "ui/controls/check_button.h"
+#include "ui/controls/label.h"
+#include "ui/controls/radio_button.h"
+#include "ui/controls/scroll_bar.h"
 #include "win/ui/engine_fixture.h"
 
 namespace tabulo::ui::testing {
@@ -166,6 +171,61 @@ TEST_F(AccessibleTreeTest, ListsTheControlsWithTheirNamesRolesStatesAndScreenPla
   SendMessageW(hwnd, WM_MOUSEMOVE, 0, At(30, 90));
   EXPECT_EQ(Number(&IAccessible::get_accState, Child(root, 2)) & kWatched, kFocused);
   EXPECT_EQ(Number(&IAccessible::get_accState, Child(root, 3)) & kWatched, kHot | kChecked);
+}
+
+TEST_F(AccessibleTreeTest, TheEnginesControlsDescribeThemselves) {
+  Bind({}, 300, 200);
+  const auto caption = [](const char* text) {
+    ButtonOptions options;
+    options.text = text;
+    return options;
+  };
+  LabelOptions labelText;
+  labelText.text = "星期一";
+  Label label;
+  Button button;
+  CheckButton check;
+  RadioButton radio;
+  ScrollBar bar;
+  ScrollBarOptions barOptions;
+  barOptions.settings.pageSize = 10;
+  ASSERT_TRUE(label.Create(hwnd, {20, 20, 100, 20}, labelText));
+  ASSERT_TRUE(button.Create(hwnd, {20, 50, 100, 24}, caption("确定(&O)")));
+  ASSERT_TRUE(check.Create(hwnd, {20, 80, 120, 16}, caption("不重复抽号")));
+  ASSERT_TRUE(radio.Create(hwnd, {20, 100, 120, 16}, caption("计时")));
+  ASSERT_TRUE(bar.Create(hwnd, {20, 130, 200, 12}, barOptions));
+  check.SetTicked(true);
+  bar.SetPosition(30);
+
+  const ComPtr<IAccessible> root = Root();
+  ASSERT_TRUE(root);
+  const struct {
+    const char* name;
+    long role;
+    bool checked;
+  } kRows[] = {
+      {"星期一", ROLE_SYSTEM_STATICTEXT, false}, {"确定(O)", ROLE_SYSTEM_PUSHBUTTON, false},
+      {"不重复抽号", ROLE_SYSTEM_CHECKBUTTON, true}, {"计时", ROLE_SYSTEM_RADIOBUTTON, false},
+      {"", ROLE_SYSTEM_SCROLLBAR, false},
+  };
+  for (long i = 0; i < 5; ++i) {
+    SCOPED_TRACE(kRows[i].name);
+    const ComPtr<IAccessible> child = Child(root, i + 1);
+    ASSERT_TRUE(child);
+    EXPECT_EQ(Name(child), kRows[i].name);
+    EXPECT_EQ(Number(&IAccessible::get_accRole, child), kRows[i].role);
+    EXPECT_EQ((Number(&IAccessible::get_accState, child) & STATE_SYSTEM_CHECKED) != 0, kRows[i].checked);
+  }
+  BSTR value = nullptr;
+  ASSERT_EQ(Child(root, 5)->get_accValue(Self(), &value), S_OK);
+  EXPECT_EQ(std::wstring(value, SysStringLen(value)), L"30");
+  SysFreeString(value);
+
+  // Pressed through its default action, the radio button selects itself
+  // like a click does.
+  ASSERT_EQ(Child(root, 4)->accDoDefaultAction(Self()), S_OK);
+  EXPECT_TRUE(PumpUntil([&] { return radio.Ticked(); }));
+  EXPECT_TRUE(Number(&IAccessible::get_accState, Child(root, 4)) & STATE_SYSTEM_CHECKED);
 }
 
 TEST_F(AccessibleTreeTest, DefaultActionClicksThroughTheControlsOwnClickPath) {
