@@ -6,6 +6,7 @@
 
 #include "base/win/wide_text.h"
 #include "base/win/window_text.h"
+#include "ui/accessibility/accessible_events.h"
 #include "ui/control/accessible_info.h"
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_messages.h"
@@ -216,11 +217,16 @@ HRESULT AccessibleNode::get_accChild(VARIANT child, IDispatch** object) {
   *object = nullptr;
   Target t;
   if (const HRESULT hr = Resolve(t); FAILED(hr)) return hr;
-  const std::vector<UiControl*>& children = ChildrenOf(*t.window, t.control);
-  if (child.vt != VT_I4 || child.lVal < 1 || static_cast<std::size_t>(child.lVal) > children.size()) {
-    return E_INVALIDARG;
+  if (child.vt != VT_I4) return E_INVALIDARG;
+  UiControl* control = nullptr;
+  if (child.lVal < 0 && !t.control) {
+    control = ControlOfEventChildId(*t.window, child.lVal);  // a control named by a WinEvent
+  } else if (const std::vector<UiControl*>& children = ChildrenOf(*t.window, t.control);
+             child.lVal >= 1 && static_cast<std::size_t>(child.lVal) <= children.size()) {
+    control = children[static_cast<std::size_t>(child.lVal) - 1];
   }
-  const ComPtr<IAccessible> node = ForControl(*children[static_cast<std::size_t>(child.lVal) - 1]);
+  if (!control) return E_INVALIDARG;
+  const ComPtr<IAccessible> node = ForControl(*control);
   if (!node) return E_INVALIDARG;
   return node->QueryInterface(__uuidof(IDispatch), reinterpret_cast<void**>(object));
 }

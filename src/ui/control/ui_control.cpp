@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "base/win/wide_text.h"
+#include "ui/accessibility/accessible_events.h"
 #include "ui/control/control_order.h"
 #include "ui/control/dirty_rect.h"
 #include "ui/engine/control_classes.h"
@@ -331,6 +332,7 @@ void UiControl::GiveFocus(WPARAM how, UiControl* /*previous*/) {
     RecomposeArea();
   }
   if (old && old != this && host.OwnsControl(old)) old->HandleMessage(WM_KILLFOCUS, 0, reinterpret_cast<LPARAM>(this));
+  if (alive_ && host_ && host_->focused_ == this) AnnounceFocus(*this);
 }
 
 void UiControl::TakeFocus() {

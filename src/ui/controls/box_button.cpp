@@ -1,5 +1,6 @@
 #include "ui/controls/box_button.h"
 
+#include "ui/accessibility/accessible_events.h"
 #include "ui/controls/check_box_layout.h"
 #include "ui/skin/resource_package.h"
 #include "ui/skin/skin_draw.h"
@@ -22,6 +23,7 @@ void BoxButton::SetTicked(bool ticked) {
   if (ticked == ticked_) return;
   ticked_ = ticked;
   Invalidate();
+  AnnounceStateChange(*this);
 }
 
 bool BoxButton::PreClassHook(UINT message, WPARAM, LPARAM, LRESULT&) {

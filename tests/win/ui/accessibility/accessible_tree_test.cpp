@@ -7,6 +7,7 @@
 #include <oleacc.h>
 
 #include <string>
+#include <vector>
 
 #include "base/win/com_ptr.h"
 #include "base/win/wide_text.h"
@@ -89,6 +90,21 @@ ComPtr<IAccessible> Child(const ComPtr<IAccessible>& parent, long index) {
   IDispatch* dispatch = nullptr;
   EXPECT_EQ(parent->get_accChild(id, &dispatch), S_OK);
   return FromDispatch(dispatch);
+}
+
+// WinEvents delivered to an out-of-context hook of this thread.
+struct SeenEvent {
+  DWORD event;
+  HWND window;
+  LONG object;
+  LONG child;
+};
+std::vector<SeenEvent>& SeenEvents() {
+  static std::vector<SeenEvent> seen;
+  return seen;
+}
+void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  SeenEvents().push_back({event, window, object, child});
 }
 
 class AccessibleTreeTest : public BoundWindowTest {
@@ -323,6 +339,51 @@ TEST_F(AccessibleTreeTest, HitTestNavigationAndFocusFollowTheControlTree) {
   EXPECT_EQ(lastNode->get_accFocus(&focus), S_FALSE);
   ASSERT_EQ(lastNode->accSelect(SELFLAG_TAKEFOCUS, Self()), S_OK);
   EXPECT_TRUE(last.HasFocus());
+}
+
+TEST_F(AccessibleTreeTest, FocusAndTickChangesAreAnnouncedAndTheEventLeadsToTheControl) {
+  Bind();
+  window.Show();
+  ColourControl button;
+  CheckButton check;
+  ButtonOptions caption;
+  caption.text = "提醒";
+  ASSERT_TRUE(button.Create(hwnd, {20, 20, 60, 24}, OfClass(kButtonClass)));
+  ASSERT_TRUE(check.Create(hwnd, {20, 60, 100, 16}, caption));
+  button.SetBaseText("工 具");
+  const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE, nullptr, RecordEvent,
+                                             GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  SeenEvents().clear();
+  button.SetFocus();
+  check.SetTicked(true);
+  const auto seen = [](DWORD event) {
+    for (const SeenEvent& e : SeenEvents()) {
+      if (e.event == event) return &e;
+    }
+    return static_cast<const SeenEvent*>(nullptr);
+  };
+  EXPECT_TRUE(PumpUntil([&] { return seen(EVENT_OBJECT_FOCUS) && seen(EVENT_OBJECT_STATECHANGE); }));
+  UnhookWinEvent(hook);
+
+  const struct {
+    DWORD event;
+    const char* name;
+  } kCases[] = {{EVENT_OBJECT_FOCUS, "工 具"}, {EVENT_OBJECT_STATECHANGE, "提醒"}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const SeenEvent* e = seen(c.event);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->window, hwnd);
+    // What a screen reader does with the event: the object it names.
+    ComPtr<IAccessible> object;
+    VARIANT child;
+    ASSERT_EQ(AccessibleObjectFromEvent(e->window, e->object, e->child, object.put(), &child), S_OK);
+    BSTR name = nullptr;
+    ASSERT_EQ(object->get_accName(child, &name), S_OK);
+    EXPECT_EQ(Narrow(std::wstring(name, SysStringLen(name))), c.name);
+    SysFreeString(name);
+  }
 }
 
 TEST_F(AccessibleTreeTest, HeldObjectsAnswerDisconnectedOnceTheirControlOrWindowIsGone) {
