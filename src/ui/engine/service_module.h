@@ -34,10 +34,10 @@ struct WindowEffect {
   int durationMs = 200;
   int frameMs = 15;
   int curve = 1;
+  std::function<void()> done;  // called when the effect has finished
   // False shows the window without taking the keyboard focus from the
   // window the user works in (a notice over a running presentation).
   bool activate = true;
-  std::function<void()> done;  // called when the effect has finished
 };
 
 class ServiceModule {
