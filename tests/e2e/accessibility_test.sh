@@ -3,7 +3,8 @@
 # process through IAccessible (tests/tools/acc.cpp): today's subjects and
 # the weekday come out as static texts, "工 具" as a push button at its
 # place on the screen, and its default action toggles the tool window like
-# a click. The clock is set to a Monday with a prepared timetable.
+# a click; the tool window's picture buttons are read by their captions.
+# The clock is set to a Monday with a prepared timetable.
 source "$(dirname "$0")/lib.sh"
 
 ACC="$(dirname "${TABULO_WINCTL:-$TABULO_BUILD/windows/tests/tools/winctl.exe}")/acc.exe"
@@ -39,6 +40,14 @@ read -r x y w h <<<"$place"
 acc do "size:${BAR_W}x${BAR_H}" "工 具" || e2e_fail "default action of 工 具 failed"
 e2e_wait_sized_window "$E2E_APP_PID" $TOOL_W $TOOL_H 10 >/dev/null || e2e_fail "the default action did not show the tool window"
 e2e_shot tool_by_accessibility
+# The tool window's picture buttons are read by their captions.
+TOOL_TREE="$E2E_OUT/tool_tree.txt"
+acc list "size:${TOOL_W}x${TOOL_H}" >"$TOOL_TREE" || e2e_fail "could not read the tool window's tree"
+for caption in 设置课表 随机抽号 文件写入器 计时器 设置 关于; do
+  grep -q "^$caption|button|" "$TOOL_TREE" || e2e_fail "no button $caption in the tool window: $(cat "$TOOL_TREE")"
+done
+# The hide strip's vertical caption stays on one line of the listing.
+grep -qE '^单(\\r)?\\n击(\\r)?\\n此' "$TOOL_TREE" || e2e_fail "the hide strip's caption is not on one line"
 acc do "size:${BAR_W}x${BAR_H}" "工 具" || e2e_fail "second default action failed"
 e2e_wait_sized_gone "$E2E_APP_PID" $TOOL_W $TOOL_H 10 || e2e_fail "the second default action did not hide the tool window"
 

@@ -2,7 +2,8 @@
 // process, the way a screen reader does (AccessibleObjectFromWindow on the
 // client area, then AccessibleChildren down the tree).
 //   list TITLE         print every object depth-first, the client area first,
-//                      one line each: "name|role|state|x y w h" (screen coordinates)
+//                      one line each: "name|role|state|x y w h" (screen coordinates;
+//                      line breaks in a name written as \n)
 //   do TITLE NAME      do the default action of the first object with this name
 //   value TITLE NAME   print the value of the first object with this name
 // TITLE is a window title, matched exactly, a window handle in decimal (as
@@ -59,6 +60,22 @@ std::wstring NameOf(const Node& n) {
   BSTR name = nullptr;
   n.object->get_accName(Id(n.child), &name);
   return Take(name);
+}
+
+// One line per object: line breaks in a name (vertical captions have one
+// after every character) are written as \n and \r.
+std::wstring OnOneLine(const std::wstring& text) {
+  std::wstring out;
+  for (const wchar_t c : text) {
+    if (c == L'\n') {
+      out += L"\\n";
+    } else if (c == L'\r') {
+      out += L"\\r";
+    } else {
+      out += c;
+    }
+  }
+  return out;
 }
 
 std::wstring RoleOf(const Node& n) {
@@ -190,7 +207,7 @@ int wmain(int argc, wchar_t** argv) {
   int status = 1;
   if (command == L"list") {
     Walk({root, CHILDID_SELF}, [](const Node& n) {
-      PrintUtf8(NameOf(n) + L"|" + RoleOf(n) + L"|" + StateOf(n) + L"|" + PlaceOf(n) + L"\n");
+      PrintUtf8(OnOneLine(NameOf(n)) + L"|" + RoleOf(n) + L"|" + StateOf(n) + L"|" + PlaceOf(n) + L"\n");
       return false;
     });
     status = 0;
