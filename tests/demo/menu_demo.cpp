@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "support/solid_bmp.h"
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_state.h"
 #include "ui/menu/ui_menu.h"
@@ -37,26 +38,6 @@ void Say(const char* format, auto... values) {
   std::printf(format, values...);
   std::printf("\n");
   std::fflush(stdout);
-}
-
-// A 16 x 16 picture of one colour as BMP file bytes.
-std::vector<std::uint8_t> SolidBmp(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  constexpr int kSide = 16;
-  BITMAPFILEHEADER file{};
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = info.biHeight = kSide;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + kSide * kSide * 3;
-  const auto* f = reinterpret_cast<const std::uint8_t*>(&file);
-  const auto* i = reinterpret_cast<const std::uint8_t*>(&info);
-  std::vector<std::uint8_t> bytes(f, f + sizeof file);
-  bytes.insert(bytes.end(), i, i + sizeof info);
-  for (int p = 0; p < kSide * kSide; ++p) bytes.insert(bytes.end(), {b, g, r});
-  return bytes;
 }
 
 void ReportItems(const char* name, HWND menuWindow) {
@@ -107,7 +88,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   UiMenu::Item about;
   about.text = "关于(&A)";
   about.command = 1;
-  about.icon = SolidBmp(40, 160, 40);
+  about.icon = tabulo::test::SolidBmp(16, 40, 160, 40);
   menu.AddItem(about);
   menu.AddCommand("Checked", 2, kMenuItemChecked);
   menu.AddCommand("Disabled", 3, kMenuItemDisabled);

@@ -15,6 +15,7 @@
 #include <map>
 #include <vector>
 
+#include "support/solid_bmp.h"
 #include "ui/menu/menu_item.h"
 #include "ui/menu/menu_window.h"
 #include "ui/menu/ui_menu.h"
@@ -328,26 +329,6 @@ TEST_F(UiMenuTest, OpensUpAndLeftOfAPointNearTheWorkAreasBottomRightCorner) {
   EXPECT_EQ(placed.top + body.bottom(), at.y);
 }
 
-// A 16 x 16 picture of one colour as BMP file bytes.
-std::vector<std::uint8_t> SolidBmp(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  constexpr int kSide = 16;
-  BITMAPFILEHEADER file{};
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = info.biHeight = kSide;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + kSide * kSide * 3;
-  std::vector<std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(&file),
-                                  reinterpret_cast<const std::uint8_t*>(&file) + sizeof file);
-  bytes.insert(bytes.end(), reinterpret_cast<const std::uint8_t*>(&info),
-               reinterpret_cast<const std::uint8_t*>(&info) + sizeof info);
-  for (int i = 0; i < kSide * kSide; ++i) bytes.insert(bytes.end(), {b, g, r});
-  return bytes;
-}
-
 std::uint32_t MenuPixel(HWND menuWindow, int x, int y) {
   const Canvas& canvas = UiWindow::FromHandle(menuWindow)->WindowCanvas();
   canvas.Flush();
@@ -358,7 +339,7 @@ TEST_F(UiMenuTest, TheIconColumnShowsTheCheckMarkOrTheItemsIcon) {
   UiMenu menu;
   UiMenu::Item withIcon;
   withIcon.text = "Icon";
-  withIcon.icon = SolidBmp(255, 0, 0);
+  withIcon.icon = test::SolidBmp(16, 255, 0, 0);
   menu.AddItem(withIcon);
   menu.AddCommand("Checked", 2, kMenuItemChecked);
   menu.AddCommand("Plain", 3);
