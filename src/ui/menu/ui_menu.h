@@ -21,6 +21,24 @@
 // Items are numbered from 1; operations with another index do nothing and
 // return empty values. While a menu is open its windows work on a copy of
 // its items: changes show at the next Popup.
+//
+// A command reaches a window as the window-level event WM_COMMAND (wParam:
+// the id), a control through its own WM_COMMAND handling. A tray menu, for
+// example:
+//
+//   UiMenu menu;                                   // lives as long as the bar
+//   UiMenu::Item about{.text = "关于(&A)", .icon = aboutPng};
+//   about.callback = [&] { OpenAbout(); };
+//   about.sendsCommand = false;
+//   menu.AddItem(std::move(about));
+//   menu.AddCallback("退出(&E)", [&] { Exit(); });
+//   bar.Bind(kMsgTrayNotify, [&](const EventArgs& e) {
+//     if (e.lParam == WM_RBUTTONUP) menu.Popup(bar);  // at the cursor
+//     return true;
+//   });
+//
+// Menu windows never take the activation: the owner keeps the keyboard
+// focus and the menu's loop hands the keys to the innermost menu.
 #include <windows.h>
 #include <objidl.h>  // gdiplus.h needs it under WIN32_LEAN_AND_MEAN
 #include <gdiplus.h>
