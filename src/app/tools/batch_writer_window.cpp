@@ -1,0 +1,194 @@
+#include "app/tools/batch_writer_window.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "app/resource_ids.h"
+#include "app/tools/batch_writer_texts.h"
+#include "base/win/resource_bytes.h"
+#include "base/win/wide_text.h"
+#include "ui/engine/engine_messages.h"
+
+namespace tabulo::app {
+namespace {
+
+constexpr FormId kForm = FormId::kBatchFileWriter;
+constexpr char kFontFace[] = "微软雅黑";
+constexpr Argb kHintRed = 0xFFFF0000;
+
+// Context menu items, numbered as the menu numbers them.
+constexpr int kMenuOpen = 2;
+constexpr int kMenuDelete = 3;
+
+// Counts the window's own row changes for the time of a call.
+class RowChangeScope {
+ public:
+  explicit RowChangeScope(int& depth) : depth_(depth) { ++depth_; }
+  RowChangeScope(const RowChangeScope&) = delete;
+  RowChangeScope& operator=(const RowChangeScope&) = delete;
+  ~RowChangeScope() { --depth_; }
+
+ private:
+  int& depth_;
+};
+
+// The dropped paths as one text, "\r\n" between them, in the drop's order.
+std::string DroppedPathsText(HDROP drop) {
+  std::string text;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+    if (!text.empty()) text += "\r\n";
+    text += Narrow(path);
+  }
+  return text;
+}
+
+}  // namespace
+
+BatchWriterServices BatchWriterServices::ForThisProgram() {
+  return {&SystemMessagePresenter(), &SystemWriterDialogs()};
+}
+
+BatchWriterWindow::BatchWriterWindow(const BatchWriterServices& services)
+    : BoundFormWindow(kForm), services_(services) {}
+
+bool BatchWriterWindow::Build() {
+  ui::BindOptions options;
+  options.background = ResourceBytes(IDR_WRITER_BACKGROUND_JPG);
+  options.backgroundColour = 0xFFFFFF;
+  options.captionButtons = ui::kCaptionFromStyles;
+  options.fillType = 1;
+  options.glass = true;
+  options.cornerRadius = 2;
+  options.dragAnywhere = true;
+  if (!CreateAndBind(options)) return false;
+  // The list view is a native child of this opaque window: the engine's
+  // painting must leave its area alone.
+  SetWindowLongW(hwnd(), GWL_STYLE, GetWindowLongW(hwnd(), GWL_STYLE) | WS_CLIPCHILDREN);
+  DragAcceptFiles(hwnd(), TRUE);
+  dialogFolder_ = DesktopFolder();
+  BuildContextMenu();
+  if (!CreateControls()) return false;
+  logic_.Open();
+  return true;
+}
+
+bool BatchWriterWindow::CreateControls() {
+  if (!list_.Create(hwnd(), FormControlOf(kForm, "超级列表框1").rect, kFileListViewId)) return false;
+
+  ui::ButtonOptions tickAll;
+  tickAll.text = batch_writer_texts::kTickAll;
+  if (!tickAll_.Create(ui_, FormControlOf(kForm, "选择框1").rect, tickAll)) return false;
+  tickAll_.SetTicked(true);
+  tickAll_.OnClick([this] { logic_.OnTickAllClicked(tickAll_.Ticked()); });
+
+  struct ButtonSpec {
+    const char* text;
+    Rect rect;
+    void (BatchWriter::*action)();
+  };
+  const ButtonSpec specs[] = {
+      {batch_writer_texts::kAdd, FormControlOf(kForm, "按钮1").rect, &BatchWriter::OnAdd},
+      {batch_writer_texts::kDelete, FormControlOf(kForm, "按钮2").rect, &BatchWriter::OnDeleteSelected},
+      {batch_writer_texts::kClear, FormControlOf(kForm, "按钮3").rect, &BatchWriter::OnClear},
+      {batch_writer_texts::kWrite, FormControlOf(kForm, "按钮4").rect, &BatchWriter::OnWrite},
+  };
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    ui::ButtonOptions button;
+    button.text = specs[i].text;
+    button.font.face = kFontFace;
+    if (!buttons_[i].Create(ui_, specs[i].rect, button)) return false;
+    buttons_[i].OnClick([this, action = specs[i].action] { (logic_.*action)(); });
+  }
+
+  ui::LabelOptions status;
+  status.font.face = kFontFace;
+  if (!status_.Create(ui_, FormControlOf(kForm, "标签1").rect, status)) return false;
+  ui::LabelOptions hint;
+  hint.text = batch_writer_texts::kHint;
+  hint.textColour = kHintRed;
+  hint.font.face = kFontFace;
+  return hint_.Create(ui_, FormControlOf(kForm, "标签2").rect, hint);
+}
+
+void BatchWriterWindow::BuildContextMenu() {
+  menu_.AddCallback(batch_writer_texts::kMenuAdd, [this] { logic_.OnAdd(); });
+  menu_.AddCallback(batch_writer_texts::kMenuOpen, [this] { logic_.OnOpenSelected(); });
+  menu_.AddCallback(batch_writer_texts::kMenuDelete, [this] { logic_.OnDeleteSelected(); });
+  menu_.AddCallback(batch_writer_texts::kMenuClear, [this] { logic_.OnClear(); });
+}
+
+void BatchWriterWindow::AppendRow(const FileRow& row) {
+  RowChangeScope scope(changingRows_);
+  list_.AppendRow(row);
+}
+
+void BatchWriterWindow::RemoveRow(std::size_t index) {
+  RowChangeScope scope(changingRows_);
+  list_.RemoveRow(index);
+}
+
+void BatchWriterWindow::RemoveAllRows() {
+  RowChangeScope scope(changingRows_);
+  list_.RemoveAllRows();
+}
+
+void BatchWriterWindow::SetRowTicked(std::size_t index, bool ticked) {
+  RowChangeScope scope(changingRows_);
+  list_.SetTicked(index, ticked);
+}
+
+void BatchWriterWindow::PopUpContextMenu(const FileListMenuState& state) {
+  menu_.SetItemState(kMenuOpen, state.openEnabled ? 0 : ui::kMenuItemDisabled);
+  menu_.SetItemState(kMenuDelete, state.deleteEnabled ? 0 : ui::kMenuItemDisabled);
+  menu_.Popup(ui_);
+}
+
+std::optional<std::string> BatchWriterWindow::ChooseFile() {
+  return services_.dialogs->ChooseFile(hwnd(), dialogFolder_);
+}
+
+std::optional<LRESULT> BatchWriterWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DROPFILES) {
+    OnDrop(reinterpret_cast<HDROP>(wParam));
+    return 0;
+  }
+  if (message == WM_NOTIFY) {
+    const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+    if (header.hwndFrom == list_.hwnd()) OnListNotify(header);
+  }
+  return std::nullopt;
+}
+
+void BatchWriterWindow::OnDrop(HDROP drop) {
+  const std::string paths = DroppedPathsText(drop);
+  DragFinish(drop);
+  logic_.OnFilesDropped(paths);
+}
+
+void BatchWriterWindow::OnListNotify(const NMHDR& header) {
+  switch (header.code) {
+    case LVN_ITEMCHANGED:
+      if (changingRows_ > 0) return;
+      if (auto change = FileListView::TickChange(reinterpret_cast<const NMLISTVIEW&>(header))) {
+        logic_.OnRowTickChanged(change->first, change->second);
+      }
+      return;
+    case NM_DBLCLK:
+      logic_.OnOpenSelected();
+      return;
+    case NM_RCLICK:
+      logic_.OnContextMenu();
+      return;
+    default:
+      return;
+  }
+}
+
+void RunBatchWriterWindow() {
+  RunBoundWindow<BatchWriterWindow>(kForm, BatchWriterServices::ForThisProgram());
+}
+
+}  // namespace tabulo::app

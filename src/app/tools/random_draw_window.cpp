@@ -1,0 +1,154 @@
+#include "app/tools/random_draw_window.h"
+
+#include "app/resource_ids.h"
+#include "app/storage_names.h"
+#include "app/tools/input_box.h"
+#include "app/tools/random_draw_texts.h"
+#include "app/tools/window_timer.h"
+#include "base/win/resource_bytes.h"
+#include "base/win/run_directory.h"
+#include "ui/engine/engine_messages.h"
+
+namespace tabulo::app {
+namespace {
+
+constexpr FormId kForm = FormId::kRandomDraw;
+namespace texts = random_draw_texts;
+
+// Window timer ids of the two animations.
+constexpr UINT_PTR kWithRepetitionTimerId = 1;
+constexpr UINT_PTR kWithoutRepetitionTimerId = 2;
+
+constexpr float kBigNumberSize = 180;
+
+bool Contains(const Rect& rect, int x, int y) {
+  return x >= rect.x && y >= rect.y && x < rect.x + rect.width && y < rect.y + rect.height;
+}
+
+}  // namespace
+
+RandomDrawServices RandomDrawServices::ForThisProgram() {
+  RandomDrawServices services;
+  services.messages = &SystemMessagePresenter();
+  // The file is found through the run directory and "/set", as the program
+  // has always named it.
+  services.settingsFile = RunDirectory().string() + "/" + std::string(kDrawFileName);
+  services.random = &ProgramRandom();
+  services.askText = [](HWND owner, const TextPromptRequest& request) {
+    return AskForText(owner, {request.title, request.prompt, request.initialText, true});
+  };
+  return services;
+}
+
+RandomDrawWindow::RandomDrawWindow(RandomDrawServices services)
+    : BoundFormWindow(kForm),
+      services_(std::move(services)),
+      settings_(services_.settingsFile),
+      logic_(*this, settings_, *services_.random, *this) {}
+
+bool RandomDrawWindow::Build() {
+  ui::BindOptions options;
+  options.background = ResourceBytes(IDR_TOOL_BACKGROUND_PNG);
+  options.captionButtons = 23;
+  options.alpha = 254;
+  options.fillType = 1;
+  options.glass = true;
+  options.cornerRadius = 5;
+  if (!CreateAndBind(options)) return false;
+  if (!CreateLabels() || !CreateButtons() || !CreateEdits()) return false;
+  numberMenu_.AddCallback(kExclusionMenuItem, [this] { logic_.OnExclusionPrompt(); });
+  ui_.Bind(WM_RBUTTONUP, [this](const ui::EventArgs& args) {
+    if (!Contains(bigNumber_.AbsoluteRect(), args.x, args.y)) return false;
+    numberMenu_.Popup(ui_);
+    return true;
+  });
+  logic_.Open();
+  return true;
+}
+
+bool RandomDrawWindow::CreateLabels() {
+  ui::LabelOptions big;
+  big.text = texts::kIdleNumber;
+  big.font.face = "Arial";
+  big.font.size = kBigNumberSize;
+  big.alignment = 1;
+  big.effect = ui::kEffectOutline;
+  big.textColour = kBigNumberColour;
+  if (!bigNumber_.Create(ui_, FormControlOf(kForm, "标签1").rect, big)) return false;
+
+  ui::LabelOptions caption;
+  caption.text = texts::kRangeLabel;
+  if (!rangeCaption_.Create(ui_, FormControlOf(kForm, "标签3").rect, caption)) return false;
+  ui::LabelOptions tilde;
+  tilde.text = texts::kRangeSeparator;
+  tilde.alignment = 1;
+  return rangeTilde_.Create(ui_, FormControlOf(kForm, "标签2").rect, tilde);
+}
+
+bool RandomDrawWindow::CreateButtons() {
+  ui::ButtonOptions start;
+  start.text = texts::kStart;
+  if (!startStop_.Create(ui_, FormControlOf(kForm, "按钮1").rect, start)) return false;
+  startStop_.SetTooltipText(texts::kStartTip);
+  ui::ButtonOptions reset;
+  reset.text = texts::kReset;
+  if (!reset_.Create(ui_, FormControlOf(kForm, "按钮2").rect, reset)) return false;
+  ui::ButtonOptions box;
+  box.text = texts::kNoRepeatBox;
+  if (!noRepeat_.Create(ui_, FormControlOf(kForm, "标签4").rect, box)) return false;
+  noRepeat_.SetTicked(true);
+  noRepeat_.OnClick([this] { logic_.OnModeChanged(noRepeat_.Ticked()); });
+  startStop_.OnClick([this] { logic_.OnStartStop(); });
+  reset_.OnClick([this] { logic_.OnReset(); });
+  return true;
+}
+
+bool RandomDrawWindow::CreateEdits() {
+  ui::EditOptions range;
+  range.maxLength = 2;
+  range.editStyle = ui::kEditNumber;
+  range.alignment = 1;
+  if (!rangeStart_.Create(ui_, FormControlOf(kForm, "编辑框1").rect, range)) return false;
+  if (!rangeEnd_.Create(ui_, FormControlOf(kForm, "编辑框2").rect, range)) return false;
+  ui::EditOptions list;
+  list.multiLine = true;
+  list.scrollBars = ui::kEditVerticalBar;
+  list.editStyle = ui::kEditReadOnly;
+  return results_.Create(ui_, FormControlOf(kForm, "编辑框3").rect, list);
+}
+
+void RandomDrawWindow::SetRangeTexts(std::string_view start, std::string_view end) {
+  rangeStart_.SetText(start);
+  rangeEnd_.SetText(end);
+}
+
+void RandomDrawWindow::SetTimerPeriod(DrawTimer timer, int periodMs) {
+  SetWindowTimerPeriod(hwnd(), timer == DrawTimer::kWithRepetition ? kWithRepetitionTimerId : kWithoutRepetitionTimerId,
+                       periodMs);
+}
+
+bool RandomDrawWindow::PumpMessages() {
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // Left for the outer loops, which end on it.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return false;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return hwnd() != nullptr && IsWindow(hwnd());
+}
+
+std::optional<LRESULT> RandomDrawWindow::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+  if (message != WM_TIMER) return std::nullopt;
+  if (wParam == kWithRepetitionTimerId) logic_.OnTimer(DrawTimer::kWithRepetition);
+  if (wParam == kWithoutRepetitionTimerId) logic_.OnTimer(DrawTimer::kWithoutRepetition);
+  return 0;
+}
+
+void RunRandomDrawWindow() { RunBoundWindow<RandomDrawWindow>(kForm, RandomDrawServices::ForThisProgram()); }
+
+}  // namespace tabulo::app

@@ -1,0 +1,198 @@
+#include "app/tools/timer_window.h"
+
+#include "app/resource_ids.h"
+#include "app/tools/chime.h"
+#include "app/tools/timer_texts.h"
+#include "app/tools/window_timer.h"
+#include "base/win/resource_bytes.h"
+
+namespace tabulo::app {
+namespace {
+
+constexpr FormId kForm = FormId::kTimerWindow;
+constexpr char kFontFace[] = "微软雅黑";
+constexpr float kDigitSize = 65;
+constexpr float kSeparatorSize = 40;
+constexpr int kUnderline = 4;         // Gdiplus::FontStyleUnderline
+constexpr int kPictureOverCaption = 3;  // button layout: picture and caption centred on each other
+
+// Window timer ids of the two clocks (时钟1 and 时钟2).
+constexpr UINT_PTR kCountdownTimerId = 1;
+constexpr UINT_PTR kStopwatchTimerId = 2;
+
+// The three fields all take their top and size from the first one.
+Rect FieldRect(TimeField field) {
+  constexpr Rect first = FormControlOf(kForm, "编辑框1").rect;
+  constexpr int lefts[] = {FormControlOf(kForm, "编辑框1").rect.x, FormControlOf(kForm, "编辑框2").rect.x,
+                           FormControlOf(kForm, "编辑框3").rect.x};
+  return {lefts[static_cast<int>(field)], first.y, first.width, first.height};
+}
+
+constexpr TimeField kFields[] = {TimeField::kHours, TimeField::kMinutes, TimeField::kSeconds};
+
+}  // namespace
+
+TimerServices TimerServices::ForThisProgram() { return {&SystemMessagePresenter(), [] { app::PlayChime(); }}; }
+
+TimerWindow::TimerWindow(TimerServices services) : BoundFormWindow(kForm), services_(std::move(services)) {}
+
+bool TimerWindow::Build() {
+  ui::BindOptions options;
+  options.background = ResourceBytes(IDR_TOOL_BACKGROUND_PNG);
+  options.captionButtons = 23;
+  options.alpha = 254;
+  options.fillType = 1;
+  options.glass = true;
+  options.cornerRadius = 2;
+  if (!CreateAndBind(options)) return false;
+  if (!CreateFields() || !CreateLabels() || !CreatePlusMinus() || !CreateButtons() || !CreateBoxes()) return false;
+  logic_.Open();
+  return true;
+}
+
+bool TimerWindow::CreateFields() {
+  for (TimeField field : kFields) {
+    ui::EditOptions options;
+    options.text = timer_texts::kZero;
+    options.fontFace = kFontFace;
+    options.fontSize = kDigitSize;
+    options.multiLine = true;
+    options.maxLength = 2;
+    options.alignment = 1;
+    options.editStyle = ui::kEditNumber;
+    if (!fields_[Index(field)].Create(ui_, FieldRect(field), options)) return false;
+  }
+  return true;
+}
+
+bool TimerWindow::CreateLabels() {
+  const char* separatorNames[] = {"标签1", "标签2"};
+  for (std::size_t i = 0; i < separators_.size(); ++i) {
+    ui::LabelOptions options;
+    options.text = timer_texts::kSeparator;
+    options.font.face = kFontFace;
+    options.font.size = kSeparatorSize;
+    options.alignment = 1;
+    if (!separators_[i].Create(ui_, GetForm(kForm).Find(separatorNames[i])->rect, options)) return false;
+  }
+  for (TimeField field : kFields) {
+    Rect rect = FieldRect(field);
+    rect.x -= 3;
+    rect.y += 3;
+    ui::LabelOptions options;
+    options.font.face = kFontFace;
+    options.font.size = kDigitSize;
+    options.alignment = 1;
+    options.visible = false;
+    if (!displays_[Index(field)].Create(ui_, rect, options)) return false;
+    displays_[Index(field)].SetVerticalAlign(1);
+  }
+  ui::LabelOptions dash;
+  dash.text = timer_texts::kDashLine;
+  dash.font.face = kFontFace;
+  dash.alignment = 1;
+  dash.visible = false;
+  return dashLine_.Create(ui_, FormControlOf(kForm, "标签4").rect, dash);
+}
+
+bool TimerWindow::CreatePlusMinus() {
+  const char* names[] = {"图片框1", "图片框2", "图片框3", "图片框4", "图片框5", "图片框6"};
+  for (std::size_t i = 0; i < plusMinus_.size(); ++i) {
+    ui::ImageButton& button = plusMinus_[i];
+    if (!button.Create(ui_, GetForm(kForm).Find(names[i])->rect)) return false;
+    const bool plus = i < 3;
+    button.SetPicture(ResourceBytes(plus ? IDR_TIMER_PLUS_PNG : IDR_TIMER_MINUS_PNG));
+    button.SetLayoutMode(kPictureOverCaption);
+    const TimeField field = kFields[i % 3];
+    button.OnClick([this, field, plus] { plus ? logic_.OnPlus(field) : logic_.OnMinus(field); });
+  }
+  return true;
+}
+
+bool TimerWindow::CreateButtons() {
+  struct Spec {
+    const char* name;
+    const char* text;
+    void (TimerTool::*action)();
+  };
+  const Spec specs[] = {
+      {"按钮1", timer_texts::kClear, &TimerTool::OnClear},
+      {"按钮2", timer_texts::kStart, &TimerTool::OnStartPauseContinue},
+      {"按钮3", timer_texts::kStop, &TimerTool::OnStop},
+  };
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    ui::ButtonOptions options;
+    options.text = specs[i].text;
+    if (!buttons_[i].Create(ui_, GetForm(kForm).Find(specs[i].name)->rect, options)) return false;
+    buttons_[i].OnClick([this, action = specs[i].action] { (logic_.*action)(); });
+  }
+  buttons_[2].SetDisabled(true);
+  return true;
+}
+
+bool TimerWindow::CreateBoxes() {
+  struct Spec {
+    ui::CheckButton* box;
+    const char* name;
+    const char* text;
+    bool ticked;
+  };
+  const Spec specs[] = {
+      {&chimeBox_, "选择框1", timer_texts::kChimeBox, true},
+      {&topmostBox_, "选择框2", timer_texts::kTopmostBox, false},
+      {&countdownBox_, "选择框3", timer_texts::kCountdownBox, true},
+      {&stopwatchBox_, "选择框4", timer_texts::kStopwatchBox, false},
+  };
+  for (const Spec& spec : specs) {
+    ui::ButtonOptions options;
+    options.text = spec.text;
+    if (!spec.box->Create(ui_, GetForm(kForm).Find(spec.name)->rect, options)) return false;
+    spec.box->SetTicked(spec.ticked);
+  }
+  topmostBox_.OnClick([this] { logic_.OnTopmostClicked(topmostBox_.Ticked()); });
+  countdownBox_.OnClick([this] { logic_.OnModeBoxClicked(ModeBox::kCountdown, countdownBox_.Ticked()); });
+  stopwatchBox_.OnClick([this] { logic_.OnModeBoxClicked(ModeBox::kStopwatch, stopwatchBox_.Ticked()); });
+
+  ui::ButtonOptions link;
+  link.text = timer_texts::kPreview;
+  link.font.face = kFontFace;
+  link.font.style = kUnderline;
+  if (!preview_.Create(ui_, FormControlOf(kForm, "标签3").rect, link)) return false;
+  preview_.SetCursor(LoadCursorW(nullptr, IDC_HAND));
+  preview_.OnClick([this] { logic_.OnPreview(); });
+  return true;
+}
+
+std::string TimerWindow::FieldText(TimeField field) const { return fields_[Index(field)].GetText(); }
+
+void TimerWindow::ShowFields(bool visible) {
+  for (ui::Edit& field : fields_) field.SetVisible(visible);
+}
+
+void TimerWindow::ShowDisplays(bool visible) {
+  for (ui::Label& display : displays_) display.SetVisible(visible);
+}
+
+void TimerWindow::ShowPlusMinus(bool visible) {
+  for (ui::ImageButton& button : plusMinus_) button.SetVisible(visible);
+}
+
+void TimerWindow::SetModeBoxes(bool countdownTicked, bool stopwatchTicked) {
+  countdownBox_.SetTicked(countdownTicked);
+  stopwatchBox_.SetTicked(stopwatchTicked);
+}
+
+void TimerWindow::SetClockPeriod(TimerClock clock, int periodMs) {
+  SetWindowTimerPeriod(hwnd(), clock == TimerClock::kCountdown ? kCountdownTimerId : kStopwatchTimerId, periodMs);
+}
+
+std::optional<LRESULT> TimerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+  if (message != WM_TIMER) return std::nullopt;
+  if (wParam == kCountdownTimerId) logic_.OnClockTick(TimerClock::kCountdown);
+  if (wParam == kStopwatchTimerId) logic_.OnClockTick(TimerClock::kStopwatch);
+  return 0;
+}
+
+void RunTimerWindow() { RunBoundWindow<TimerWindow>(kForm, TimerServices::ForThisProgram()); }
+
+}  // namespace tabulo::app
