@@ -6,8 +6,10 @@
 #include <string>
 
 #include "app/shell/app_windows.h"
+#include "app/shell/bar_tray.h"
 #include "app/shell/bound_form_window.h"
 #include "app/shell/message_presenter.h"
+#include "app/shell/program_hot_keys.h"
 #include "app/shell/settings_store.h"
 #include "app/shell/shell_commands.h"
 #include "app/shell/shell_layout.h"
@@ -61,11 +63,17 @@ class BarWindow final : public BoundFormWindow, private ReminderView {
       return false;
     });
     ShellWindowContext().reloadBar = [this] { LoadTimetable(); };
+    tray_.AddIcon(ui_);
     InstallRightClickToggle();
+    (void)hotKeys_.Add(ui_, 0, VK_F9, [] { OpenRandomDraw(); });
   }
 
  protected:
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM) override {
+    if (message == kMsgToggleToolWindow) {
+      ToggleToolWindow();
+      return 0;
+    }
     if (message != WM_TIMER) return std::nullopt;
     if (wparam == kClockTimer) {
       ClockTick();
@@ -117,9 +125,13 @@ class BarWindow final : public BoundFormWindow, private ReminderView {
     for (int row = 0; row < kPeriods; ++row) {
       if (!periods_[row].Create(ui_, layout.periodRow[row], LabelLook("", 32, false))) return false;
     }
-    return weekday_.Create(ui_, layout.weekday, LabelLook("", 13, true)) &&
-           separator_.Create(ui_, layout.separator, LabelLook("-------", 24, false)) &&
-           clock_.Create(ui_, layout.clock, LabelLook(ClockText(LocalNow()), 13, true));
+    if (!weekday_.Create(ui_, layout.weekday, LabelLook("", 13, true)) ||
+        !separator_.Create(ui_, layout.separator, LabelLook("-------", 24, false)) ||
+        !clock_.Create(ui_, layout.clock, LabelLook(ClockText(LocalNow()), 13, true))) {
+      return false;
+    }
+    tray_.FillMenu();
+    return true;
   }
 
   void WeekdayStep() {
@@ -190,6 +202,8 @@ class BarWindow final : public BoundFormWindow, private ReminderView {
   ui::Label weekday_;
   ui::Label separator_;
   ui::Label clock_;
+  BarTray tray_;
+  ProgramHotKeys hotKeys_;
 };
 
 }  // namespace

@@ -63,6 +63,11 @@ void RunBoundWindow(FormId form, Args&&... args) {
   HWND hwnd = window->hwnd();
   window->ShowBound();
   ui::RunMessageLoop(hwnd);
+  // An outer loop may have been waiting inside GetMessage while a sent
+  // message (a tray notification) ran this one, and its own window may have
+  // gone meanwhile: a message to the thread lets it look again instead of
+  // waiting for ever.
+  PostMessageW(nullptr, WM_NULL, 0, 0);
 }
 
 }  // namespace tabulo::app

@@ -31,6 +31,8 @@ void ToggleToolWindow() {
   AttachToBar(tool);
 }
 
+void PostToggleToolWindow() { PostMessageW(Bar(), kMsgToggleToolWindow, 0, 0); }
+
 void AttachToolWindowToBar() {
   HWND tool = FormWindow::FindOpen(FormId::kToolWindow);
   if (tool && IsWindowVisible(tool)) AttachToBar(tool);

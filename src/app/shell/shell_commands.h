@@ -9,6 +9,10 @@ namespace tabulo::app {
 // the tool window is gone); afterwards flips its visibility and attaches it
 // to the bar's left side again.
 void ToggleToolWindow();
+// Asks the bar to run ToggleToolWindow from whichever message loop runs
+// next, for a caller that must not wait for the tool window's loop.
+inline constexpr unsigned kMsgToggleToolWindow = 0x8001;  // WM_APP + 1, to the bar
+void PostToggleToolWindow();
 // Puts the tool window, when it is visible, flush with the bar's left edge
 // and top.
 void AttachToolWindowToBar();

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# F9 opens the random draw once and raises it on the next press; the tray
+# icon's menu "关于(&A)" toggles the tool window and opens the about window,
+# and "退出(&E)" ends the program.
+source "$(dirname "$0")/lib.sh"
+
+e2e_start
+e2e_wait_sized_window "$E2E_APP_PID" 146 702 30 >/dev/null || e2e_fail "no bar"
+
+draws() { xdotool search --name '^随机抽号$' 2>/dev/null | wc -l; }
+# Wine sees a key only while the pointer is over one of its windows.
+xdotool mousemove 1830 400
+xdotool key F9
+e2e_winctl wait "随机抽号" 10000 >/dev/null || e2e_fail "F9 did not open the random draw"
+xdotool key F9
+sleep 1
+[ "$(draws)" = 1 ] || e2e_fail "the second F9 opened another draw window"
+e2e_winctl close "随机抽号" >/dev/null
+
+# The tray menu (115 × 62 with its shadow) pops up at the pointer; its two
+# items lie one below the other.
+tray=$(e2e_poll 10 xdotool search --name "Wine System Tray") || e2e_fail "no tray icon"
+tray_menu() {
+  xdotool mousemove --window "$tray" 8 8 click 3
+  local menu
+  menu=$(e2e_wait_sized_window "$E2E_APP_PID" 115 62 10) || e2e_fail "no tray menu"
+  e2e_shot "menu_$1"
+  read -r menu_x menu_y <<<"$menu"
+  xdotool mousemove $((menu_x + 55)) $((menu_y + $2)) click 1
+}
+tray_menu about 20
+e2e_wait_sized_window "$E2E_APP_PID" 260 392 10 >/dev/null || e2e_fail "关于(&A) did not toggle the tool window"
+e2e_wait_sized_window "$E2E_APP_PID" 630 380 10 >/dev/null || e2e_fail "关于(&A) did not open the about window"
+e2e_shot about
+tray_menu exit 44
+e2e_wait_exit 20
+[ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE"
+echo "PASS"
