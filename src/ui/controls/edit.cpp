@@ -1,7 +1,8 @@
 // Edit: creation and destruction, layout, painting, focus and the class
 // handler. The text operations are in edit_text.cpp, the caret in
 // edit_caret.cpp, the scroll bars and the wheel in edit_bars.cpp, the
-// text engine's view of the Edit in edit_text_host.cpp.
+// context menu in edit_menu.cpp and the text engine's view of the Edit in
+// edit_text_host.cpp.
 #include "ui/controls/edit.h"
 
 #include <algorithm>
@@ -396,20 +397,6 @@ void Edit::OnCommand(WPARAM command) {
       Forward(WM_COMMAND, command, 0);
       break;
   }
-}
-
-// --- context menu ----------------------------------------------------------------
-
-std::optional<EditMenuStates> Edit::ContextMenuStates() {
-  if (editStyle_ == kEditPassword) return std::nullopt;
-  return EditContextMenuStates(editStyle_, !SelectedText().empty(), CanPaste(), TextLength());
-}
-
-void Edit::ShowContextMenu() {
-  if (!HasFocus()) SetFocus();
-  const std::optional<EditMenuStates> states = ContextMenuStates();
-  if (!states) return;
-  (void)states;
 }
 
 // --- text engine properties ------------------------------------------------------------

@@ -43,6 +43,7 @@ namespace tabulo::ui {
 
 class EditTextHost;
 class ScrollBar;
+class UiMenu;
 
 inline constexpr int kEditClassNumber = 9;
 inline constexpr char kEditElement[] = "Edit";
@@ -110,6 +111,10 @@ struct FormattedText {
   bool atEnd = true;
   bool undoable = true;
 };
+
+// The popup menu every Edit shows on a right-click (cut, copy, paste, a
+// separator, select all), built from the engine's item list on first use.
+[[nodiscard]] UiMenu& EditContextMenu();
 
 struct CharacterRange {
   int start = 0;

@@ -5,6 +5,7 @@
 #include "ui/controls/edit.h"
 
 #include "ui/controls/scroll_bar.h"
+#include "ui/menu/ui_menu.h"
 #include "win/ui/engine_fixture.h"
 
 namespace tabulo::ui::testing {
@@ -27,6 +28,28 @@ class EditTest : public BoundWindowTest {
   }
   void Key(WPARAM key) { SendMessageW(hwnd, WM_KEYDOWN, key, 1); }
 };
+
+// Right-clicks the field through the host window. While the shared menu is
+// open its states (cut, copy, paste, select all) are recorded and the
+// access key is typed, or Esc when there is none. Empty when no menu showed.
+std::vector<std::uint32_t> RightClickMenu(HWND window, const Edit& edit, wchar_t key) {
+  std::vector<std::uint32_t> states;
+  UiMenu& menu = EditContextMenu();
+  menu.SetShownCallback([&](UiMenu& shown, HWND menuWindow) {
+    for (const int item : {1, 2, 3, 5}) states.push_back(shown.ItemState(item));
+    if (key != 0) {
+      PostMessageW(menuWindow, WM_CHAR, key, 1);
+    } else {
+      PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 1);
+    }
+  });
+  const Rect r = edit.AbsoluteRect();
+  SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(r.x + 5, r.y + 5));
+  SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(r.x + 5, r.y + 5));
+  SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(r.x + 5, r.y + 5));
+  menu.SetShownCallback({});
+  return states;
+}
 
 std::uint32_t PixelOf(const UiControl& control, int x, int y) {
   control.GetCanvas().Flush();
@@ -117,7 +140,7 @@ TEST_F(EditTest, ReadOnlyLogWithVerticalBarShowsAppendedLinesAndScrollsToTheEnd)
   EXPECT_LT(bar->Position(), bar->Range());
 }
 
-TEST_F(EditTest, PasswordFieldDrawsTheSameDotsForAnyTextAndHasNoMenu) {
+TEST_F(EditTest, PasswordFieldDrawsTheSameDotsForAnyText) {
   struct Case {
     int style;
     bool sameDrawing;
@@ -138,8 +161,36 @@ TEST_F(EditTest, PasswordFieldDrawsTheSameDotsForAnyTextAndHasNoMenu) {
       for (int x = 0; x < 120; ++x) same = same && PixelOf(first, x, y) == PixelOf(second, x, y);
     }
     EXPECT_EQ(same, c.sameDrawing);
-    EXPECT_EQ(first.ContextMenuStates().has_value(), c.style != kEditPassword);
   }
+}
+
+TEST_F(EditTest, ContextMenuStatesFollowTheFieldAndTheChosenItemActsOnIt) {
+  using States = std::vector<std::uint32_t>;
+  constexpr std::uint32_t kOff = 1, kOn = 0, kSelectAllOn = 128;
+  EditOptions options;
+  options.editStyle = kEditReadOnly;
+  options.text = "12ab";
+  Edit readOnly;
+  ASSERT_TRUE(readOnly.Create(hwnd, {10, 10, 120, 24}, options));
+  EXPECT_EQ(RightClickMenu(hwnd, readOnly, L'A'), (States{kOff, kOff, kOff, kSelectAllOn}));
+  EXPECT_TRUE(readOnly.HasFocus()) << "the right-click focuses the field";
+  EXPECT_EQ(readOnly.SelectedText(), "12ab");
+  // Selected text in a read-only field can be copied but not cut.
+  EXPECT_EQ(RightClickMenu(hwnd, readOnly, L'C'), (States{kOff, kOn, kOff, kSelectAllOn}));
+
+  // Pasting into a number field is not filtered.
+  options.editStyle = kEditNumber;
+  options.text.clear();
+  Edit number;
+  ASSERT_TRUE(number.Create(hwnd, {10, 50, 120, 24}, options));
+  EXPECT_EQ(RightClickMenu(hwnd, number, L'P'), (States{kOff, kOff, kOn, kOff}));
+  EXPECT_EQ(number.GetText(), "12ab");
+
+  options.editStyle = kEditPassword;
+  Edit password;
+  ASSERT_TRUE(password.Create(hwnd, {10, 90, 120, 24}, options));
+  EXPECT_EQ(RightClickMenu(hwnd, password, 0), States{}) << "a password field shows no menu";
+  EXPECT_TRUE(password.HasFocus());
 }
 
 TEST_F(EditTest, TabMovesTheFocusAndTheHostFramesTheNextField) {
