@@ -81,8 +81,36 @@ TEST_F(EditTest, TypingReachesTheFocusedFieldAndTabIsNeverInserted) {
   ASSERT_TRUE(edit.HasFocus());
   Type(L"ab中");
   Key(VK_BACK);
-  Type(L"\tc");
-  EXPECT_EQ(edit.GetText(), "abc");
+  Type(L"\tc ");
+  EXPECT_EQ(edit.GetText(), "abc ");
+  EXPECT_TRUE(edit.HasFocus());
+
+  // Enter and Space belong to the text engine: the host makes no click of them.
+  int clicks = 0;
+  edit.Bind(kMsgClicked, [&](const EventArgs&) {
+    ++clicks;
+    return true;
+  });
+  Key(VK_RETURN);
+  Key(VK_SPACE);
+  EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(EditTest, RtfSavedFromOneFieldLoadsIntoAnother) {
+  EditOptions options;
+  options.multiLine = true;
+  options.richText = true;
+  options.text = "甲\r乙 b";
+  Edit from, to;
+  ASSERT_TRUE(from.Create(hwnd, {10, 10, 120, 60}, options));
+  options.text.clear();
+  ASSERT_TRUE(to.Create(hwnd, {10, 80, 120, 60}, options));
+  const std::vector<std::uint8_t> rtf = from.SaveRtf();
+  ASSERT_GT(rtf.size(), 5u);
+  EXPECT_EQ(std::string(rtf.begin(), rtf.begin() + 5), "{\\rtf");
+  EXPECT_GT(to.LoadRtf(rtf), 0);
+  EXPECT_EQ(to.GetText(), from.GetText());
+  EXPECT_EQ(to.LineCount(), 2);
 }
 
 TEST_F(EditTest, NumberFieldWithLengthTwoKeepsTwoDigitsAndDropsTheRest) {
