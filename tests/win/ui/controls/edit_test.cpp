@@ -7,6 +7,7 @@
 #include "ui/controls/scroll_bar.h"
 #include "ui/menu/ui_menu.h"
 #include "win/ui/engine_fixture.h"
+#include "win/ui/themed_window_fixture.h"
 
 namespace tabulo::ui::testing {
 namespace {
@@ -240,6 +241,32 @@ TEST_F(EditTest, TabMovesTheFocusAndTheHostFramesTheNextField) {
   EXPECT_TRUE(second.HasFocus());
   EXPECT_GT(darkOnTopEdge(), 10);
   EXPECT_EQ(first.GetText(), "");
+}
+
+// With the shipped theme: the skin's margin places the text, and the focus
+// skin goes when the focus does, or on the next blink tick with hideSelection.
+TEST_F(ThemedWindowTest, EditSkinMarginAndTheFocusSkinLeavingWithTheFocus) {
+  BindThemed(300, 200);
+  for (const bool hideSelection : {true, false}) {
+    SCOPED_TRACE(hideSelection);
+    EditOptions options;
+    options.hideSelection = hideSelection;
+    Edit edit, other;
+    ASSERT_TRUE(edit.Create(hwnd, {10, 10, 120, 26}, options));
+    ASSERT_TRUE(other.Create(hwnd, {10, 50, 120, 26}, options));
+    EXPECT_EQ(edit.TextRect(), (Rect{4, 3, 112, 20})) << "the theme's margin is rect(4, 3, -4, -3)";
+    const std::uint32_t normal = PixelOf(edit, 1, 13);
+    edit.SetFocus();
+    const std::uint32_t focused = PixelOf(edit, 1, 13);
+    ASSERT_NE(focused, normal);
+
+    other.SetFocus();
+    EXPECT_EQ(PixelOf(edit, 1, 13), hideSelection ? focused : normal);
+    EXPECT_EQ(edit.CaretSuppressed(), !hideSelection);
+    edit.HandleMessage(WM_TIMER, 0, 0);
+    EXPECT_EQ(PixelOf(edit, 1, 13), normal);
+    EXPECT_TRUE(edit.CaretSuppressed());
+  }
 }
 
 TEST_F(EditTest, TheCaretIsDrawnOnOneTickAndGoneOnTheNext) {
