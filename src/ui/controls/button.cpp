@@ -1,6 +1,5 @@
 #include "ui/controls/button.h"
 
-#include "base/win/wide_text.h"
 #include "ui/controls/clip_scope.h"
 #include "ui/skin/resource_package.h"
 #include "ui/skin/skin_draw.h"
@@ -26,15 +25,10 @@ bool Button::Create(ControlParent parent, const Rect& rect, const ButtonOptions&
 bool Button::CreateButton(ControlParent parent, const Rect& rect, const ButtonOptions& options, int classNumber,
                           std::string_view className) {
   if (IsCreated()) return false;
-  SetFont(options.font);
   paintState_ = kButtonNormal;
-  textColour_ = options.textColour;
-  effect_ = options.effect;
-  effectColour_ = options.effectColour;
-  format_ = MakeStringFormat(Gdiplus::StringFormatFlagsNoWrap, Gdiplus::StringAlignmentNear, Gdiplus::StringTrimmingNone,
-                             Gdiplus::HotkeyPrefixShow);
-  SetBaseText(options.text);
-  wide_ = Wide(options.text);
+  SetUpText({options.text, options.textColour, options.effect, options.effectColour, options.font,
+             MakeStringFormat(Gdiplus::StringFormatFlagsNoWrap, Gdiplus::StringAlignmentNear,
+                              Gdiplus::StringTrimmingNone, Gdiplus::HotkeyPrefixShow)});
 
   ControlOptions base;
   base.classNumber = classNumber;
@@ -51,38 +45,15 @@ void Button::OnClick(std::function<void()> handler) {
   });
 }
 
-void Button::SetText(std::string_view text) {
-  SetBaseText(text);
-  wide_ = Wide(text);
-  Invalidate();
-}
-
-void Button::SetFont(const FontChoice& choice) {
-  if (auto font = MakeControlFont(choice)) UiControl::SetFont(std::move(font));
-}
-
-template <class T>
-void Button::Change(T& field, T value) {
-  field = value;
-  Invalidate();
-}
-
-void Button::SetTextColour(Argb colour) { Change(textColour_, colour); }
-void Button::SetEffect(int effect) { Change(effect_, effect); }
-void Button::SetEffectColour(Argb colour) { Change(effectColour_, colour); }
 void Button::SetLayoutMode(int mode) { Change(layoutMode_, mode); }
 void Button::SetGap(float gap) { Change(gap_, gap); }
 void Button::SetOffsetX(float offset) { Change(offsetX_, offset); }
 void Button::SetOffsetY(float offset) { Change(offsetY_, offset); }
 
 void Button::SetLayout(int mode, float gap) {
+  if (mode == layoutMode_ && gap == gap_) return;
   layoutMode_ = mode;
-  Change(gap_, gap);
-}
-
-void Button::SetStringFormat(GdiplusPtr<Gdiplus::StringFormat> format) {
-  if (!format) return;
-  format_ = std::move(format);
+  gap_ = gap;
   Invalidate();
 }
 
@@ -121,8 +92,7 @@ LRESULT Button::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SetExtraValue2(0);
       return 0;
     case WM_SETTEXT:
-      if (auto text = TextOfSetText(wParam, lParam, Text(), wide_)) SetText(*text);
-      return 1;
+      return OnSetText(wParam, lParam);
     default:
       return UiControl::ClassHandleMessage(message, wParam, lParam);
   }
@@ -175,9 +145,9 @@ void Button::Paint(int state) {
   if (picture_ && layout_.picture.width > 0 && layout_.picture.height > 0) {
     DrawPicture(*graphics, *picture_, layout_.picture, kFillStretch, std::nullopt);
   }
-  if (!wide_.empty() && layout_.caption.width > 0 && layout_.caption.height > 0) {
+  if (!WideText().empty() && layout_.caption.width > 0 && layout_.caption.height > 0) {
     const ClipScope clip(*graphics, layout_.caption);
-    Argb colour = textColour_;
+    Argb colour = TextColour();
     if (!CaptionHook(*graphics, layout_.caption, colour)) {
       // Laid out with room to spare on the right, and cut by the clip: GDI+
       // drops a character whose trailing padding does not fit the layout
@@ -185,8 +155,7 @@ void Button::Paint(int state) {
       // the last glyph.
       RectF text = layout_.caption;
       text.width += text.height;
-      DrawText(graphics, text, wide_, Font(), colour, format_.get(), effect_,
-               effectColour_ != 0 ? std::optional<Argb>(effectColour_) : std::nullopt);
+      DrawTextIn(*graphics, text, colour);
     }
   }
   EndPaint();
@@ -207,9 +176,9 @@ void Button::DrawPlainBackground(Gdiplus::Graphics& graphics, const RectF& rect,
 // take no room.
 SizeF Button::MeasureCaption(Gdiplus::Graphics& graphics) const {
   const Gdiplus::Font* font = Font();
-  if (!font || !format_) return {};
-  const std::wstring_view text = wide_.empty() ? kLineSample : std::wstring_view(wide_);
-  auto format = AdoptGdiplus(format_->Clone());
+  if (!font || !StringFormat()) return {};
+  const std::wstring_view text = WideText().empty() ? kLineSample : std::wstring_view(WideText());
+  auto format = AdoptGdiplus(StringFormat()->Clone());
   if (!format) return {};
   const Gdiplus::CharacterRange range(0, static_cast<INT>(text.size()));
   format->SetMeasurableCharacterRanges(1, &range);
@@ -224,7 +193,7 @@ SizeF Button::MeasureCaption(Gdiplus::Graphics& graphics) const {
   // The width counts from the layout's left edge: the caption is drawn into
   // a rectangle of this width, and GDI+ puts its leading padding before the
   // first character, so the glyphs alone would not fit.
-  return {wide_.empty() ? 0.0f : bounds.X + bounds.Width, bounds.Height};
+  return {WideText().empty() ? 0.0f : bounds.X + bounds.Width, bounds.Height};
 }
 
 }  // namespace tabulo::ui

@@ -21,12 +21,9 @@
 #include <string_view>
 #include <vector>
 
-#include "base/color/color.h"
-#include "ui/canvas/drawing.h"
-#include "ui/control/ui_control.h"
 #include "ui/controls/button_layout.h"
-#include "ui/controls/control_text.h"
 #include "ui/controls/picture.h"
+#include "ui/controls/text_control.h"
 
 namespace tabulo::ui {
 
@@ -41,27 +38,12 @@ struct ButtonOptions {
   bool visible = true;
 };
 
-class Button : public UiControl {
+class Button : public TextControl {
  public:
   [[nodiscard]] bool Create(ControlParent parent, const Rect& rect, const ButtonOptions& options = {});
 
   // Binds the click event (replacing an earlier click handler).
   void OnClick(std::function<void()> handler);
-
-  // The caption is the control's base text (UiControl::Text()).
-  void SetText(std::string_view text);
-  void SetFont(const FontChoice& choice);
-  void SetFont(std::string_view face, float size, int style = 0) { SetFont(FontChoice{std::string(face), size, style}); }
-  using UiControl::SetFont;
-
-  [[nodiscard]] Argb TextColour() const { return textColour_; }
-  void SetTextColour(Argb colour);
-  [[nodiscard]] int Effect() const { return effect_; }
-  void SetEffect(int effect);
-  [[nodiscard]] Argb EffectColour() const { return effectColour_; }
-  void SetEffectColour(Argb colour);
-  [[nodiscard]] const Gdiplus::StringFormat* StringFormat() const { return format_.get(); }
-  void SetStringFormat(GdiplusPtr<Gdiplus::StringFormat> format);
 
   // The picture drawn with the caption, from picture file bytes (empty
   // bytes remove it).
@@ -111,15 +93,8 @@ class Button : public UiControl {
   void DrawPlainBackground(Gdiplus::Graphics& graphics, const RectF& rect, int state) const;
   [[nodiscard]] SizeF MeasureCaption(Gdiplus::Graphics& graphics) const;
   void PaintWithFade(int state);
-  template <class T>
-  void Change(T& field, T value);
 
   int paintState_ = kButtonNormal;
-  std::wstring wide_;  // the caption as GDI+ draws it
-  int effect_ = kEffectNone;
-  Argb textColour_ = 0xFF000000;
-  GdiplusPtr<Gdiplus::StringFormat> format_;
-  Argb effectColour_ = 0;
   std::unique_ptr<Picture> picture_;
   int layoutMode_ = 0;
   float offsetX_ = 0;

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "base/win/wide_text.h"
 #include "ui/canvas/text_colours.h"
 #include "ui/controls/clip_scope.h"
 #include "ui/controls/label_layout.h"
@@ -23,21 +22,16 @@ std::optional<Argb> StraightColour(std::uint32_t premultiplied) {
 
 bool Label::Create(ControlParent parent, const Rect& rect, const LabelOptions& options) {
   if (IsCreated()) return false;
-  SetFont(options.font);
-  textColour_ = options.textColour;
+  SetUpText({options.text, options.textColour, options.effect, options.effectColour, options.font,
+             MakeStringFormat(LabelFormatFlags(options.wordWrap, true), options.alignment, options.trimming,
+                              Gdiplus::HotkeyPrefixNone)});
   gradientDirection_ = options.gradientDirection;
   gradientColour1_ = options.gradientColour1;
   gradientColour2_ = options.gradientColour2;
   wordWrap_ = options.wordWrap;
   verticalAlign_ = kLabelAlignCentre;
-  effect_ = options.effect;
   border_ = options.border;
   autoContrast_ = options.autoContrast;
-  effectColour_ = options.effectColour;
-  format_ = MakeStringFormat(LabelFormatFlags(options.wordWrap, true), options.alignment, options.trimming,
-                             Gdiplus::HotkeyPrefixNone);
-  SetBaseText(options.text);
-  wide_ = Wide(options.text);
 
   ControlOptions base;
   base.classNumber = kLabelClassNumber;
@@ -50,26 +44,6 @@ bool Label::Create(ControlParent parent, const Rect& rect, const LabelOptions& o
   return UiControl::Create(parent, rect, base);
 }
 
-void Label::SetText(std::string_view text) {
-  SetBaseText(text);
-  wide_ = Wide(text);
-  Invalidate();
-}
-
-void Label::SetFont(const FontChoice& choice) {
-  if (auto font = MakeControlFont(choice)) UiControl::SetFont(std::move(font));
-}
-
-template <class T>
-void Label::Change(T& field, T value) {
-  if (field == value) return;
-  field = value;
-  Invalidate();
-}
-
-void Label::SetTextColour(Argb colour) { Change(textColour_, colour); }
-void Label::SetEffectColour(Argb colour) { Change(effectColour_, colour); }
-void Label::SetEffect(int effect) { Change(effect_, effect); }
 void Label::SetGradientColour1(Argb colour) { Change(gradientColour1_, colour); }
 void Label::SetGradientColour2(Argb colour) { Change(gradientColour2_, colour); }
 void Label::SetGradientDirection(int direction) { Change(gradientDirection_, direction); }
@@ -83,33 +57,27 @@ void Label::SetWordWrap(bool wrap) {
   SetFormatFlags(LabelFormatFlags(wrap, false));
 }
 
-int Label::Alignment() const { return format_ ? format_->GetAlignment() : 0; }
+int Label::Alignment() const { return StringFormat() ? StringFormat()->GetAlignment() : 0; }
 
 void Label::SetAlignment(int alignment) {
-  if (!format_ || Alignment() == alignment) return;
-  format_->SetAlignment(static_cast<Gdiplus::StringAlignment>(alignment));
+  if (!MutableFormat() || Alignment() == alignment) return;
+  MutableFormat()->SetAlignment(static_cast<Gdiplus::StringAlignment>(alignment));
   Invalidate();
 }
 
-int Label::Trimming() const { return format_ ? format_->GetTrimming() : 0; }
+int Label::Trimming() const { return StringFormat() ? StringFormat()->GetTrimming() : 0; }
 
 void Label::SetTrimming(int trimming) {
-  if (!format_ || Trimming() == trimming) return;
-  format_->SetTrimming(static_cast<Gdiplus::StringTrimming>(trimming));
+  if (!MutableFormat() || Trimming() == trimming) return;
+  MutableFormat()->SetTrimming(static_cast<Gdiplus::StringTrimming>(trimming));
   Invalidate();
 }
 
-int Label::FormatFlags() const { return format_ ? format_->GetFormatFlags() : 0; }
+int Label::FormatFlags() const { return StringFormat() ? StringFormat()->GetFormatFlags() : 0; }
 
 void Label::SetFormatFlags(int flags) {
-  if (!format_ || FormatFlags() == flags) return;
-  format_->SetFormatFlags(flags);
-  Invalidate();
-}
-
-void Label::SetStringFormat(GdiplusPtr<Gdiplus::StringFormat> format) {
-  if (!format) return;
-  format_ = std::move(format);
+  if (!MutableFormat() || FormatFlags() == flags) return;
+  MutableFormat()->SetFormatFlags(flags);
   Invalidate();
 }
 
@@ -121,8 +89,7 @@ LRESULT Label::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Paint();
       return 0;
     case WM_SETTEXT:
-      if (auto text = TextOfSetText(wParam, lParam, Text(), wide_)) SetText(*text);
-      return 1;
+      return OnSetText(wParam, lParam);
     default:
       return 0;
   }
@@ -137,20 +104,18 @@ void Label::Paint() {
     FillGradient(graphics, whole, gradientColour1_, gradientColour2_, gradientDirection_);
   }
   DrawFrame(graphics, whole, border_);
-  if (!wide_.empty()) {
+  if (!WideText().empty()) {
     const RectF textRect = LabelTextRect(whole);
     const ClipScope clip(*graphics, textRect);
-    const Argb colour = autoContrast_ ? ContrastColour(textRect) : textColour_;
+    const Argb colour = autoContrast_ ? ContrastColour(textRect) : TextColour();
     LabelTextMeasure measure;
     measure.nonAscii = HasNonAsciiText(Text());
     if (wordWrap_) {
       measure.lineHeight = FontHeight(Font(), graphics);
     } else {
-      measure.measuredHeight = MeasureText(graphics, wide_, Font(), textRect, format_.get()).height;
+      measure.measuredHeight = MeasureText(graphics, WideText(), Font(), textRect, StringFormat()).height;
     }
-    const RectF drawRect = LabelDrawRect(textRect, wordWrap_, verticalAlign_, measure);
-    DrawText(graphics, drawRect, wide_, Font(), colour, format_.get(), effect_,
-             effectColour_ != 0 ? std::optional<Argb>(effectColour_) : std::nullopt);
+    DrawTextIn(*graphics, LabelDrawRect(textRect, wordWrap_, verticalAlign_, measure), colour);
   }
   EndPaint();
 }
@@ -164,7 +129,7 @@ Argb Label::ContrastColour(const RectF& textRect) const {
     const std::optional<Argb> sample = StraightColour(canvas.Pixel(p.x, p.y));
     if (sample && IsDarkColour(*sample)) ++dark;
   }
-  return AutoContrastColour(textColour_, dark, canvas.classNumber);
+  return AutoContrastColour(TextColour(), dark, canvas.classNumber);
 }
 
 }  // namespace tabulo::ui

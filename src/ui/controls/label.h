@@ -5,20 +5,12 @@
 // pictures behind the layered windows: a soft glow (kEffectGlow) and a thin
 // outline (kEffectOutline). It never takes focus and has no skin; pressing
 // on it drags the window like empty area.
-//
-// Colours are ARGB. A text colour with alpha 0 draws no text at all, so
-// with an effect only the halo shows; an effect colour of 0 is the
-// automatic one (text_colours.h).
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
-#include "base/color/color.h"
-#include "ui/canvas/drawing.h"
-#include "ui/control/ui_control.h"
-#include "ui/controls/control_text.h"
 #include "ui/controls/label_layout.h"  // the vertical alignments
+#include "ui/controls/text_control.h"
 
 namespace tabulo::ui {
 
@@ -42,22 +34,10 @@ struct LabelOptions {
   bool visible = true;
 };
 
-class Label : public UiControl {
+class Label : public TextControl {
  public:
   [[nodiscard]] bool Create(ControlParent parent, const Rect& rect, const LabelOptions& options = {});
 
-  // The text is the control's base text (UiControl::Text()).
-  void SetText(std::string_view text);
-  void SetFont(const FontChoice& choice);
-  void SetFont(std::string_view face, float size, int style = 0) { SetFont(FontChoice{std::string(face), size, style}); }
-  using UiControl::SetFont;
-
-  [[nodiscard]] Argb TextColour() const { return textColour_; }
-  void SetTextColour(Argb colour);
-  [[nodiscard]] Argb EffectColour() const { return effectColour_; }
-  void SetEffectColour(Argb colour);
-  [[nodiscard]] int Effect() const { return effect_; }
-  void SetEffect(int effect);
   [[nodiscard]] Argb GradientColour1() const { return gradientColour1_; }
   void SetGradientColour1(Argb colour);
   [[nodiscard]] Argb GradientColour2() const { return gradientColour2_; }
@@ -82,8 +62,6 @@ class Label : public UiControl {
   void SetTrimming(int trimming);
   [[nodiscard]] int FormatFlags() const;
   void SetFormatFlags(int flags);
-  [[nodiscard]] const Gdiplus::StringFormat* StringFormat() const { return format_.get(); }
-  void SetStringFormat(GdiplusPtr<Gdiplus::StringFormat> format);
 
  protected:
   LRESULT ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -91,21 +69,14 @@ class Label : public UiControl {
  private:
   void Paint();
   [[nodiscard]] Argb ContrastColour(const RectF& textRect) const;
-  template <class T>
-  void Change(T& field, T value);
 
-  std::wstring wide_;  // the text as GDI+ draws it
-  Argb textColour_ = 0xFF000000;
   int gradientDirection_ = kNoGradient;
   Argb gradientColour1_ = 0;
   Argb gradientColour2_ = 0;
   bool wordWrap_ = false;
   int verticalAlign_ = 1;
-  int effect_ = kEffectNone;
   std::uint32_t border_ = kFrameNone;
   bool autoContrast_ = false;
-  Argb effectColour_ = 0;
-  GdiplusPtr<Gdiplus::StringFormat> format_;
 };
 
 }  // namespace tabulo::ui
