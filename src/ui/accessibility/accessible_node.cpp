@@ -7,6 +7,7 @@
 #include "base/win/wide_text.h"
 #include "base/win/window_text.h"
 #include "ui/accessibility/accessible_events.h"
+#include "ui/accessibility/spoken_language.h"
 #include "ui/control/accessible_info.h"
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_messages.h"
@@ -143,10 +144,7 @@ RECT ClientRectOf(const UiWindow& window, const UiControl* control) {
   return r;
 }
 
-const wchar_t* DefaultActionName() {
-  // The program speaks Chinese to a Chinese desktop and English elsewhere.
-  return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_CHINESE ? L"按下" : L"click";
-}
+const wchar_t* DefaultActionName() { return SpeaksChinese() ? L"按下" : L"click"; }
 
 }  // namespace
 

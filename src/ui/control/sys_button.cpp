@@ -1,5 +1,6 @@
 #include "ui/control/sys_button.h"
 
+#include "ui/accessibility/spoken_language.h"
 #include "ui/canvas/drawing.h"
 #include "ui/skin/resource_package.h"
 #include "ui/skin/skin_draw.h"
@@ -9,6 +10,30 @@ namespace tabulo::ui {
 namespace {
 
 constexpr Size kPlainSize{26, 20};
+
+// What a caption button does, as screen readers say it; `restores` when the
+// maximise or minimise button would restore the window.
+std::string CaptionButtonName(std::uint32_t kind, bool restores, bool chinese) {
+  const auto say = [chinese](const char* zh, const char* en) { return std::string(chinese ? zh : en); };
+  switch (kind) {
+    case kCaptionClose:
+      return say("关闭", "Close");
+    case kCaptionMax:
+      return restores ? say("还原", "Restore") : say("最大化", "Maximize");
+    case kCaptionMin:
+      return restores ? say("还原", "Restore") : say("最小化", "Minimize");
+    case kCaptionMenu:
+      return say("菜单", "Menu");
+    case kCaptionSkin:
+      return say("皮肤", "Skin");
+    case kCaptionReport:
+      return say("反馈", "Report");
+    case kCaptionSetting:
+      return say("设置", "Settings");
+    default:
+      return {};
+  }
+}
 constexpr int kFrameInterval = 25;
 constexpr int kHoverFrames = 8;
 
@@ -55,6 +80,15 @@ Size SysButton::SkinSize() const {
 std::string SysButton::Element() const {
   HWND window = HostWindowHandle();
   return SysButtonElement(kind_, window && IsZoomed(window), window && IsIconic(window));
+}
+
+AccessibleInfo SysButton::Accessible() const {
+  AccessibleInfo info = UiControl::Accessible();
+  if (!info.name.empty()) return info;
+  HWND window = HostWindowHandle();
+  const bool restores = window && (kind_ == kCaptionMax ? IsZoomed(window) : kind_ == kCaptionMin && IsIconic(window));
+  info.name = CaptionButtonName(kind_, restores, SpeaksChinese());
+  return info;
 }
 
 LRESULT SysButton::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -26,6 +26,8 @@ class SysButton : public UiControl {
   [[nodiscard]] bool Create(UiWindow& host, std::uint32_t kind);
   [[nodiscard]] std::uint32_t Kind() const { return kind_; }
   [[nodiscard]] Size SkinSize() const;
+  // A caption button shows only a glyph; screen readers hear what it does.
+  [[nodiscard]] AccessibleInfo Accessible() const override;
 
  protected:
   LRESULT ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -11,6 +11,7 @@
 
 #include "base/win/com_ptr.h"
 #include "base/win/wide_text.h"
+#include "ui/accessibility/spoken_language.h"
 #include "ui/controls/button.h"
 #include "ui/controls/check_button.h"
 #include "ui/controls/label.h"
@@ -242,6 +243,32 @@ TEST_F(AccessibleTreeTest, TheEnginesControlsDescribeThemselves) {
   ASSERT_EQ(Child(root, 4)->accDoDefaultAction(Self()), S_OK);
   EXPECT_TRUE(PumpUntil([&] { return radio.Ticked(); }));
   EXPECT_TRUE(Number(&IAccessible::get_accState, Child(root, 4)) & STATE_SYSTEM_CHECKED);
+}
+
+TEST_F(AccessibleTreeTest, CaptionButtonsAreNamedAndTheCloseButtonClosesTheWindow) {
+  BindOptions options;
+  options.captionButtons = kCaptionTitle | kCaptionClose | kCaptionMax;
+  Bind(options, 240, 160);
+  window.Show();
+  const ComPtr<IAccessible> root = Root();
+  ASSERT_TRUE(root);
+  long count = 0;
+  ASSERT_EQ(root->get_accChildCount(&count), S_OK);
+  const bool chinese = SpeaksChinese();
+  const std::string closeName = chinese ? "关闭" : "Close", maxName = chinese ? "最大化" : "Maximize";
+  ComPtr<IAccessible> close;
+  bool sawMax = false;
+  for (long i = 1; i <= count; ++i) {
+    ComPtr<IAccessible> child = Child(root, i);
+    if (Number(&IAccessible::get_accRole, child) != ROLE_SYSTEM_PUSHBUTTON) continue;
+    const std::string name = Name(child);
+    sawMax |= name == maxName;
+    if (name == closeName) close = std::move(child);
+  }
+  EXPECT_TRUE(sawMax);
+  ASSERT_TRUE(close);
+  ASSERT_EQ(close->accDoDefaultAction(Self()), S_OK);
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hwnd); }));
 }
 
 TEST_F(AccessibleTreeTest, DefaultActionClicksThroughTheControlsOwnClickPath) {
