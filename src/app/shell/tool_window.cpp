@@ -8,11 +8,13 @@
 #include "app/shell/about_window.h"
 #include "app/shell/app_windows.h"
 #include "app/shell/bound_form_window.h"
-#include "app/shell/placeholder_window.h"
 #include "app/shell/settings_window.h"
 #include "app/shell/shell_commands.h"
 #include "app/shell/shell_layout.h"
 #include "app/timetable/timetable_editor_window.h"
+#include "app/tools/batch_writer_window.h"
+#include "app/tools/random_draw_window.h"
+#include "app/tools/timer_window.h"
 #include "base/win/resource_bytes.h"
 #include "ui/controls/image_button.h"
 
@@ -35,10 +37,10 @@ struct ToolButton {
 const std::array<ToolButton, 6>& ToolButtons() {
   static const std::array<ToolButton, 6> buttons{{
       {"设置课表", "按钮1", 1, "按钮1", IDR_TOOL_TIMETABLE_PNG, [] { (void)OpenTimetableEditor(ShellWindowContext()); }},
-      {"随机抽号", "按钮1", 2, "按钮1", IDR_TOOL_DRAW_PNG, [] { (void)OpenPlaceholderWindow(FormId::kRandomDraw); }},
+      {"随机抽号", "按钮1", 2, "按钮1", IDR_TOOL_DRAW_PNG, [] { RunRandomDrawWindow(); }},
       {"文件写入器", "按钮2", 1, "按钮2", IDR_TOOL_WRITER_PNG,
-       [] { (void)OpenPlaceholderWindow(FormId::kBatchFileWriter); }},
-      {"计时器", "按钮2", 2, "按钮2", IDR_TOOL_TIMER_PNG, [] { (void)OpenPlaceholderWindow(FormId::kTimerWindow); }},
+       [] { RunBatchWriterWindow(); }},
+      {"计时器", "按钮2", 2, "按钮2", IDR_TOOL_TIMER_PNG, [] { RunTimerWindow(); }},
       {"设置", "按钮3", 1, "按钮2", IDR_TOOL_SETTINGS_PNG, [] { (void)OpenSettingsWindow(ShellWindowContext()); }},
       {"关于", "按钮3", 2, "按钮2", IDR_TOOL_ABOUT_PNG, [] { RunAboutWindow(); }},
   }};
