@@ -4,6 +4,9 @@
 // idle bar uses (its 500 ms clock and 5 s reminder ticks) over a while.
 // Run under Wine from the run directory, with no other copy running:
 //   wine bar_start_win_bench.exe [Tabulo.exe] [idle seconds, 60]
+// Wine 8 reports no private memory, GDI/USER object counts or CPU times of
+// another process (they come out 0); there, read the wine process's
+// /proc/PID/status and /proc/PID/stat from Linux instead.
 #define PSAPI_VERSION 2  // GetProcessMemoryInfo from kernel32
 #include <windows.h>
 #include <psapi.h>

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The start-up window comes first and gives way to the bar at the right edge
-# of the 1920 × 1080 screen; "工 具" and a right click on the bar show and
-# hide the tool window flush with the bar's left side; the tool window's
-# buttons hide it and open their windows. The clock is set to a Monday
-# morning between two periods, with a prepared timetable (see the
-# screenshots for the rows).
+# of the 1920 × 1080 screen, which shows today's weekday, subjects and time
+# (read through accessibility); "工 具" and a right click on the bar show and
+# hide the tool window flush with the bar's left side, and the tool window
+# follows the dragged bar; its buttons hide it and open their windows. The
+# clock is set to a Monday morning between two periods, with a prepared
+# timetable.
 source "$(dirname "$0")/lib.sh"
 
 BAR_W=146 BAR_H=702 TOOL_W=260 TOOL_H=392
@@ -21,6 +22,18 @@ e2e_wait_sized_gone "$E2E_APP_PID" 318 218 5 || e2e_fail "the start-up window st
 sleep 1
 e2e_shot bar
 
+# Today (a Monday) and its periods, read the way a screen reader does; the
+# clock shows the faked date and hour.
+ACC="$(dirname "${TABULO_WINCTL:-$TABULO_BUILD/windows/tests/tools/winctl.exe}")/acc.exe"
+TREE="$E2E_OUT/bar_tree.txt"
+wine "$ACC" list "size:${BAR_W}x${BAR_H}" | tr -d '\r' >"$TREE" || e2e_fail "could not read the bar"
+# Eleven labels besides the caption band's empty title.
+[ "$(grep -c '^[^|]\+|text|' "$TREE")" = 11 ] || e2e_fail "the bar does not show eleven texts: $(cat "$TREE")"
+[ "$(grep '^[^|]\+|text|' "$TREE" | cut -d'|' -f1 | head -8 | tr '\n' ' ')" = "语文 数学 英语 物理 化学 体育 历史 自修 " ] ||
+  e2e_fail "the rows are not today's subjects in order"
+grep -q '^星期一|text|' "$TREE" || e2e_fail "the weekday is not 星期一"
+grep -q '^2026年12月7日10时0分[0-9]*秒|text|' "$TREE" || e2e_fail "the clock does not show the faked time"
+
 bar_x=1764 bar_y=189
 click_bar() { xdotool mousemove $((bar_x + $1)) $((bar_y + $2)) click "${3:-1}"; }
 expect_tool_shown() {
@@ -35,6 +48,18 @@ click_bar 65 646; expect_tool_shown "first click"
 e2e_shot tool_window
 click_bar 65 646; expect_tool_hidden "second click"
 click_bar 65 646; expect_tool_shown "third click"
+
+# Dragging the bar by its empty lower part takes the visible tool window along.
+xdotool mousemove $((bar_x + 73)) $((bar_y + 690)) mousedown 1
+for step in 1 2 3 4; do
+  sleep 0.2
+  xdotool mousemove $((bar_x + 73 - 25 * step)) $((bar_y + 690 - 10 * step))
+done
+xdotool mouseup 1
+sleep 0.5
+read -r bar_x bar_y < <(e2e_sized_window "$E2E_APP_PID" $BAR_W $BAR_H) || e2e_fail "the bar went away while dragged"
+[ "$bar_x $bar_y" = "1664 149" ] || e2e_fail "the dragged bar is at $bar_x $bar_y"
+expect_tool_shown "after the drag"
 click_bar 73 690 3; expect_tool_hidden "right click"
 click_bar 73 690 3; expect_tool_shown "second right click"
 
