@@ -14,6 +14,7 @@
 #include "ui/accessibility/spoken_language.h"
 #include "ui/controls/button.h"
 #include "ui/controls/check_button.h"
+#include "ui/controls/edit.h"
 #include "ui/controls/label.h"
 #include "ui/controls/radio_button.h"
 #include "ui/controls/scroll_bar.h"
@@ -237,6 +238,18 @@ TEST_F(AccessibleTreeTest, TheEnginesControlsDescribeThemselves) {
   ASSERT_EQ(Child(root, 5)->get_accValue(Self(), &value), S_OK);
   EXPECT_EQ(std::wstring(value, SysStringLen(value)), L"30");
   SysFreeString(value);
+
+  // A field is named by the label before it.
+  Label fieldLabel;
+  Edit field;
+  LabelOptions fieldText;
+  fieldText.text = "学号";
+  ASSERT_TRUE(fieldLabel.Create(hwnd, {20, 150, 60, 20}, fieldText));
+  ASSERT_TRUE(field.Create(hwnd, {90, 150, 100, 24}));
+  const ComPtr<IAccessible> fieldNode = Child(root, 7);
+  ASSERT_TRUE(fieldNode);
+  EXPECT_EQ(Name(fieldNode), "学号");
+  EXPECT_EQ(Number(&IAccessible::get_accRole, fieldNode), ROLE_SYSTEM_TEXT);
 
   // Pressed through its default action, the radio button selects itself
   // like a click does.
