@@ -6,6 +6,7 @@
 //   origin TITLE              print "x y", the screen position of the window's client area
 //   paint TITLE               repaint the window and its children now (before a screenshot)
 //   text TITLE ID             print the text of the window's child control with this id
+//   foreground -              print the title of the foreground window
 // Titles are matched exactly. Exit code 0 on success, 1 on failure or timeout.
 #include <windows.h>
 
@@ -62,6 +63,12 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   const std::wstring command = argv[1];
+  if (command == L"foreground") {
+    wchar_t title[256] = L"";
+    if (HWND active = GetForegroundWindow()) GetWindowTextW(active, title, 256);
+    PrintUtf8(std::wstring(title) + L"\n");
+    return 0;
+  }
   const std::wstring title = argv[2];
   const DWORD timeout = argc > 3 ? static_cast<DWORD>(_wtoi(argv[3])) : 20000;
   if (command == L"wait") {

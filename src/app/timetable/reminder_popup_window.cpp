@@ -26,7 +26,7 @@ constexpr int kWindowAlpha = 200;
 constexpr int kPictureFill = 1;
 constexpr int kCornerRadius = 5;
 constexpr int kShowEffect = 3;
-constexpr int kPictureAboveCaption = 6;
+constexpr int kPictureAtTop = 6;  // caption below
 constexpr int kCentred = 1;  // StringAlignmentCenter
 static_assert((kWhiteAtAlpha40 & 0x00FFFFFF) == kWhite);
 
@@ -95,9 +95,10 @@ class ReminderPopupWindow final : public BoundFormWindow {
     button.text = "关闭提示";
     button.textColour = skin_.textColour;
     if (!close_.Create(ui_, FormControlOf(FormId::kReminderPopup, "图片框1").rect, button)) return false;
-    const std::span<const std::uint8_t> icon = ResourceBytes(IDR_REMINDER_CLOSE_PNG);
-    close_.SetImage(ui::ButtonImage::kNormal, icon);
-    close_.SetLayout(kPictureAboveCaption, 0);
+    // The icon is the button's picture, laid out above the caption; the
+    // button has no background pictures, so only icon and caption show.
+    close_.SetPicture(ResourceBytes(IDR_REMINDER_CLOSE_PNG));
+    close_.SetLayout(kPictureAtTop, 0);
     // The dismissal posts WM_CLOSE: the button's click handling is still on
     // the stack when it returns.
     close_.OnClick([this] { reminder_.OnDismiss(); });

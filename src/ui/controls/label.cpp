@@ -95,6 +95,10 @@ LRESULT Label::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+namespace {
+constexpr float kUnboundedHeight = 1.0e6F;
+}  // namespace
+
 void Label::Paint() {
   Gdiplus::Graphics* graphics = BeginPaint();
   if (!graphics) return;
@@ -113,7 +117,10 @@ void Label::Paint() {
     if (wordWrap_) {
       measure.lineHeight = FontHeight(Font(), graphics);
     } else {
-      measure.measuredHeight = MeasureText(graphics, WideText(), Font(), textRect, StringFormat()).height;
+      // Measured without a height limit: a line taller than the label is
+      // still one line (GDI+ would measure nothing), centred and clipped.
+      const RectF unbounded{textRect.x, textRect.y, textRect.width, kUnboundedHeight};
+      measure.measuredHeight = MeasureText(graphics, WideText(), Font(), unbounded, StringFormat()).height;
     }
     DrawTextIn(*graphics, LabelDrawRect(textRect, wordWrap_, verticalAlign_, measure), colour);
   }

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The class reminder on a Monday with the default start times (period 1 at
+# 7:30), the program's clock faked:
+#  - from 7:27 row 1 takes the highlight colour and the pop-up shows the
+#    subject at the top-right corner of the screen, without taking the
+#    keyboard focus; "关闭提示" closes it and it does not come back;
+#  - at 7:33 the clean-up closes a pop-up nobody dismissed and row 1 turns
+#    back to the skin's text colour.
+source "$(dirname "$0")/lib.sh"
+
+BAR_W=146 BAR_H=702 POPUP_W=405 POPUP_H=161
+FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
+printf '[Monday]\r\n1=语文\r\n2=数学\r\n3=英语\r\n4=物理\r\n5=化学\r\n6=体育\r\n7=历史\r\n8=自修\r\n' |
+  iconv -f UTF-8 -t GBK >"$E2E_RUN/timetable.dat"
+
+start_at() {  # TIME: starts Tabulo with its clock at that Monday time and waits for the bar
+  e2e_start LD_PRELOAD=$FAKETIME_LIB "FAKETIME=@2026-12-07 $1"
+  bar=$(e2e_wait_sized_window "$E2E_APP_PID" $BAR_W $BAR_H 30) || e2e_fail "no bar"
+  read -r bar_x bar_y <<<"$bar"
+}
+stop_program() {
+  kill "$E2E_APP_PID" 2>/dev/null || true
+  wait "$E2E_APP_PID" 2>/dev/null || true
+  E2E_APP_PID=""
+  e2e_winctl gone "助手提示窗口" 10000 || true
+  sleep 1
+}
+# Pixels of row 1 of the bar (13,16, 104 x 48) in the highlight colour.
+highlighted_pixels() {  # SCREENSHOT
+  convert "$E2E_OUT/$1.png" -crop "104x48+$((bar_x + 13))+$((bar_y + 16))" +repage \
+    -fuzz 12% -fill black +opaque "rgb(252,110,81)" -fill white -opaque "rgb(252,110,81)" \
+    -format "%[fx:round(mean*w*h)]" info:
+}
+
+# --- announced, then dismissed ---------------------------------------------
+start_at 07:26:50
+popup=$(e2e_wait_sized_window "$E2E_APP_PID" $POPUP_W $POPUP_H 30) || e2e_fail "no pop-up by 7:27"
+[ "$popup" = "$((1920 - POPUP_W)) 0" ] || e2e_fail "pop-up at $popup, not at the top-right corner"
+[ "$(e2e_winctl foreground - | tr -d '\r')" != "助手提示窗口" ] || e2e_fail "the pop-up took the focus"
+sleep 1
+e2e_shot announced
+red=$(highlighted_pixels announced)
+[ "$red" -gt 40 ] || e2e_fail "row 1 is not highlighted ($red pixels)"
+# "关闭提示" (19,38, 69 x 82)
+xdotool mousemove $((1920 - POPUP_W + 53)) 79 click 1
+e2e_wait_sized_gone "$E2E_APP_PID" $POPUP_W $POPUP_H 10 || e2e_fail "关闭提示 did not close the pop-up"
+sleep 11  # two more ticks inside the announcement
+e2e_sized_window "$E2E_APP_PID" $POPUP_W $POPUP_H >/dev/null && e2e_fail "the dismissed pop-up came back"
+e2e_shot dismissed
+stop_program
+
+# --- closed by the clean-up at 7:33 --------------------------------------------
+start_at 07:32:45
+e2e_wait_sized_window "$E2E_APP_PID" $POPUP_W $POPUP_H 20 >/dev/null || e2e_fail "no pop-up at 7:32"
+e2e_wait_sized_gone "$E2E_APP_PID" $POPUP_W $POPUP_H 30 || e2e_fail "the clean-up did not close the pop-up"
+sleep 1
+e2e_shot cleaned_up
+red=$(highlighted_pixels cleaned_up)
+[ "$red" -lt 5 ] || e2e_fail "row 1 kept the highlight after the clean-up ($red pixels)"
+echo "PASS"
