@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The tool window opens the three classroom tools. The timer counts a
+# The tool window opens the three classroom tools, and F9 the random draw. The timer counts a
 # ten-second countdown (seconds "+" once) down to the end and shows the
 # fields again; the random draw records a number on start and stop; the
 # batch file writer lists a file added through the open-file dialog and
@@ -69,6 +69,12 @@ region "随机抽号" results_drawn 264 120 176 144
 [ "$(differing results_empty results_drawn)" != 0 ] || e2e_fail "no number was recorded"
 e2e_winctl close "随机抽号" >/dev/null
 e2e_winctl gone "随机抽号" 5000 >/dev/null || e2e_fail "the random draw did not close"
+xdotool mousemove $((bar_x + 73)) $((bar_y + 300)) click 1  # the keyboard goes to the program
+sleep 0.5
+xdotool key F9
+e2e_winctl wait "随机抽号" 10000 >/dev/null || e2e_fail "F9 did not open the random draw"
+e2e_winctl close "随机抽号" >/dev/null
+e2e_winctl gone "随机抽号" 5000 >/dev/null || e2e_fail "the random draw did not close after F9"
 
 # --- batch file writer: add a file through the dialog, write it to a folder.
 mkdir -p "$E2E_RUN/source" "$E2E_RUN/target"

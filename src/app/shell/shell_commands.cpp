@@ -4,8 +4,8 @@
 
 #include "app/shell/app_windows.h"
 #include "app/shell/form_window.h"
-#include "app/shell/placeholder_window.h"
 #include "app/shell/tool_window.h"
+#include "app/tools/random_draw_window.h"
 
 namespace tabulo::app {
 namespace {
@@ -45,7 +45,7 @@ void OpenRandomDraw() {
     SetWindowPos(draw, HWND_NOTOPMOST, 0, 0, 0, 0, kKeep);
     return;
   }
-  (void)OpenPlaceholderWindow(FormId::kRandomDraw);
+  RunRandomDrawWindow();
 }
 
 NativeWindowContext& ShellWindowContext() {
