@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # F9 opens the random draw once and raises it on the next press; the tray
 # icon's menu "关于(&A)" toggles the tool window and opens the about window,
-# and "退出(&E)" ends the program.
+# and "退出(&E)" closes every window but the timer window; the program ends
+# when that one is closed too.
 source "$(dirname "$0")/lib.sh"
 
 e2e_start
@@ -32,7 +33,20 @@ tray_menu about 20
 e2e_wait_sized_window "$E2E_APP_PID" 260 392 10 >/dev/null || e2e_fail "关于(&A) did not toggle the tool window"
 e2e_wait_sized_window "$E2E_APP_PID" 630 380 10 >/dev/null || e2e_fail "关于(&A) did not open the about window"
 e2e_shot about
+
+# "退出(&E)" closes every window but the timer window, which keeps the
+# program running until it is closed itself.
+read -r tool_x tool_y < <(e2e_sized_window "$E2E_APP_PID" 260 392) || e2e_fail "the tool window went"
+xdotool mousemove $((tool_x + 174)) $((tool_y + 192)) click 1
+e2e_winctl wait "计时器" 10000 >/dev/null || e2e_fail "计时器 did not open the timer window"
 tray_menu exit 44
+e2e_wait_sized_gone "$E2E_APP_PID" 146 702 10 || e2e_fail "退出(&E) left the bar"
+e2e_wait_sized_gone "$E2E_APP_PID" 630 380 10 || e2e_fail "退出(&E) left the about window"
+sleep 1
+kill -0 "$E2E_APP_PID" 2>/dev/null || e2e_fail "the program ended with the timer window open"
+e2e_winctl wait "计时器" 1000 >/dev/null || e2e_fail "退出(&E) closed the timer window"
+e2e_shot timer_left
+e2e_winctl close "计时器" || e2e_fail "could not close the timer window"
 e2e_wait_exit 20
 [ "$E2E_EXIT_CODE" = 0 ] || e2e_fail "exit code $E2E_EXIT_CODE"
 echo "PASS"
