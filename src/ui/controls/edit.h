@@ -165,6 +165,9 @@ class Edit : public UiControl {
 
   // --- text -----------------------------------------------------------------
   [[nodiscard]] std::string GetText();
+  // Screen readers get the text as the field's value (its name is the label
+  // before it); a password field that hides its text does not give it.
+  [[nodiscard]] AccessibleInfo Accessible() const override;
   void SetText(std::string_view text);
   void AppendText(std::string_view text);
   [[nodiscard]] int TextLength();

@@ -73,6 +73,15 @@ void Edit::SetWideText(const std::wstring& text) { Forward(WM_SETTEXT, 0, reinte
 
 std::string Edit::GetText() { return Narrow(WideText()); }
 
+AccessibleInfo Edit::Accessible() const {
+  AccessibleInfo info = UiControl::Accessible();
+  if (editStyle_ == kEditPassword && passwordChar_ != 0) return info;
+  // Reading the text is a message to the text services, which the interface
+  // does not mark const; it changes nothing.
+  info.value = const_cast<Edit*>(this)->GetText();
+  return info;
+}
+
 void Edit::SetText(std::string_view text) { SetWideText(Wide(text)); }
 
 int Edit::TextLength() {

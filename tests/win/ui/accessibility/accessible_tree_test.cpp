@@ -250,6 +250,12 @@ TEST_F(AccessibleTreeTest, TheEnginesControlsDescribeThemselves) {
   ASSERT_TRUE(fieldNode);
   EXPECT_EQ(Name(fieldNode), "学号");
   EXPECT_EQ(Number(&IAccessible::get_accRole, fieldNode), ROLE_SYSTEM_TEXT);
+  field.SetText("20");
+  ASSERT_EQ(fieldNode->get_accValue(Self(), &value), S_OK);
+  EXPECT_EQ(std::wstring(value, SysStringLen(value)), L"20");
+  SysFreeString(value);
+  field.SetEditStyle(kEditPassword);  // a password stays with the user
+  EXPECT_EQ(fieldNode->get_accValue(Self(), &value), DISP_E_MEMBERNOTFOUND);
 
   // Pressed through its default action, the radio button selects itself
   // like a click does.
