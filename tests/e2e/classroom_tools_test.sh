@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The tool window opens the three classroom tools, and F9 the random draw. The timer counts a
-# ten-second countdown (seconds "+" once) down to the end and shows the
-# fields again; the random draw records a number on start and stop; the
+# The tool window opens the three classroom tools, and F9 the random draw.
+# The timer counts a ten-second countdown (seconds "+" once) down to the end
+# and shows the fields again; the random draw records a number on start and stop and
+# takes an excluded number from the big number's right-click menu; the
 # batch file writer lists a file added through the open-file dialog and
 # writes it into a folder chosen in the folder browser, reporting one
 # success. Screenshots show each step.
@@ -67,6 +68,17 @@ sleep 1
 e2e_shot draw_stopped
 region "随机抽号" results_drawn 264 120 176 144
 [ "$(differing results_empty results_drawn)" != 0 ] || e2e_fail "no number was recorded"
+# A right click on the big number offers the exclusion prompt; 48 goes to `set`.
+click_in "随机抽号" 136 160
+xdotool click 3
+sleep 1
+e2e_shot exclusion_menu
+xdotool key Down Return
+e2e_winctl wait "请输入：" 10000 >/dev/null || e2e_fail "no exclusion prompt"
+xdotool type 48
+xdotool key Return
+e2e_winctl gone "请输入：" 5000 >/dev/null || e2e_fail "the exclusion prompt stayed"
+grep -q '^Except=48' "$E2E_RUN/set" || e2e_fail "Except=48 was not written: $(cat "$E2E_RUN/set" 2>/dev/null)"
 e2e_winctl close "随机抽号" >/dev/null
 e2e_winctl gone "随机抽号" 5000 >/dev/null || e2e_fail "the random draw did not close"
 xdotool mousemove $((bar_x + 73)) $((bar_y + 300)) click 1  # the keyboard goes to the program
