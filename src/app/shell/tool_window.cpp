@@ -75,16 +75,16 @@ class ToolWindow final : public BoundFormWindow {
   bool CreateButtons() {
     HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-      const ToolButton& spec = ToolButtons()[i];
+      const ToolButton& plan = ToolButtons()[i];
       ui::ImageButton& button = buttons_[i];
       ui::ButtonOptions options;
-      options.text = std::string(spec.text);
+      options.text = std::string(plan.text);
       options.font.face = kFontFace;
       options.effect = ui::kEffectGlow;
-      const Rect rect = ToolButtonRect(Placeholder(spec.placeholder), Placeholder(spec.sizeFrom), spec.column);
+      const Rect rect = ToolButtonRect(Placeholder(plan.placeholder), Placeholder(plan.sizeFrom), plan.column);
       if (!button.Create(ui_, rect, options)) return false;
-      button.SetPicture(ResourceBytes(spec.icon));
-      const std::function<void()> open = spec.open;
+      button.SetPicture(ResourceBytes(plan.icon));
+      const std::function<void()> open = plan.open;
       button.OnClick([open] {
         ToggleToolWindow();  // never stays in front of the window asked for
         open();
