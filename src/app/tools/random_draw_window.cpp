@@ -7,6 +7,7 @@
 #include "app/tools/window_timer.h"
 #include "base/win/resource_bytes.h"
 #include "base/win/run_directory.h"
+#include "base/win/wide_text.h"
 #include "ui/engine/engine_messages.h"
 
 namespace tabulo::app {
@@ -31,8 +32,9 @@ RandomDrawServices RandomDrawServices::ForThisProgram() {
   RandomDrawServices services;
   services.messages = &SystemMessagePresenter();
   // The file is found through the run directory and "/set", as the program
-  // has always named it.
-  services.settingsFile = RunDirectory().string() + "/" + std::string(kDrawFileName);
+  // has always named it; joined in UTF-16 so a run directory whose name the
+  // ANSI code page cannot spell still works.
+  services.settingsFile = RunDirectory().wstring() + L"/" + Wide(kDrawFileName);
   services.random = &ProgramRandom();
   services.askText = [](HWND owner, const TextPromptRequest& request) {
     return AskForText(owner, {request.title, request.prompt, request.initialText, true});
