@@ -84,12 +84,12 @@ bool BatchWriterWindow::CreateControls() {
   tickAll_.SetTicked(true);
   tickAll_.OnClick([this] { logic_.OnTickAllClicked(tickAll_.Ticked()); });
 
-  struct ButtonSpec {
+  struct ButtonPlan {
     const char* text;
     Rect rect;
     void (BatchWriter::*action)();
   };
-  const ButtonSpec specs[] = {
+  const ButtonPlan plans[] = {
       {batch_writer_texts::kAdd, FormControlOf(kForm, "按钮1").rect, &BatchWriter::OnAdd},
       {batch_writer_texts::kDelete, FormControlOf(kForm, "按钮2").rect, &BatchWriter::OnDeleteSelected},
       {batch_writer_texts::kClear, FormControlOf(kForm, "按钮3").rect, &BatchWriter::OnClear},
@@ -97,10 +97,10 @@ bool BatchWriterWindow::CreateControls() {
   };
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     ui::ButtonOptions button;
-    button.text = specs[i].text;
+    button.text = plans[i].text;
     button.font.face = kFontFace;
-    if (!buttons_[i].Create(ui_, specs[i].rect, button)) return false;
-    buttons_[i].OnClick([this, action = specs[i].action] { (logic_.*action)(); });
+    if (!buttons_[i].Create(ui_, plans[i].rect, button)) return false;
+    buttons_[i].OnClick([this, action = plans[i].action] { (logic_.*action)(); });
   }
 
   ui::LabelOptions status;

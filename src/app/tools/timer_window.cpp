@@ -110,44 +110,44 @@ bool TimerWindow::CreatePlusMinus() {
 }
 
 bool TimerWindow::CreateButtons() {
-  struct Spec {
+  struct Plan {
     const char* name;
     const char* text;
     void (TimerTool::*action)();
   };
-  const Spec specs[] = {
+  const Plan plans[] = {
       {"按钮1", timer_texts::kClear, &TimerTool::OnClear},
       {"按钮2", timer_texts::kStart, &TimerTool::OnStartPauseContinue},
       {"按钮3", timer_texts::kStop, &TimerTool::OnStop},
   };
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     ui::ButtonOptions options;
-    options.text = specs[i].text;
-    if (!buttons_[i].Create(ui_, GetForm(kForm).Find(specs[i].name)->rect, options)) return false;
-    buttons_[i].OnClick([this, action = specs[i].action] { (logic_.*action)(); });
+    options.text = plans[i].text;
+    if (!buttons_[i].Create(ui_, GetForm(kForm).Find(plans[i].name)->rect, options)) return false;
+    buttons_[i].OnClick([this, action = plans[i].action] { (logic_.*action)(); });
   }
   buttons_[2].SetDisabled(true);
   return true;
 }
 
 bool TimerWindow::CreateBoxes() {
-  struct Spec {
+  struct Plan {
     ui::CheckButton* box;
     const char* name;
     const char* text;
     bool ticked;
   };
-  const Spec specs[] = {
+  const Plan plans[] = {
       {&chimeBox_, "选择框1", timer_texts::kChimeBox, true},
       {&topmostBox_, "选择框2", timer_texts::kTopmostBox, false},
       {&countdownBox_, "选择框3", timer_texts::kCountdownBox, true},
       {&stopwatchBox_, "选择框4", timer_texts::kStopwatchBox, false},
   };
-  for (const Spec& spec : specs) {
+  for (const Plan& plan : plans) {
     ui::ButtonOptions options;
-    options.text = spec.text;
-    if (!spec.box->Create(ui_, GetForm(kForm).Find(spec.name)->rect, options)) return false;
-    spec.box->SetTicked(spec.ticked);
+    options.text = plan.text;
+    if (!plan.box->Create(ui_, GetForm(kForm).Find(plan.name)->rect, options)) return false;
+    plan.box->SetTicked(plan.ticked);
   }
   topmostBox_.OnClick([this] { logic_.OnTopmostClicked(topmostBox_.Ticked()); });
   countdownBox_.OnClick([this] { logic_.OnModeBoxClicked(ModeBox::kCountdown, countdownBox_.Ticked()); });
