@@ -97,6 +97,22 @@ LRESULT Label::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 namespace {
 constexpr float kUnboundedHeight = 1.0e6F;
+
+// A single line is laid out one em wider on the side(s) it may run over,
+// keeping where it starts (near), its centre or where it ends (far); the
+// clip to the text rectangle still cuts what runs over. Some GDI+ versions
+// (Wine's) leave out a character that does not fit the layout rectangle
+// with its padding, so a "00" that just fits would show as "0".
+RectF RoomToOverflow(RectF rect, int alignment, float emSize) {
+  constexpr int kCentre = 1, kFar = 2;
+  if (alignment == kCentre) {
+    rect.x -= emSize / 2;
+  } else if (alignment == kFar) {
+    rect.x -= emSize;
+  }
+  rect.width += emSize;
+  return rect;
+}
 }  // namespace
 
 void Label::Paint() {
@@ -122,7 +138,9 @@ void Label::Paint() {
       const RectF unbounded{textRect.x, textRect.y, textRect.width, kUnboundedHeight};
       measure.measuredHeight = MeasureText(graphics, WideText(), Font(), unbounded, StringFormat()).height;
     }
-    DrawTextIn(*graphics, LabelDrawRect(textRect, wordWrap_, verticalAlign_, measure), colour);
+    RectF drawRect = LabelDrawRect(textRect, wordWrap_, verticalAlign_, measure);
+    if (!wordWrap_ && Font()) drawRect = RoomToOverflow(drawRect, Alignment(), Font()->GetSize());
+    DrawTextIn(*graphics, drawRect, colour);
   }
   EndPaint();
 }
