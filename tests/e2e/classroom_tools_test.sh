@@ -54,7 +54,7 @@ region "计时器" seconds_ended 256 72 88 88
 [ "$(differing start_idle start_ended)" = 0 ] || e2e_fail "the countdown did not end: the button does not read 开始"
 [ "$(differing seconds_set seconds_ended)" = 0 ] || e2e_fail "the seconds field was not restored"
 e2e_winctl close "计时器" >/dev/null
-e2e_winctl gone "计时器" 5000 >/dev/null || e2e_fail "the timer did not close"
+e2e_winctl gone "计时器" 15000 >/dev/null || e2e_fail "the timer did not close"
 
 # --- random draw: start and stop record a number.
 open_tool 174 96

@@ -469,6 +469,8 @@ const Gdiplus::Font* UiControl::Font() const { return font_ ? font_.get() : Engi
 
 void UiControl::SetFont(GdiplusPtr<Gdiplus::Font> font) {
   font_ = std::move(font);
+  // Classes that hand the font on (the Edit to its text engine) hear of it.
+  if (created_) HandleMessage(WM_SETFONT, 0, 0);
   Invalidate();
 }
 

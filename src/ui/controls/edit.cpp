@@ -475,6 +475,14 @@ void Edit::SetDefaultCharFormat(const CharFormatRequest& request) {
   charFormat_ = MakeCharFormat(request);
   host_->SetCharFormat(charFormat_);
   NotifyPropertyBits(kTxtBitCharFormatChange, kTxtBitCharFormatChange);
+  // Not every text engine rereads the host's format on that notice (Wine's
+  // keeps the one it was created with, so a field's own font never showed).
+  // Setting it as the default and on the text already there gives the same
+  // result on every engine.
+  CHARFORMATW format = ToCharFormat(charFormat_);
+  if (format.dwMask == 0) return;
+  (void)Forward(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+  (void)Forward(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
 void Edit::SetDefaultParaFormat(const ParaFormatRequest& request) {

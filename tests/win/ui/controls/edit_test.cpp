@@ -299,3 +299,24 @@ TEST_F(EditTest, TheCaretIsDrawnOnOneTickAndGoneOnTheNext) {
 
 }  // namespace
 }  // namespace tabulo::ui::testing
+
+namespace tabulo::ui::testing {
+namespace {
+
+// The face and size given at creation reach the text engine's own format,
+// not only the control: the timer's big fields showed their digits small.
+TEST_F(EditTest, AFieldsOwnFontReachesItsText) {
+  Edit edit;
+  EditOptions options;
+  options.fontFace = "Arial";
+  options.fontSize = 40;
+  options.text = "10";
+  ASSERT_TRUE(edit.Create(hwnd, {10, 10, 120, 80}, options));
+  edit.SetSelection(0, -1);
+  const std::optional<EditCharFormatValues> format = edit.SelectionCharFormat();
+  ASSERT_TRUE(format.has_value());
+  EXPECT_EQ(format->size, 40);
+}
+
+}  // namespace
+}  // namespace tabulo::ui::testing
