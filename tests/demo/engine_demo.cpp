@@ -15,7 +15,6 @@
 #include <windows.h>
 #include <objidl.h>  // gdiplus.h needs it under WIN32_LEAN_AND_MEAN
 #include <gdiplus.h>
-#include <shlwapi.h>
 
 #include <cstdio>
 #include <fstream>
@@ -23,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/controls/picture.h"
 #include "ui/control/sys_button.h"
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_state.h"
@@ -53,24 +53,6 @@ CLSID PngEncoder() {
   return {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
 }
 
-std::vector<std::uint8_t> SaveToBytes(Gdiplus::Bitmap& bitmap) {
-  std::vector<std::uint8_t> bytes;
-  IStream* stream = SHCreateMemStream(nullptr, 0);
-  if (!stream) return bytes;
-  const CLSID png = PngEncoder();
-  if (bitmap.Save(stream, &png, nullptr) == Gdiplus::Ok) {
-    STATSTG stat{};
-    stream->Stat(&stat, STATFLAG_NONAME);
-    bytes.resize(static_cast<std::size_t>(stat.cbSize.QuadPart));
-    const LARGE_INTEGER start{};
-    stream->Seek(start, STREAM_SEEK_SET, nullptr);
-    ULONG read = 0;
-    stream->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read);
-  }
-  stream->Release();
-  return bytes;
-}
-
 // A sky-like diagonal gradient with a sun, as picture file bytes.
 std::vector<std::uint8_t> BackgroundPicture() {
   Gdiplus::Bitmap picture(kWidth, kHeight, PixelFormat32bppARGB);
@@ -81,7 +63,7 @@ std::vector<std::uint8_t> BackgroundPicture() {
   Gdiplus::SolidBrush sun(Gdiplus::Color(255, 255, 214, 90));
   g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
   g.FillEllipse(&sun, 300, 60, 60, 60);
-  return SaveToBytes(picture);
+  return tabulo::ui::EncodeImage(picture);  // drawn in memory: PNG
 }
 
 void SaveCanvas(const UiWindow& window, const std::string& state) {

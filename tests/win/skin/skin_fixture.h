@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>
-#include <shlwapi.h>
 
 #include <cstdint>
 #include <functional>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "base/color/color.h"
+#include "ui/controls/picture.h"
 #include "ui/skin/resource_package.h"
 #include "ui/skin/theme_package_format.h"
 
@@ -37,23 +37,9 @@ inline std::unique_ptr<Gdiplus::Bitmap> PaintBitmap(int width, int height, const
   return bitmap;
 }
 
-inline std::vector<std::uint8_t> EncodePng(Gdiplus::Bitmap& bitmap) {
-  // {557CF406-1A04-11D3-9A73-0000F81EF32E}: the PNG encoder.
-  const CLSID png = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
-  IStream* stream = SHCreateMemStream(nullptr, 0);
-  std::vector<std::uint8_t> bytes;
-  if (bitmap.Save(stream, &png, nullptr) == Gdiplus::Ok) {
-    STATSTG stat{};
-    stream->Stat(&stat, STATFLAG_NONAME);
-    bytes.resize(static_cast<std::size_t>(stat.cbSize.QuadPart));
-    const LARGE_INTEGER start{};
-    stream->Seek(start, STREAM_SEEK_SET, nullptr);
-    ULONG read = 0;
-    stream->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read);
-  }
-  stream->Release();
-  return bytes;
-}
+// A picture drawn in memory has no file format, so the engine encodes it as
+// PNG.
+inline std::vector<std::uint8_t> EncodePng(Gdiplus::Bitmap& bitmap) { return ui::EncodeImage(bitmap); }
 
 // Un-premultiplied ARGB of a pixel.
 inline Argb PixelAt(Gdiplus::Bitmap& bitmap, int x, int y) {

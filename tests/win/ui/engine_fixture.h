@@ -10,26 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/message_pump.h"
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_state.h"
 #include "ui/window/ui_window.h"
 
 namespace tabulo::ui::testing {
 
-// Dispatches messages until the condition holds or the time is up.
-inline bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    if (condition()) return true;
-    if (GetTickCount() - start > timeoutMs) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-}
+using ::tabulo::test::PumpUntil;
 
 inline LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 
