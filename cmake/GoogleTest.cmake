@@ -2,6 +2,7 @@
 # distribution's sources compiled with the cross compiler for Windows, or a
 # download as the last resort (e.g. MSYS2 without the gtest package).
 include(GoogleTest)
+include(${CMAKE_CURRENT_LIST_DIR}/GTestSuites.cmake)
 if(NOT CMAKE_CROSSCOMPILING)
   find_package(GTest QUIET)
 endif()

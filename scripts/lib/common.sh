@@ -46,11 +46,17 @@ tabulo_configure_and_build() {
 
 # Wine is confined to build/wine: its own prefix, HOME and XDG folders, so
 # nothing is written to the user's home and no desktop menu entries appear.
+# Inside a sandbox (scripts/lib/wine-sandbox) the prefix is the sandbox's own.
 tabulo_wine_env() {
   mkdir -p "$TABULO_WINE/home"
   export HOME="$TABULO_WINE/home"
   export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
-  export WINEPREFIX="$TABULO_WINE/prefix" WINEARCH=win64 WINEDEBUG=-all
+  if [ -n "${TABULO_SANDBOX:-}" ]; then
+    export WINEPREFIX="$TABULO_SANDBOX/prefix"
+  else
+    export WINEPREFIX="$TABULO_WINE/prefix"
+  fi
+  export WINEARCH=win64 WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
   # A generated zh_CN locale makes Wine's ANSI code page 936, as on a Chinese
   # Windows (Wine derives the code page from the Unix locale, not the registry).
@@ -65,24 +71,19 @@ tabulo_wine_env() {
 # because bash itself cannot load a locale from LOCPATH and would complain.
 wine() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 wine "$@"; }
 
-# Starts a persistent Wine server and Wine's background services with their
-# output detached: services started by a test would otherwise inherit the
-# test's output pipe and keep CTest waiting for it to close.
-tabulo_wine_start_services() {
-  wineserver -p >/dev/null 2>&1 </dev/null
-  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
-}
-
 # Bumped whenever the prefix configuration below changes.
 TABULO_PREFIX_VERSION=1
 
+# Prepares the prefix every Windows program of this build tree starts from
+# (sandboxes copy it); it is made once, under a lock.
 tabulo_wine_prefix() {
   tabulo_wine_env
-  local marker="$WINEPREFIX/.tabulo-prefix-$TABULO_PREFIX_VERSION"
+  local marker="$TABULO_WINE/prefix/.tabulo-prefix-$TABULO_PREFIX_VERSION"
   [ -f "$marker" ] && return 0
   mkdir -p "$TABULO_WINE"
   (
     flock 9
+    export WINEPREFIX="$TABULO_WINE/prefix"
     [ -f "$marker" ] && exit 0
     tabulo_say "Preparing the Wine prefix in $WINEPREFIX"
     wineboot -i >/dev/null 2>&1
@@ -103,22 +104,26 @@ tabulo_wine_prefix() {
   ) 9>"$TABULO_WINE/.prefix.lock"
 }
 
-# Starts Xvfb on the first free display number from 90 up; sets DISPLAY and
-# TABULO_XVFB_PID. The caller stops it by that PID.
+# Starts Xvfb on a free display number and waits until it takes clients;
+# sets DISPLAY and TABULO_XVFB_PID (the caller stops it by that PID). Xvfb
+# picks the number itself (-displayfd), so servers started side by side
+# never race for one. $1: the screen (default 1920x1080x24), $2: its log.
 tabulo_start_xvfb() {
-  local n
-  for n in $(seq 90 190); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >"$TABULO_BUILD/xvfb-$n.log" 2>&1 &
-    TABULO_XVFB_PID=$!
-    local i
-    for i in $(seq 100); do
-      DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && { export DISPLAY=":$n"; return 0; }
-      kill -0 "$TABULO_XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$TABULO_XVFB_PID" 2>/dev/null; wait "$TABULO_XVFB_PID" 2>/dev/null
-    TABULO_XVFB_PID=""
+  local screen=${1:-1920x1080x24} log=${2:-/dev/null} number_file i
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$number_file" >"$log" 2>&1 &
+  TABULO_XVFB_PID=$!
+  for i in $(seq 200); do
+    if grep -q '^[0-9]\+$' "$number_file" 2>/dev/null; then
+      export DISPLAY=":$(cat "$number_file")"
+      rm -f "$number_file"
+      return 0
+    fi
+    kill -0 "$TABULO_XVFB_PID" 2>/dev/null || break
+    sleep 0.05
   done
-  tabulo_say "No free X display found"; return 1
+  rm -f "$number_file"
+  kill "$TABULO_XVFB_PID" 2>/dev/null; wait "$TABULO_XVFB_PID" 2>/dev/null
+  TABULO_XVFB_PID=""
+  tabulo_say "Xvfb did not start (log: $log)"; return 1
 }

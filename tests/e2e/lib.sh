@@ -1,15 +1,19 @@
 # Helpers for the end-to-end scripts. Source it first; it sets `set -euo pipefail`.
-# Each test gets its own run directory (a copy of the dist files) under
+# Each test runs on a private Wine desktop (its own Xvfb and Wine server, see
+# scripts/lib/wine-sandbox): a script started on its own re-runs itself in
+# one. Each gets its own run directory (a copy of the dist files) under
 # build/test-output/<test>/run, and ends only the processes it started.
 set -euo pipefail
+if [ -z "${TABULO_SANDBOX:-}" ]; then
+  exec "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine-sandbox" bash "$0" "$@"
+fi
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
-tabulo_wine_prefix
+tabulo_wine_env
 
 E2E_NAME=$(basename "$0" .sh)
 E2E_OUT="${TABULO_TEST_OUTPUT:-$TABULO_BUILD/test-output}/$E2E_NAME"
 E2E_RUN="$E2E_OUT/run"
 E2E_APP_PID=""
-E2E_OWN_XVFB=""
 rm -rf "$E2E_OUT"
 mkdir -p "$E2E_RUN"
 cp -r "${TABULO_DIST:-$TABULO_BUILD/dist}/." "$E2E_RUN/"
@@ -19,19 +23,8 @@ e2e_cleanup() {
     kill "$E2E_APP_PID" 2>/dev/null || true
     wait "$E2E_APP_PID" 2>/dev/null || true
   fi
-  if [ -n "$E2E_OWN_XVFB" ]; then
-    wineserver -k 2>/dev/null || true
-    kill "$E2E_OWN_XVFB" 2>/dev/null || true
-    wait "$E2E_OWN_XVFB" 2>/dev/null || true
-  fi
 }
 trap e2e_cleanup EXIT
-
-# Run alone (outside scripts/test), a script brings its own display.
-if [ -z "${DISPLAY:-}" ]; then
-  tabulo_start_xvfb
-  E2E_OWN_XVFB=$TABULO_XVFB_PID
-fi
 
 e2e_fail() { echo "FAIL: $*" >&2; e2e_shot failure || true; exit 1; }
 
