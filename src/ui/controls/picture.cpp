@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "ui/controls/image_frames.h"
+#include "ui/skin/picture_size.h"
 #include "ui/skin/skin_draw.h"
 
 namespace tabulo::ui {
@@ -62,7 +63,7 @@ std::optional<CLSID> EncoderFor(const GUID& format) {
 }  // namespace
 
 std::unique_ptr<Picture> Picture::FromBytes(std::span<const std::uint8_t> bytes) {
-  if (bytes.empty()) return nullptr;
+  if (!IsDecodablePicture(bytes)) return nullptr;
   StreamPtr stream = StreamOnCopy(bytes);
   if (!stream) return nullptr;
   auto bitmap = AdoptGdiplus(Gdiplus::Bitmap::FromStream(stream.get()));

@@ -40,7 +40,9 @@ struct GridMargins {
 
 class Picture {
  public:
-  // Nothing for empty bytes or bytes GDI+ cannot decode.
+  // Nothing for empty bytes, bytes GDI+ cannot decode, and pictures that
+  // are not PNG, JPEG, GIF or BMP or declare more than kMaxPictureSide
+  // pixels on a side (picture_size.h).
   [[nodiscard]] static std::unique_ptr<Picture> FromBytes(std::span<const std::uint8_t> bytes);
   // Takes over an image made in memory; nothing for null.
   [[nodiscard]] static std::unique_ptr<Picture> FromBitmap(GdiplusPtr<Gdiplus::Bitmap> bitmap);

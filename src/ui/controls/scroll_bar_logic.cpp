@@ -1,20 +1,13 @@
 #include "ui/controls/scroll_bar_logic.h"
 
 #include <algorithm>
-#include <limits>
+
+#include "base/number/saturating_int.h"
 
 namespace tabulo::ui {
 namespace {
 
 constexpr double kTolerance = 1e-7;
-
-// Conversions of computed values truncate towards zero; values beyond the
-// int range (a huge page over a tiny range) saturate instead of overflowing.
-int Trunc(double v) {
-  if (!(v > std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
-  if (v >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-  return static_cast<int>(v);
-}
 
 bool Contains(const RectF& r, Point p) {
   return p.x >= r.x && p.y >= r.y && p.x < r.x + r.width && p.y < r.y + r.height;
@@ -53,22 +46,22 @@ void ScrollBarLogic::Layout(Size size, const ScrollBarSkinMetrics& metrics) {
   size_ = size;
   metrics_ = metrics;
   const float length = horizontal_ ? size.width : size.height;
-  minThumbLength_ = Trunc(2.0 * (horizontal_ ? metrics.thumbGrid.x : metrics.thumbGrid.y) + 10);
+  minThumbLength_ = TruncateToInt(2.0 * (horizontal_ ? metrics.thumbGrid.x : metrics.thumbGrid.y) + 10);
   const float first = parts_ & kScrollHasFirstArrow ? (horizontal_ ? metrics.firstArrow.width : metrics.firstArrow.height) : 0;
   const float second =
       parts_ & kScrollHasSecondArrow ? (horizontal_ ? metrics.secondArrow.width : metrics.secondArrow.height) : 0;
-  firstArrowRect_ = parts_ & kScrollHasFirstArrow ? Span(0, Trunc(first)) : RectF{};
-  secondArrowRect_ = parts_ & kScrollHasSecondArrow ? Span(Trunc(length - second), Trunc(second)) : RectF{};
+  firstArrowRect_ = parts_ & kScrollHasFirstArrow ? Span(0, TruncateToInt(first)) : RectF{};
+  secondArrowRect_ = parts_ & kScrollHasSecondArrow ? Span(TruncateToInt(length - second), TruncateToInt(second)) : RectF{};
   trackRect_ = thumbRect_ = RectF{};
   if (parts_ & kScrollHasTrack) {
-    trackRect_ = Span(Trunc(Length(firstArrowRect_)), Trunc(length - first - second));
+    trackRect_ = Span(TruncateToInt(Length(firstArrowRect_)), TruncateToInt(length - first - second));
     PlaceThumb();
   }
 }
 
 void ScrollBarLogic::PlaceThumb() {
   const double span = static_cast<double>(maximum_) - minimum_;
-  const int length = span > 0 ? Trunc(pageSize_ * static_cast<double>(Length(trackRect_)) / span) : minThumbLength_;
+  const int length = span > 0 ? TruncateToInt(pageSize_ * static_cast<double>(Length(trackRect_)) / span) : minThumbLength_;
   thumbLength_ = std::max(length, minThumbLength_);
   thumbRect_ = trackRect_;
   float lead = static_cast<float>(PixelFromPosition());
@@ -82,20 +75,20 @@ void ScrollBarLogic::PlaceThumb() {
 }
 
 int ScrollBarLogic::PixelFromPosition() const {
-  const int start = Trunc(Lead(trackRect_));
-  const int room = Trunc(Length(trackRect_)) - thumbLength_;
+  const int start = TruncateToInt(Lead(trackRect_));
+  const int room = TruncateToInt(Length(trackRect_)) - thumbLength_;
   // Nothing to scroll, or a track no longer than the thumb: the thumb rests
   // at the start instead of dividing by zero.
   if (Range() <= 0 || room <= 0) return start;
-  return Trunc(start + static_cast<double>(position_) * room / Range());
+  return TruncateToInt(start + static_cast<double>(position_) * room / Range());
 }
 
 int ScrollBarLogic::PositionFromPixel(int pixel) const {
-  const int start = Trunc(Lead(trackRect_));
-  const int room = Trunc(Length(trackRect_)) - thumbLength_;
+  const int start = TruncateToInt(Lead(trackRect_));
+  const int room = TruncateToInt(Length(trackRect_)) - thumbLength_;
   if (start >= pixel || room <= 0 || Range() <= 0) return minimum_;
   pixel = std::min(pixel, start + room);
-  return Bounded(Trunc(static_cast<double>(pixel - start) * Range() / room));
+  return Bounded(TruncateToInt(static_cast<double>(pixel - start) * Range() / room));
 }
 
 int ScrollBarLogic::HitTest(Point p) const {
@@ -239,7 +232,7 @@ void ScrollBarLogic::PressTrack(Point p) {
   const int at = Along(p);
   if (at - (Lead(thumbRect_) + Length(thumbRect_)) > kTolerance) {
     signedPage_ = pageStep_;
-    trackTarget_ = PositionFromPixel(at - Trunc(Length(thumbRect_)));
+    trackTarget_ = PositionFromPixel(at - TruncateToInt(Length(thumbRect_)));
   } else {
     signedPage_ = -pageStep_;
     trackTarget_ = PositionFromPixel(at);
@@ -251,7 +244,7 @@ void ScrollBarLogic::OnButtonDown(Point p) {
   ScrollCode code = ScrollCode::Corrected;
   switch (hotPart_) {
     case kScrollThumb:
-      dragOffset_ = Along(p) - Trunc(Lead(thumbRect_));
+      dragOffset_ = Along(p) - TruncateToInt(Lead(thumbRect_));
       code = ScrollCode::ThumbMoved;
       break;
     case kScrollFirstArrow:

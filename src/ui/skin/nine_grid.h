@@ -3,6 +3,7 @@
 // stretch along one axis and the centre along both. Whole pixels throughout.
 // A target smaller than the two margins together gives edge and centre
 // pieces of zero or negative size, which draw nothing: only the corners show.
+// Any inputs give defined results (worked out in 64 bits, clamped to int).
 #include <array>
 
 #include "base/geometry/rect.h"
@@ -22,7 +23,15 @@ struct NineGridPiece {
 // centre.
 [[nodiscard]] std::array<NineGridPiece, 9> NineGridPieces(Size picture, const Rect& grid, const Rect& target);
 
-// Whole-pixel view of a float rectangle, truncating toward zero.
+// Whether an area (a picture in its sheet, a nine-grid centre in its
+// picture) lies wholly inside a picture of the given size, with no negative
+// size. Safe for any values; a theme whose area fails this is damaged.
+[[nodiscard]] bool LiesInside(const Rect& area, Size picture);
+
+// Whole-pixel view of a float rectangle, truncating toward zero. Values
+// beyond the int range stick at its ends and NaN becomes 0, so a damaged
+// theme gives a rectangle that LiesInside refuses instead of undefined
+// behaviour.
 [[nodiscard]] Rect TruncateRect(const RectF& r);
 
 }  // namespace tabulo::ui

@@ -51,6 +51,7 @@ bool DrawWithFillType(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& image, const
   if (fillType < kFillNatural || fillType > kFillNineGrid) return false;
   const auto clone = CloneArea(image, TruncateRect(source));
   if (!clone) return false;
+  if (fillType == kFillNineGrid && !LiesInside(TruncateRect(grid), SizeOf(*clone))) return false;
   FadeBitmapEdges(*clone, fade);
   const Size size = SizeOf(*clone);
   const Rect whole{0, 0, size.width, size.height};
@@ -70,18 +71,22 @@ bool DrawWithFillType(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& image, const
                     whole, attributes.get());
       break;
     case kFillNineGrid:
-      DrawNineGrid(graphics, *clone, TruncateRect(grid), to, alpha);
+      (void)DrawNineGrid(graphics, *clone, TruncateRect(grid), to, alpha);
       break;
   }
   return true;
 }
 
-void DrawNineGrid(Gdiplus::Graphics& graphics, Gdiplus::Image& image, const Rect& grid, const Rect& target,
+bool DrawNineGrid(Gdiplus::Graphics& graphics, Gdiplus::Image& image, const Rect& grid, const Rect& target,
                   std::uint8_t alpha) {
+  // A grid reaching outside the picture would stretch pieces far beyond
+  // the target (and the scratch bitmaps with them).
+  if (!LiesInside(grid, SizeOf(image))) return false;
   const auto attributes = MakeDrawAttributes(alpha);
   for (const NineGridPiece& piece : NineGridPieces(SizeOf(image), grid, target)) {
     if (piece.drawable()) DrawImagePart(graphics, image, piece.target, piece.source, attributes.get());
   }
+  return true;
 }
 
 }  // namespace tabulo::ui

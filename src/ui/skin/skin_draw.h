@@ -42,13 +42,15 @@ bool DrawSkinPicture(const ResourcePackage* package, Gdiplus::Graphics& graphics
 
 // Draws the source area of an image into the target by fill type; grid is
 // the nine-grid centre for fill type 3, relative to the source area.
-// Returns false when nothing could be drawn (no image, bad area, unknown
-// fill type).
+// Returns false when nothing could be drawn (no image, an area or grid that
+// does not lie inside its picture, unknown fill type).
 bool DrawWithFillType(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& image, const RectF& source, const RectF& target,
                       int fillType, const RectF& grid, std::uint8_t alpha = 255, EdgeFade fade = {});
 
 // Draws a whole image as a nine-grid (grid: the stretchable centre).
-void DrawNineGrid(Gdiplus::Graphics& graphics, Gdiplus::Image& image, const Rect& grid, const Rect& target,
+// A grid that does not lie inside the image is damage: nothing is drawn and
+// the result is false.
+bool DrawNineGrid(Gdiplus::Graphics& graphics, Gdiplus::Image& image, const Rect& grid, const Rect& target,
                   std::uint8_t alpha = 255);
 
 }  // namespace tabulo::ui

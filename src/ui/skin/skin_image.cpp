@@ -7,6 +7,9 @@
 
 #include <cstring>
 
+#include "ui/skin/nine_grid.h"
+#include "ui/skin/picture_size.h"
+
 namespace tabulo::ui {
 namespace {
 
@@ -19,7 +22,7 @@ Gdiplus::Rect ToGdi(const Rect& r) { return {r.x, r.y, r.width, r.height}; }
 }  // namespace
 
 std::unique_ptr<Gdiplus::Bitmap> LoadBitmapFromBytes(std::span<const std::uint8_t> bytes) {
-  if (bytes.empty()) return nullptr;
+  if (!IsDecodablePicture(bytes)) return nullptr;
   std::unique_ptr<IStream, StreamRelease> stream(SHCreateMemStream(bytes.data(), static_cast<UINT>(bytes.size())));
   if (!stream) return nullptr;
   Gdiplus::Bitmap decoded(stream.get(), FALSE);
@@ -46,8 +49,8 @@ std::unique_ptr<Gdiplus::Bitmap> LoadBitmapFromBytes(std::span<const std::uint8_
 }
 
 std::unique_ptr<Gdiplus::Bitmap> CloneArea(Gdiplus::Bitmap& image, const Rect& area) {
-  const Rect whole{0, 0, static_cast<int>(image.GetWidth()), static_cast<int>(image.GetHeight())};
-  if (area.empty() || area.intersect(whole) != area) return nullptr;
+  if (area.empty() || !LiesInside(area, {static_cast<int>(image.GetWidth()), static_cast<int>(image.GetHeight())}))
+    return nullptr;
   std::unique_ptr<Gdiplus::Bitmap> clone(image.Clone(ToGdi(area), image.GetPixelFormat()));
   if (!clone || clone->GetLastStatus() != Gdiplus::Ok) return nullptr;
   return clone;

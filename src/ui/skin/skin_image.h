@@ -16,9 +16,10 @@
 
 namespace tabulo::ui {
 
-// Decodes picture file bytes (any format GDI+ reads) into a 32-bit
+// Decodes picture file bytes (PNG, JPEG, GIF or BMP) into a 32-bit
 // premultiplied bitmap that does not depend on the bytes afterwards.
-// Empty or undecodable bytes give null.
+// Empty or undecodable bytes give null, and so does a picture whose header
+// declares more than kMaxPictureSide pixels on a side (picture_size.h).
 [[nodiscard]] std::unique_ptr<Gdiplus::Bitmap> LoadBitmapFromBytes(std::span<const std::uint8_t> bytes);
 
 // A copy of an area of an image in the image's own pixel format; null when

@@ -12,6 +12,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <limits>
 
 namespace tabulo::ui {
 namespace {
@@ -120,21 +121,17 @@ void WriteEntry(Writer& w, const std::string& key, const ThemeValue& value) {
   }
 }
 
-bool ReadEntry(Reader& r, ThemeTable& table) {
-  const std::uint8_t kind = r.U8();
-  const std::string key = r.Text(r.U16());
+std::optional<ThemeValue> ReadValue(Reader& r, std::uint8_t kind) {
   switch (kind) {
     case kText:
-      table.Set(key, r.Text(r.U32()));
-      break;
+      return r.Text(r.U32());
     case kRect: {
       Rect rect;
       rect.x = r.I32();
       rect.y = r.I32();
       rect.width = r.I32();
       rect.height = r.I32();
-      table.Set(key, rect);
-      break;
+      return rect;
     }
     case kPicture: {
       SkinPicture picture;
@@ -143,13 +140,22 @@ bool ReadEntry(Reader& r, ThemeTable& table) {
       picture.area.width = r.F32();
       picture.area.height = r.F32();
       picture.image = r.I32();
-      table.Set(key, picture);
-      break;
+      return picture;
     }
     default:
-      return false;
+      return std::nullopt;
   }
-  return r.ok();
+}
+
+// A value beyond what a theme can mean (IsWithinThemeLimits) is left out,
+// as if the key were not there; the rest of the package stays usable.
+bool ReadEntry(Reader& r, ThemeTable& table) {
+  const std::uint8_t kind = r.U8();
+  const std::string key = r.Text(r.U16());
+  std::optional<ThemeValue> value = ReadValue(r, kind);
+  if (!value || !r.ok()) return false;
+  if (IsWithinThemeLimits(*value)) table.Set(key, std::move(*value));
+  return true;
 }
 
 std::optional<ThemePackageData> ParsePayload(std::span<const std::uint8_t> payload) {
@@ -169,9 +175,25 @@ std::optional<ThemePackageData> ParsePayload(std::span<const std::uint8_t> paylo
   return data;
 }
 
+// Whether every size fits its field; a key cut to 16 bits would give a
+// package whose entries no longer line up.
+bool FitsTheFormat(const ThemePackageData& data) {
+  constexpr std::size_t kMax32 = std::numeric_limits<std::uint32_t>::max();
+  if (data.table.Entries().size() > kMax32 || data.images.size() > kMax32) return false;
+  for (const auto& [key, value] : data.table.Entries()) {
+    if (key.size() > kMaxThemeKeyBytes) return false;
+    if (const auto* text = std::get_if<std::string>(&value); text && text->size() > kMax32) return false;
+  }
+  for (const auto& [number, bytes] : data.images) {
+    if (bytes.size() > kMax32) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> SerializeThemePackage(const ThemePackageData& data, std::string_view password) {
+  if (!FitsTheFormat(data)) return {};
   Writer payload;
   payload.U32(static_cast<std::uint32_t>(data.table.Entries().size()));
   for (const auto& [key, value] : data.table.Entries()) WriteEntry(payload, key, value);
@@ -182,6 +204,7 @@ std::vector<std::uint8_t> SerializeThemePackage(const ThemePackageData& data, st
     payload.Bytes(bytes);
   }
   std::vector<std::uint8_t>& body = payload.bytes();
+  if (body.size() > std::numeric_limits<std::uint32_t>::max()) return {};
 
   Writer out;
   out.Bytes(kMagic);

@@ -8,6 +8,7 @@
 // it was written with; the application always uses the empty one. Any
 // truncated, corrupt or wrongly unscrambled input gives nothing, never a
 // partial table.
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -25,8 +26,15 @@ struct ThemePackageData {
   friend bool operator==(const ThemePackageData&, const ThemePackageData&) = default;
 };
 
+// A key is stored with a 16-bit length.
+inline constexpr std::size_t kMaxThemeKeyBytes = 65535;
+
+// Entries whose numbers are beyond what a theme can mean
+// (IsWithinThemeLimits) are left out of the table.
 [[nodiscard]] std::optional<ThemePackageData> ParseThemePackage(std::span<const std::uint8_t> bytes,
                                                                 std::string_view password);
+// Empty when the data does not fit the format: a key longer than
+// kMaxThemeKeyBytes, or a text, an image or the whole package beyond 4 GiB.
 [[nodiscard]] std::vector<std::uint8_t> SerializeThemePackage(const ThemePackageData& data,
                                                               std::string_view password);
 

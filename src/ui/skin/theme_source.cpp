@@ -3,6 +3,8 @@
 #include <charconv>
 #include <map>
 
+#include "ui/skin/picture_size.h"
+
 namespace tabulo::ui {
 namespace {
 
@@ -82,6 +84,10 @@ class SourceParser {
     if (ec != std::errc{} || end != name.data() + name.size()) return Error("image numbers are whole numbers");
     auto bytes = loadSheet_(file);
     if (!bytes) return Error("cannot read image file '" + std::string(file) + "'");
+    // The program would not decode it: say so now rather than pack it.
+    if (!IsDecodablePicture(*bytes))
+      return Error("image file '" + std::string(file) + "' is not a PNG, JPEG, GIF or BMP picture of at most " +
+                   std::to_string(kMaxPictureSide) + " x " + std::to_string(kMaxPictureSide) + " pixels");
     if (!data_.images.try_emplace(number, std::move(*bytes)).second) Error("image " + std::to_string(number) + " listed twice");
   }
 
@@ -89,22 +95,51 @@ class SourceParser {
     if (const auto args = CallArguments(value, "picture")) {
       std::vector<float> n;
       if (!ReadNumbers(*args, n) || n.size() != 5) return Error("picture(image, x, y, width, height) takes five numbers");
-      const int image = static_cast<int>(n[0]);
-      usedImages_.emplace(image, line_);
-      return data_.table.Set(PictureKey(section_, name), SkinPicture{{n[1], n[2], n[3], n[4]}, image});
+      // The image number is read again as a whole number of its own: as a
+      // float, 1.5 would become 1 and 16777217 would become 16777216.
+      std::vector<int> image;
+      if (!ReadNumbers(args->substr(0, args->find(',')), image))
+        return Error(Element(name) + ": the image number must be a whole number");
+      usedImages_.emplace(image[0], line_);
+      return Set(name, PictureKey(section_, name), SkinPicture{{n[1], n[2], n[3], n[4]}, image[0]});
     }
     if (const auto args = CallArguments(value, "grid")) {
       std::vector<float> n;
       if (!ReadNumbers(*args, n) || n.size() != 4) return Error("grid(x, y, width, height) takes four numbers");
-      return data_.table.Set(PictureKey(section_, name), SkinPicture{{n[0], n[1], n[2], n[3]}, 0});
+      return Set(name, PictureKey(section_, name), SkinPicture{{n[0], n[1], n[2], n[3]}, 0});
     }
     if (const auto args = CallArguments(value, "rect")) {
       std::vector<int> n;
       if (!ReadNumbers(*args, n) || n.size() != 4) return Error("rect(a, b, c, d) takes four whole numbers");
-      return data_.table.Set(RectKey(section_, name), Rect{n[0], n[1], n[2], n[3]});
+      return Set(name, RectKey(section_, name), Rect{n[0], n[1], n[2], n[3]});
     }
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
-    data_.table.Set(TextKey(section_, name), std::string(value));
+    Set(name, TextKey(section_, name), std::string(value));
+  }
+
+  // Stores what the package can carry and the program can use; anything
+  // else is an error naming the element, so no package is written that the
+  // program would read differently.
+  void Set(std::string_view name, const std::string& key, ThemeValue value) {
+    if (key.size() > kMaxThemeKeyBytes)
+      return Error(Element(name) + ": element and name together are longer than 65,535 bytes");
+    if (!IsWithinThemeLimits(value))
+      return Error(Element(name) + ": numbers must be finite and within -" + std::to_string(kMaxPictureSide) +
+                   " to " + std::to_string(kMaxPictureSide));
+    data_.table.Set(key, std::move(value));
+  }
+
+  // "[Button] normal", long names shortened for the message.
+  std::string Element(std::string_view name) const {
+    const auto shortened = [](std::string_view s) {
+      std::size_t cut = 40;
+      if (s.size() <= cut) return std::string(s);
+      while (cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
+      return std::string(s.substr(0, cut)) + "...";
+    };
+    std::string element = "[";
+    element.append(shortened(section_)).append("] ").append(shortened(name));
+    return element;
   }
 
   void Error(const std::string& what) { errors_.push_back("line " + std::to_string(line_) + ": " + what); }

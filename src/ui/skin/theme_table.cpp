@@ -22,6 +22,18 @@ std::optional<T> Find(const std::map<std::string, ThemeValue, std::less<>>& entr
 
 }  // namespace
 
+bool IsWithinThemeLimits(const ThemeValue& value) {
+  const auto inRange = [](double v) { return v >= -kMaxPictureSide && v <= kMaxPictureSide; };  // false for NaN
+  if (const auto* rect = std::get_if<Rect>(&value)) {
+    return inRange(rect->x) && inRange(rect->y) && inRange(rect->width) && inRange(rect->height);
+  }
+  if (const auto* picture = std::get_if<SkinPicture>(&value)) {
+    const RectF& a = picture->area;
+    return inRange(a.x) && inRange(a.y) && inRange(a.width) && inRange(a.height);
+  }
+  return true;
+}
+
 std::string FoldKey(std::string_view key) {
   std::string folded(key);
   for (char& c : folded) {

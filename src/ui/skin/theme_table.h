@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "base/geometry/rect.h"
+#include "ui/skin/picture_size.h"
 
 namespace tabulo::ui {
 
@@ -23,6 +24,13 @@ struct SkinPicture {
 };
 
 using ThemeValue = std::variant<std::string, Rect, SkinPicture>;
+
+// Whether a value is something a theme can mean: a rectangle's or a
+// picture area's numbers lie within ±kMaxPictureSide (no picture is larger,
+// so no area or margin needs more) and are not NaN or infinite. Anything
+// else is damage; the package reader leaves such a key out, so the element
+// draws its plain look, and the packer refuses it.
+[[nodiscard]] bool IsWithinThemeLimits(const ThemeValue& value);
 
 // The stored key of a look-up: element + "_" + name + the kind's suffix,
 // folded to lower case.

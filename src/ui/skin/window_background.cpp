@@ -44,7 +44,7 @@ void DrawShadow(Gdiplus::Graphics& graphics, const WindowBackground& in, const G
   graphics.SetClip(&band, Gdiplus::CombineModeReplace);
   const Rect window{0, 0, in.window.width, in.window.height};
   if (const auto grid = in.package->Picture(in.shadowElement, "gird")) {
-    DrawNineGrid(graphics, *shadow, TruncateRect(grid->area), window);
+    (void)DrawNineGrid(graphics, *shadow, TruncateRect(grid->area), window);
   } else {  // a theme without a grid: the whole picture stretched
     (void)DrawWithFillType(graphics, *shadow, {0, 0, picture->area.width, picture->area.height},
                            {0, 0, static_cast<float>(window.width), static_cast<float>(window.height)}, kFillStretch,

@@ -38,12 +38,15 @@ struct WindowSkinValues {
 // A window with a parent window takes the sub-window shadow.
 [[nodiscard]] std::string_view ShadowElement(bool hasParentWindow);
 
-// No table (no package) gives the empty values: no shadow, no border.
+// No table (no package) gives the empty values: no shadow, no border. A
+// margin with a side below 0 or above 256 pixels is damage and is ignored
+// (no shadow band).
 [[nodiscard]] WindowSkinValues ReadWindowSkin(const ThemeTable* table, bool hasParentWindow);
 // The same from a named shadow element (popup menus read "SysShadow.Menu").
 [[nodiscard]] WindowSkinValues ReadWindowSkinFrom(const ThemeTable* table, std::string_view shadowElement);
 
 // The content rectangle inside the shadow band (x, y, width, height).
+// Both functions clamp to the int range rather than overflow.
 [[nodiscard]] Rect ContentRect(Size window, const Margins& margins);
 
 // Window rectangle of a maximised window: one pixel and the margins beyond

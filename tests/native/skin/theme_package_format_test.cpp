@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace tabulo::ui {
 namespace {
 
@@ -95,6 +97,52 @@ TEST(ThemePackage, RejectsWellFormedButInconsistentPayloads) {
     SCOPED_TRACE(testing::PrintToString(payload));
     EXPECT_FALSE(ParseThemePackage(WithPayload(payload), ""));
   }
+}
+
+// Well-formed packages whose numbers no picture can mean: those keys are
+// left out, so the elements fall back to their plain look, and the rest of
+// the package is read as usual.
+TEST(ThemePackage, LeavesOutValuesBeyondWhatAThemeCanMean) {
+  const float kNan = std::numeric_limits<float>::quiet_NaN();
+  const float kInf = std::numeric_limits<float>::infinity();
+  const SkinPicture kPictures[] = {
+      {{kNan, 0, 10, 10}, 1}, {{0, kInf, 10, 10}, 1}, {{0, 0, -kInf, 10}, 1},
+      {{0, 0, 10, 3e9f}, 1},  {{8193, 0, 10, 10}, 1}, {{0, 0, 10, -8193}, 1},
+  };
+  const Rect kRects[] = {{std::numeric_limits<int>::max(), 0, 0, 0}, {0, std::numeric_limits<int>::min(), 0, 0},
+                         {0, 0, 8193, 0}, {0, 0, 0, -8193}};
+  ThemePackageData data = SampleData();
+  for (const SkinPicture& picture : kPictures) {
+    ThemePackageData damaged = data;
+    damaged.table.Set(PictureKey("Button", "down"), picture);
+    damaged.table.Set(PictureKey("Button", "gird"), SkinPicture{picture.area, 0});
+    const auto parsed = ParseThemePackage(SerializeThemePackage(damaged, ""), "");
+    ASSERT_TRUE(parsed);
+    EXPECT_FALSE(parsed->table.Picture("Button", "down"));
+    EXPECT_FALSE(parsed->table.Picture("Button", "gird"));
+    EXPECT_EQ(parsed->table.Picture("Button", "normal"), (SkinPicture{{0, 0, 64.5f, 24}, 1}));
+  }
+  for (const Rect& rect : kRects) {
+    ThemePackageData damaged = data;
+    damaged.table.Set(RectKey("Button", "margin"), rect);
+    const auto parsed = ParseThemePackage(SerializeThemePackage(damaged, ""), "");
+    ASSERT_TRUE(parsed);
+    EXPECT_FALSE(parsed->table.IntRect("Button", "margin"));
+    EXPECT_EQ(parsed->table.Text("Button", "filltype"), "3");
+  }
+  data.table.Set(PictureKey("Edge", "case"), SkinPicture{{-8192, 0, 8192, 8192}, 1});
+  data.table.Set(RectKey("Edge", "case"), Rect{-8192, 8192, 0, 0});
+  EXPECT_EQ(ParseThemePackage(SerializeThemePackage(data, ""), ""), data) << "the limits themselves are kept";
+}
+
+// A key's length is stored in 16 bits: a longer key would be cut and the
+// package misread, so nothing is written at all.
+TEST(ThemePackage, WritesNothingForAKeyTooLongForTheFormat) {
+  ThemePackageData data = SampleData();
+  data.table.Set(std::string(kMaxThemeKeyBytes, 'k'), std::string("fits"));
+  ASSERT_TRUE(ParseThemePackage(SerializeThemePackage(data, ""), ""));
+  data.table.Set(std::string(kMaxThemeKeyBytes + 1, 'k'), std::string("too long"));
+  EXPECT_TRUE(SerializeThemePackage(data, "").empty());
 }
 
 }  // namespace

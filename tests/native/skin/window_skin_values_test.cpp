@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "ui/skin/theme_table.h"
 
 namespace tabulo::ui {
@@ -45,6 +47,30 @@ TEST(WindowSkin, NoPackageMeansNoShadowNoBorderNoRadius) {
   EXPECT_EQ(v.margins, Margins{});
   EXPECT_EQ(v.cornerRadius, -1);
   EXPECT_TRUE(v.borderColours.empty());
+}
+
+// A damaged theme's margins would make the window's surfaces huge or its
+// arithmetic overflow; the window keeps its plain look instead.
+TEST(WindowSkin, ImplausibleMarginsAreIgnored) {
+  const Rect kMargins[] = {{-1, 8, 12, 14}, {10, 8, 257, 14}, {0, 0, 0, std::numeric_limits<int>::max()},
+                           {std::numeric_limits<int>::min(), 0, 0, 0}};
+  for (const Rect& margin : kMargins) {
+    SCOPED_TRACE(testing::Message() << margin.x << "," << margin.y << "," << margin.width << "," << margin.height);
+    ThemeTable t = ShadowTable();
+    t.Set(RectKey("SysShadow.HostWnd", "margin"), margin);
+    const WindowSkinValues v = ReadWindowSkin(&t, false);
+    EXPECT_EQ(v.margins, Margins{});
+    EXPECT_EQ(v.captionHeight, 30) << "the rest of the element is still read";
+  }
+  ThemeTable widest = ShadowTable();
+  widest.Set(RectKey("SysShadow.HostWnd", "margin"), Rect{256, 0, 256, 1});
+  EXPECT_EQ(ReadWindowSkin(&widest, false).margins, (Margins{256, 0, 256, 1}));
+}
+
+TEST(WindowSkin, GeometryClampsInsteadOfOverflowing) {
+  constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+  EXPECT_EQ(ContentRect({kMax, kMin}, {-5, 5, -5, 5}), (Rect{-5, 5, kMax, kMin}));
+  EXPECT_EQ(MaximisedWindowRect({kMin, 0, kMax, kMax}, {1, 1, 1, 1}), (Rect{kMin, -2, kMax, kMax}));
 }
 
 TEST(WindowSkin, GeometryFromMargins) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/skin/picture_size.h"
 #include "win/skin/skin_fixture.h"
 
 namespace tabulo::ui {
@@ -29,6 +30,23 @@ TEST(ResourcePackage, DecodesEachImageOnceAndLeavesOutWhatIsNoPicture) {
   EXPECT_FALSE(package->Image(4));
   EXPECT_FALSE(package->Image(0));
   EXPECT_EQ(package->Text("edit", "FILLTYPE"), "3");
+}
+
+// A picture's header can declare a size that would take gigabytes to
+// decode; such pictures are refused before decoding, and the limit lies
+// above any picture a theme needs.
+TEST(ResourcePackage, LeavesOutPicturesLargerThan8192PixelsOnASide) {
+  ThemePackageData data;
+  const auto solid = [](int, int) { return 0xFF336699u; };
+  data.images[1] = test::EncodePng(*test::PaintBitmap(kMaxPictureSide, 1, solid));
+  data.images[2] = test::EncodePng(*test::PaintBitmap(kMaxPictureSide + 1, 1, solid));
+  data.images[3] = test::EncodePng(*test::PaintBitmap(1, kMaxPictureSide + 1, solid));
+  const auto package = test::OpenPackage(data);
+  ASSERT_TRUE(package);
+  ASSERT_TRUE(package->Image(1));
+  EXPECT_EQ(package->Image(1)->GetWidth(), static_cast<UINT>(kMaxPictureSide));
+  EXPECT_FALSE(package->Image(2));
+  EXPECT_FALSE(package->Image(3));
 }
 
 TEST(ResourcePackage, RefusesWhatIsNotAPackageOrHasAnotherPassword) {

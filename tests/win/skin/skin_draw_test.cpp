@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "win/skin/skin_fixture.h"
 #include "ui/skin/nine_grid.h"
 
@@ -42,6 +44,11 @@ class SkinDraw : public testing::Test {
     data.table.Set(TextKey("Plain", "filltype"), std::string("1"));
     data.table.Set(PictureKey("Ghost", "normal"), SkinPicture{{0, 0, 4, 4}, 9});            // no image 9
     data.table.Set(PictureKey("Outside", "normal"), SkinPicture{{40, 30, 20, 20}, 1});     // beyond the sheet
+    // Grids reaching outside their picture: a damaged theme.
+    data.table.Set(PictureKey("FarGrid", "normal"), box);
+    data.table.Set(PictureKey("FarGrid", "gird"), SkinPicture{{-8000, 0, 8030, 20}, 0});
+    data.table.Set(PictureKey("Overhang", "normal"), box);
+    data.table.Set(PictureKey("Overhang", "gird"), SkinPicture{{8, 5, 30, 9}, 0});
     package = OpenPackage(data);
     ASSERT_TRUE(package);
   }
@@ -131,6 +138,37 @@ TEST_F(SkinDraw, MissingPackageElementOrImageDrawsNothing) {
     Surface s(40, 30);
     EXPECT_FALSE(DrawSkinElement(c.package, *s.graphics, c.element, {0, 0, 40, 30}, 0));
     ForEachPixel(s, 40, 30, [](int x, int y, Argb colour) { EXPECT_EQ(colour, 0u) << x << "," << y; });
+  }
+}
+
+// A grid or an area that does not lie inside its picture would stretch
+// pieces far beyond the target (and allocate scratch bitmaps to match):
+// nothing is drawn, and the caller falls back to its plain look.
+TEST_F(SkinDraw, GridsAndAreasOutsideTheirPictureDrawNothing) {
+  for (const char* element : {"FarGrid", "Overhang"}) {
+    SCOPED_TRACE(element);
+    Surface s(40, 30);
+    EXPECT_FALSE(DrawSkinElement(package.get(), *s.graphics, element, {0, 0, 40, 30}, 0));
+    ForEachPixel(s, 40, 30, [](int x, int y, Argb colour) { EXPECT_EQ(colour, 0u) << x << "," << y; });
+  }
+  // Numbers beyond the int range stick at its ends, which no picture has.
+  const float kInf = std::numeric_limits<float>::infinity();
+  const struct {
+    const char* what;
+    RectF source;
+    RectF grid;
+  } kCases[] = {
+      {"infinite area", {0, 0, kInf, 10}, {2, 2, 4, 4}},
+      {"area past the int range", {-3e9f, 0, 10, 10}, {2, 2, 4, 4}},
+      {"grid past the int range", {0, 0, 10, 10}, {2, 2, -3e9f, 4}},
+      {"grid reaching past the picture", {0, 0, 10, 10}, {2, 2, 9, 4}},
+  };
+  auto sheet = PaintBitmap(20, 20, [](int, int) { return kGreen; });
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    Surface s(40, 30);
+    EXPECT_FALSE(DrawWithFillType(*s.graphics, *sheet, c.source, {0, 0, 40, 30}, kFillNineGrid, c.grid));
+    EXPECT_EQ(s.at(20, 15), 0u);
   }
 }
 
