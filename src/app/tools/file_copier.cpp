@@ -1,29 +1,17 @@
 #include "app/tools/file_copier.h"
 
-#include <atomic>
 #include <fstream>
-#include <string>
+#include <optional>
 #include <system_error>
 #include <vector>
+
+#include "base/file/temporary_file.h"
 
 namespace tabulo::app {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// A name in the target folder that is not taken yet. The temporary file lives
-// beside the target so the final rename stays on one volume.
-fs::path FreeTemporaryName(const fs::path& target) {
-  static std::atomic<unsigned> counter{0};
-  std::error_code ec;
-  for (;;) {
-    fs::path candidate = target;
-    candidate += ".tabulo-" + std::to_string(counter++) + ".tmp";
-    if (!fs::exists(candidate, ec) && !ec) return candidate;
-    if (ec) return candidate;  // let the open report the problem
-  }
-}
 
 bool ExistingTargetIsReplaceable(const fs::path& target) {
   std::error_code ec;
@@ -36,17 +24,15 @@ bool ExistingTargetIsReplaceable(const fs::path& target) {
 
 enum class StreamResult { kDone, kReadError, kWriteError };
 
-StreamResult StreamCopy(std::ifstream& in, std::ofstream& out, std::size_t chunkBytes) {
+StreamResult StreamCopy(std::ifstream& in, TemporaryFile& out, std::size_t chunkBytes) {
   std::vector<char> buffer(chunkBytes == 0 ? 1 : chunkBytes);
   for (;;) {
     in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     const std::streamsize got = in.gcount();
     if (in.bad()) return StreamResult::kReadError;
-    if (got > 0 && !out.write(buffer.data(), got)) return StreamResult::kWriteError;
-    if (!in) break;  // end of file reached
+    if (got > 0 && !out.Write({buffer.data(), static_cast<std::size_t>(got)})) return StreamResult::kWriteError;
+    if (!in) return StreamResult::kDone;  // end of file reached
   }
-  out.close();
-  return out.fail() ? StreamResult::kWriteError : StreamResult::kDone;
 }
 
 }  // namespace
@@ -60,18 +46,19 @@ CopyResult CopyFileIntoFolder(const fs::path& source, const fs::path& folder, st
 
   std::ifstream in(source, std::ios::binary);
   if (!in) return CopyResult::kSourceUnreadable;
-  const fs::path temporary = FreeTemporaryName(target);
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  if (!out) return CopyResult::kTargetFailed;
+  std::optional<TemporaryFile> temporary = TemporaryFile::CreateBeside(target);
+  if (!temporary) return CopyResult::kTargetFailed;
 
-  const StreamResult streamed = StreamCopy(in, out, chunkBytes);
-  if (streamed == StreamResult::kDone) {
-    fs::rename(temporary, target, ec);
-    if (!ec) return CopyResult::kCopied;
+  // A failure leaves the temporary file to its destructor, which removes it.
+  switch (StreamCopy(in, *temporary, chunkBytes)) {
+    case StreamResult::kDone:
+      return temporary->ReplaceTarget() ? CopyResult::kCopied : CopyResult::kTargetFailed;
+    case StreamResult::kReadError:
+      return CopyResult::kSourceUnreadable;
+    case StreamResult::kWriteError:
+      break;
   }
-  out.close();
-  fs::remove(temporary, ec);
-  return streamed == StreamResult::kReadError ? CopyResult::kSourceUnreadable : CopyResult::kTargetFailed;
+  return CopyResult::kTargetFailed;
 }
 
 }  // namespace tabulo::app

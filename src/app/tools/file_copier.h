@@ -2,9 +2,10 @@
 // Copies one file into a folder for the batch file writer, without the ways
 // a plain "read all, truncate, write" copy loses data:
 //  - the file is streamed in chunks, never held whole in memory;
-//  - the bytes go to a temporary file in the target folder, which replaces
-//    the target only once every byte is written, so a failed or partial copy
-//    leaves an existing target as it was;
+//  - the bytes go to a new temporary file in the target folder (see
+//    base/file/temporary_file.h: never a file or link planted there), which
+//    is flushed to the disk and then replaces the target, so a failed or
+//    partial copy, or a power cut, leaves an existing target as it was;
 //  - a source that cannot be read is a failure and touches nothing;
 //  - copying a file onto itself (same path, or the same file reached another
 //    way) is recognised and leaves the file alone.

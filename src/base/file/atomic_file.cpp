@@ -1,50 +1,12 @@
 #include "base/file/atomic_file.h"
 
-#include <cstdio>
 #include <fstream>
-#include <memory>
 #include <system_error>
 
-// Flushing to the disk is not in standard C++; each platform's C runtime
-// has one call for it.
-#ifdef _WIN32
-#include <io.h>  // _commit
-#else
-#include <unistd.h>  // fsync
-#endif
+#include "base/file/temporary_file.h"
 
 namespace tabulo {
 namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-FilePtr OpenForWriting(const std::filesystem::path& file) {
-#ifdef _WIN32
-  return FilePtr(_wfopen(file.c_str(), L"wb"));
-#else
-  return FilePtr(std::fopen(file.c_str(), "wb"));
-#endif
-}
-
-bool FlushToDisk(std::FILE* f) {
-  if (std::fflush(f) != 0) return false;
-#ifdef _WIN32
-  return _commit(_fileno(f)) == 0;
-#else
-  return fsync(fileno(f)) == 0;
-#endif
-}
-
-bool WriteAndFlush(const std::filesystem::path& file, std::string_view bytes) {
-  FilePtr f = OpenForWriting(file);
-  if (!f) return false;
-  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size()) return false;
-  if (!FlushToDisk(f.get())) return false;
-  return std::fclose(f.release()) == 0;
-}
 
 // A file the user made read-only is not to be replaced. Windows refuses the
 // rename on its own, but Wine and POSIX would let it through.
@@ -69,24 +31,10 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
   return bytes;
 }
 
-std::filesystem::path TemporaryPathFor(const std::filesystem::path& file) {
-  std::filesystem::path temporary = file;
-  temporary += ".tmp";
-  return temporary;
-}
-
 bool ReplaceFileBytes(const std::filesystem::path& file, std::string_view bytes) {
   if (IsReadOnly(file)) return false;
-  const std::filesystem::path temporary = TemporaryPathFor(file);
-  std::error_code error;
-  // On Windows libstdc++ renames with MoveFileExW(MOVEFILE_REPLACE_EXISTING),
-  // so an existing target is replaced there as on POSIX.
-  if (WriteAndFlush(temporary, bytes)) {
-    std::filesystem::rename(temporary, file, error);
-    if (!error) return true;
-  }
-  std::filesystem::remove(temporary, error);
-  return false;
+  std::optional<TemporaryFile> temporary = TemporaryFile::CreateBeside(file);
+  return temporary && temporary->Write(bytes) && temporary->ReplaceTarget();
 }
 
 }  // namespace tabulo

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/file_bytes.h"
 #include "support/temp_directory.h"
 
 #if defined(__linux__)
@@ -14,6 +15,7 @@ namespace tabulo {
 namespace {
 
 namespace fs = std::filesystem;
+using test::CountEntries;
 
 class AtomicFileTest : public ::testing::Test {
  protected:
@@ -35,7 +37,7 @@ TEST_F(AtomicFileTest, ReplacesAnExistingFileAndCreatesAMissingOne) {
   EXPECT_EQ(dir_.ReadFile("timetable.dat"), kOld);
   ASSERT_TRUE(ReplaceFileBytes(file_, "new"));
   EXPECT_EQ(dir_.ReadFile("timetable.dat"), "new");
-  EXPECT_FALSE(fs::exists(TemporaryPathFor(file_)));
+  EXPECT_EQ(CountEntries(dir_.path()), 1) << "no temporary file is left behind";
 }
 
 TEST_F(AtomicFileTest, HandlesNamesOutsideTheAnsiCodePage) {
@@ -55,7 +57,7 @@ TEST_F(AtomicFileTest, FailedRenameLeavesTheTargetAndNoTemporaryFile) {
   dir_.WriteFile("timetable.dat/keep", kOld);
   EXPECT_FALSE(ReplaceFileBytes(file_, "new"));
   EXPECT_EQ(dir_.ReadFile("timetable.dat/keep"), kOld);
-  EXPECT_FALSE(fs::exists(TemporaryPathFor(file_)));
+  EXPECT_EQ(CountEntries(dir_.path()), 1);
 }
 
 TEST_F(AtomicFileTest, LeavesAReadOnlyFileAlone) {
@@ -64,7 +66,41 @@ TEST_F(AtomicFileTest, LeavesAReadOnlyFileAlone) {
   EXPECT_FALSE(ReplaceFileBytes(file_, "new"));
   fs::permissions(file_, fs::perms::owner_all);
   EXPECT_EQ(dir_.ReadFile("timetable.dat"), kOld);
-  EXPECT_FALSE(fs::exists(TemporaryPathFor(file_)));
+  EXPECT_EQ(CountEntries(dir_.path()), 1);
+}
+
+// Anyone at the classroom computer can write to the run directory. What
+// they plant where an older version put its fixed temporary file
+// ("timetable.dat.tmp") neither redirects a save nor blocks it.
+TEST_F(AtomicFileTest, ThingsPlantedBesideTheFileNeitherRedirectNorBlockASave) {
+  struct Case {
+    const char* what;
+    void (*plant)(const fs::path& at, const fs::path& victim);
+  };
+  const Case kCases[] = {
+      {"link to another file", [](const fs::path& at, const fs::path& victim) { fs::create_symlink(victim, at); }},
+      {"link to nowhere",
+       [](const fs::path& at, const fs::path& victim) { fs::create_symlink(victim.string() + ".new", at); }},
+      {"folder with a file in it",
+       [](const fs::path& at, const fs::path&) {
+         fs::create_directory(at);
+         test::WriteBytes(at / "x", "");
+       }},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    test::TempDirectory dir;
+    const fs::path file = dir.path() / "timetable.dat", victim = dir.path() / "victim";
+    dir.WriteFile("timetable.dat", kOld);
+    dir.WriteFile("victim", "victim");
+    c.plant(dir.path() / "timetable.dat.tmp", victim);
+    ASSERT_TRUE(ReplaceFileBytes(file, "new"));
+    EXPECT_EQ(dir.ReadFile("timetable.dat"), "new");
+    EXPECT_FALSE(fs::is_symlink(file));
+    EXPECT_EQ(dir.ReadFile("victim"), "victim");
+    EXPECT_FALSE(fs::exists(victim.string() + ".new"));
+    EXPECT_EQ(CountEntries(dir.path()), 3) << "the file, the victim and the plant";
+  }
 }
 
 #if defined(__linux__)
@@ -84,7 +120,7 @@ TEST_F(AtomicFileTest, WriteErrorPartWayKeepsTheOldFile) {
 
   EXPECT_FALSE(written);
   EXPECT_EQ(dir_.ReadFile("timetable.dat"), kOld);
-  EXPECT_FALSE(fs::exists(TemporaryPathFor(file_)));
+  EXPECT_EQ(CountEntries(dir_.path()), 1);
 }
 #endif
 

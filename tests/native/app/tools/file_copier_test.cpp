@@ -135,6 +135,24 @@ TEST_F(FileCopierTest, WriteFailingHalfwayKeepsTheOldTarget) {
 }
 #endif
 
+// The chosen folder may be one anyone can write to. Links planted there
+// under the names an older version gave its temporary files
+// ("a.txt.tabulo-0.tmp", ...) must not send the copy anywhere else.
+TEST_F(FileCopierTest, PlantedLinksNeverSendTheCopyOutsideTheFolder) {
+  WriteBytes(from / "a.txt", "copied");
+  const fs::path elsewhere = temp.path() / "elsewhere";
+  fs::create_directories(elsewhere);
+  for (int n = 0; n < 100; ++n) {
+    const std::string suffix = ".tabulo-" + std::to_string(n) + ".tmp";
+    fs::create_symlink(elsewhere / ("planted" + suffix), to / ("a.txt" + suffix));
+  }
+  EXPECT_EQ(CopyFileIntoFolder(from / "a.txt", to), CopyResult::kCopied);
+  EXPECT_EQ(ReadBytes(to / "a.txt"), "copied");
+  EXPECT_FALSE(fs::is_symlink(to / "a.txt"));
+  EXPECT_EQ(CountEntries(elsewhere), 0);
+  EXPECT_EQ(CountEntries(to), 101) << "the copy and the links, untouched";
+}
+
 TEST_F(FileCopierTest, CopyOntoItselfNeverTruncates) {
   WriteBytes(to / "a.txt", "precious");
   fs::create_directories(from);
