@@ -81,6 +81,25 @@ e2e_poll() {
   return 1
 }
 
+# Runs the command given after $1 every 0.1 s for $1 seconds and fails as
+# soon as it fails: for what must keep holding (a window that must not come
+# back, a program that must keep running) over a stretch of time that the
+# program's own timers set.
+e2e_holds() {
+  local seconds=$1 i
+  shift
+  for i in $(seq $((seconds * 10))); do
+    "$@" || return 1
+    sleep 0.1
+  done
+}
+
+# Waits up to $1 seconds until no process runs Tabulo.exe any more, as
+# Windows sees it: the single-instance check of the next copy looks there,
+# and Wine removes a process from its list a moment after it has ended.
+e2e_wait_no_program() { e2e_poll "$1" e2e_no_program; }
+e2e_no_program() { ! e2e_winctl running Tabulo.exe >/dev/null; }
+
 # Waits up to $4 seconds (10) for e2e_sized_window $1 $2 $3 and prints its
 # "X Y".
 e2e_wait_sized_window() { e2e_poll "${4:-10}" e2e_sized_window "$1" "$2" "$3"; }

@@ -28,6 +28,30 @@ wait_line() {
 item() { tr -d '\r' <"$LOG" | grep "^$1 $2 " | tail -1 | awk '{ print $3, $4 }'; }
 # The lines the demo printed between "popup N" and "closed N".
 round() { tr -d '\r' <"$LOG" | sed -n "/^popup $1\$/,/^closed $1\$/p" | grep -v '^top\|^sub'; }
+# Waits until menu round $1 is on screen: the demo has reported its items.
+wait_menu_shown() {
+  local i
+  for i in $(seq 200); do
+    [ "$(tr -d '\r' <"$LOG" | grep -c '^top 0 ')" -gt "$1" ] && return 0
+    sleep 0.1
+  done
+  e2e_fail "menu $1 was not shown: $(cat "$LOG")"
+}
+# Moves the pointer to X Y and waits until X has a window of the demo other
+# than the demo's own 420 × 300 window under it (a menu's window is mapped a
+# moment after the demo hears that the menu is shown).
+point_at_menu() {  # X Y
+  xdotool mousemove "$1" "$2"
+  e2e_poll 10 pointer_on_menu || e2e_fail "no menu window under the pointer at $1 $2"
+}
+pointer_on_menu() {
+  local X Y SCREEN WINDOW WIDTH HEIGHT
+  eval "$(xdotool getmouselocation --shell 2>/dev/null)"
+  [ -n "${WINDOW:-}" ] || return 1
+  xdotool search --pid "$E2E_APP_PID" 2>/dev/null | grep -qx "$WINDOW" || return 1
+  eval "$(xdotool getwindowgeometry --shell "$WINDOW" 2>/dev/null)"
+  [ "${WIDTH:-} ${HEIGHT:-}" != "420 300" ]
+}
 expect_round() {
   local got
   got=$(round "$1" | tr '\n' ' ')
@@ -37,33 +61,36 @@ expect_round() {
 wait_line '^hotkey registered 1$'
 
 # Round 0: click "退出(&E)", the last visible item.
-wait_line '^top 5 '
+wait_menu_shown 0
 read -r X Y < <(item top 5)
-xdotool mousemove "$X" "$Y"; sleep 0.2; xdotool click 1
+point_at_menu "$X" "$Y"
+xdotool click 1
 wait_line '^closed 0$'
 expect_round 0 "popup 0 command 5 closed 0 "
 
 # Round 1: rest on "More" until its sub-menu opens, then click its first item.
-wait_line '^popup 1$'; sleep 0.3
+wait_menu_shown 1
 read -r X Y < <(item top 4)
-xdotool mousemove "$X" $((Y + 1)); sleep 0.1; xdotool mousemove "$X" "$Y"
+point_at_menu "$X" $((Y + 1))
+xdotool mousemove "$X" "$Y"
 wait_line '^sub 1 '
 e2e_shot sub_menu_open
 read -r X Y < <(item sub 0)
-xdotool mousemove "$X" "$Y"; sleep 0.2; xdotool click 1
+point_at_menu "$X" "$Y"
+xdotool click 1
 wait_line '^closed 1$'
 expect_round 1 "popup 1 command 21 closed 1 "
 
 # Round 2: Down selects the first item, Down the checked one, Enter chooses
 # it. Keys go to the window under the pointer: the owner, here.
-wait_line '^popup 2$'; sleep 0.3
-xdotool mousemove 300 300; sleep 0.1
+wait_menu_shown 2
+xdotool mousemove 300 300
 xdotool key Down; xdotool key Down; xdotool key Return
 wait_line '^closed 2$'
 expect_round 2 "popup 2 command 2 closed 2 "
 
 # Round 3: F8 while the menu is open, then a click on the owner window.
-wait_line '^popup 3$'; sleep 0.3
+wait_menu_shown 3
 xdotool mousemove 300 300; xdotool key F8
 wait_line '^hotkey 1 0 119$'
 xdotool click 1

@@ -22,8 +22,8 @@ stop_program() {
   kill "$E2E_APP_PID" 2>/dev/null || true
   wait "$E2E_APP_PID" 2>/dev/null || true
   E2E_APP_PID=""
-  e2e_winctl gone "助手提示窗口" 10000 || true
-  sleep 1
+  e2e_winctl gone "助手提示窗口" 10000 || e2e_fail "the pop-up outlived its program"
+  e2e_wait_no_program 10 || e2e_fail "Wine still lists the ended program"
 }
 # Pixels of row 1 of the bar (13,16, 104 x 48) in the highlight colour.
 highlighted_pixels() {  # SCREENSHOT
@@ -31,21 +31,28 @@ highlighted_pixels() {  # SCREENSHOT
     -fuzz 12% -fill black +opaque "rgb(252,110,81)" -fill white -opaque "rgb(252,110,81)" \
     -format "%[fx:round(mean*w*h)]" info:
 }
+# Takes the screenshot $1 until row 1 shows more than ($2 = more) or fewer
+# than ($2 = fewer) $3 highlighted pixels.
+row_highlighted() {  # SCREENSHOT more|fewer COUNT
+  local red
+  e2e_shot "$1"
+  red=$(highlighted_pixels "$1")
+  if [ "$2" = more ]; then [ "$red" -gt "$3" ]; else [ "$red" -lt "$3" ]; fi
+}
+popup_absent() { ! e2e_sized_window "$E2E_APP_PID" $POPUP_W $POPUP_H >/dev/null; }
 
 # --- announced, then dismissed ---------------------------------------------
 start_at 07:26:50
 popup=$(e2e_wait_sized_window "$E2E_APP_PID" $POPUP_W $POPUP_H 30) || e2e_fail "no pop-up by 7:27"
 [ "$popup" = "$((1920 - POPUP_W)) 0" ] || e2e_fail "pop-up at $popup, not at the top-right corner"
 [ "$(e2e_winctl foreground - | tr -d '\r')" != "助手提示窗口" ] || e2e_fail "the pop-up took the focus"
-sleep 1
-e2e_shot announced
-red=$(highlighted_pixels announced)
-[ "$red" -gt 40 ] || e2e_fail "row 1 is not highlighted ($red pixels)"
+e2e_poll 10 row_highlighted announced more 40 || e2e_fail "row 1 is not highlighted ($(highlighted_pixels announced) pixels)"
 # "关闭提示" (19,38, 69 x 82)
 xdotool mousemove $((1920 - POPUP_W + 53)) 79 click 1
 e2e_wait_sized_gone "$E2E_APP_PID" $POPUP_W $POPUP_H 10 || e2e_fail "关闭提示 did not close the pop-up"
-sleep 11  # two more ticks inside the announcement
-e2e_sized_window "$E2E_APP_PID" $POPUP_W $POPUP_H >/dev/null && e2e_fail "the dismissed pop-up came back"
+# The reminder ticks every 5 s: watch through two more ticks inside the
+# announcement.
+e2e_holds 11 popup_absent || e2e_fail "the dismissed pop-up came back"
 e2e_shot dismissed
 stop_program
 
@@ -53,8 +60,6 @@ stop_program
 start_at 07:32:45
 e2e_wait_sized_window "$E2E_APP_PID" $POPUP_W $POPUP_H 20 >/dev/null || e2e_fail "no pop-up at 7:32"
 e2e_wait_sized_gone "$E2E_APP_PID" $POPUP_W $POPUP_H 30 || e2e_fail "the clean-up did not close the pop-up"
-sleep 1
-e2e_shot cleaned_up
-red=$(highlighted_pixels cleaned_up)
-[ "$red" -lt 5 ] || e2e_fail "row 1 kept the highlight after the clean-up ($red pixels)"
+e2e_poll 10 row_highlighted cleaned_up fewer 5 ||
+  e2e_fail "row 1 kept the highlight after the clean-up ($(highlighted_pixels cleaned_up) pixels)"
 echo "PASS"

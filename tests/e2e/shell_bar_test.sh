@@ -19,8 +19,6 @@ e2e_sized_window "$E2E_APP_PID" $BAR_W $BAR_H >/dev/null && e2e_fail "the bar ca
 bar=$(e2e_wait_sized_window "$E2E_APP_PID" $BAR_W $BAR_H 10) || e2e_fail "no bar"
 [ "$bar" = "1764 189" ] || e2e_fail "bar at $bar, not at 1764 189"
 e2e_wait_sized_gone "$E2E_APP_PID" 318 218 5 || e2e_fail "the start-up window stayed"
-sleep 1
-e2e_shot bar
 
 # Today (a Monday) and its periods, read the way a screen reader does; the
 # clock shows the faked date and hour.
@@ -33,6 +31,7 @@ wine "$ACC" list "size:${BAR_W}x${BAR_H}" | tr -d '\r' >"$TREE" || e2e_fail "cou
   e2e_fail "the rows are not today's subjects in order"
 grep -q '^星期一|text|' "$TREE" || e2e_fail "the weekday is not 星期一"
 grep -q '^2026年12月7日10时0分[0-9]*秒|text|' "$TREE" || e2e_fail "the clock does not show the faked time"
+e2e_shot bar
 
 bar_x=1764 bar_y=189
 click_bar() { xdotool mousemove $((bar_x + $1)) $((bar_y + $2)) click "${3:-1}"; }
@@ -49,14 +48,16 @@ e2e_shot tool_window
 click_bar 65 646; expect_tool_hidden "second click"
 click_bar 65 646; expect_tool_shown "third click"
 
-# Dragging the bar by its empty lower part takes the visible tool window along.
+# Dragging the bar by its empty lower part takes the visible tool window
+# along; each step of the mouse moves the bar by as much.
+bar_at() { [ "$(e2e_sized_window "$E2E_APP_PID" $BAR_W $BAR_H)" = "$1 $2" ]; }
 xdotool mousemove $((bar_x + 73)) $((bar_y + 690)) mousedown 1
 for step in 1 2 3 4; do
-  sleep 0.2
   xdotool mousemove $((bar_x + 73 - 25 * step)) $((bar_y + 690 - 10 * step))
+  e2e_poll 5 bar_at $((bar_x - 25 * step)) $((bar_y - 10 * step)) ||
+    e2e_fail "step $step of the drag left the bar at $(e2e_sized_window "$E2E_APP_PID" $BAR_W $BAR_H)"
 done
 xdotool mouseup 1
-sleep 0.5
 read -r bar_x bar_y < <(e2e_sized_window "$E2E_APP_PID" $BAR_W $BAR_H) || e2e_fail "the bar went away while dragged"
 [ "$bar_x $bar_y" = "1664 149" ] || e2e_fail "the dragged bar is at $bar_x $bar_y"
 expect_tool_shown "after the drag"

@@ -17,8 +17,8 @@ text=$(e2e_winctl text "信息：" 65535 | tr -d '\r')
 [ "$text" = "请不要重复运行Tabulo!" ] || e2e_fail "message says '$text'"
 e2e_winctl close "信息：" || e2e_fail "could not dismiss the message"
 
-for _ in $(seq 100); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$second" 2>/dev/null; then kill "$second"; wait "$second" || true; e2e_fail "the second copy did not end"; fi
+second_ended() { ! kill -0 "$second" 2>/dev/null; }
+e2e_poll 10 second_ended || { kill "$second"; wait "$second" || true; e2e_fail "the second copy did not end"; }
 wait "$second" || e2e_fail "the second copy ended with code $?"
 kill -0 "$first" 2>/dev/null || e2e_fail "the first copy ended too"
 e2e_sized_window "$first" 146 702 >/dev/null || e2e_fail "the first copy's bar went away"

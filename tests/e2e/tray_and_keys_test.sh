@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# F9 opens the random draw once and raises it on the next press; the tray
-# icon's menu "关于(&A)" toggles the tool window and opens the about window,
-# and "退出(&E)" closes every window but the timer window; the program ends
-# when that one is closed too.
+# F9 opens the random draw once; the tray icon's menu "关于(&A)" toggles the
+# tool window and opens the about window, and the next F9 raises the draw
+# above it; "退出(&E)" closes every window but the timer window, and the
+# program ends when that one is closed too.
 source "$(dirname "$0")/lib.sh"
 
 e2e_start
@@ -10,13 +10,9 @@ e2e_wait_sized_window "$E2E_APP_PID" 146 702 30 >/dev/null || e2e_fail "no bar"
 
 draws() { xdotool search --name '^随机抽号$' 2>/dev/null | wc -l; }
 # Wine sees a key only while the pointer is over one of its windows.
-xdotool mousemove 1830 400
-xdotool key F9
+press_f9() { xdotool mousemove 1830 400 key F9; }
+press_f9
 e2e_winctl wait "随机抽号" 10000 >/dev/null || e2e_fail "F9 did not open the random draw"
-xdotool key F9
-sleep 1
-[ "$(draws)" = 1 ] || e2e_fail "the second F9 opened another draw window"
-e2e_winctl close "随机抽号" >/dev/null
 
 # The tray menu (115 × 62 with its shadow) pops up at the pointer; its two
 # items lie one below the other.
@@ -34,6 +30,15 @@ e2e_wait_sized_window "$E2E_APP_PID" 260 392 10 >/dev/null || e2e_fail "关于(&
 e2e_wait_sized_window "$E2E_APP_PID" 630 380 10 >/dev/null || e2e_fail "关于(&A) did not open the about window"
 e2e_shot about
 
+# The second F9 raises the draw above the about window instead of opening
+# another draw.
+e2e_winctl above "关于本程序" "随机抽号" || e2e_fail "the about window did not open above the draw"
+press_f9
+e2e_poll 10 e2e_winctl above "随机抽号" "关于本程序" || e2e_fail "the second F9 did not raise the draw"
+[ "$(draws)" = 1 ] || e2e_fail "the second F9 opened another draw window"
+e2e_winctl close "随机抽号" >/dev/null
+e2e_winctl gone "随机抽号" 10000 || e2e_fail "the random draw did not close"
+
 # "退出(&E)" closes every window but the timer window, which keeps the
 # program running until it is closed itself.
 read -r tool_x tool_y < <(e2e_sized_window "$E2E_APP_PID" 260 392) || e2e_fail "the tool window went"
@@ -42,9 +47,8 @@ e2e_winctl wait "计时器" 10000 >/dev/null || e2e_fail "计时器 did not open
 tray_menu exit 44
 e2e_wait_sized_gone "$E2E_APP_PID" 146 702 10 || e2e_fail "退出(&E) left the bar"
 e2e_wait_sized_gone "$E2E_APP_PID" 630 380 10 || e2e_fail "退出(&E) left the about window"
-sleep 1
-kill -0 "$E2E_APP_PID" 2>/dev/null || e2e_fail "the program ended with the timer window open"
-e2e_winctl wait "计时器" 1000 >/dev/null || e2e_fail "退出(&E) closed the timer window"
+timer_keeps_running() { kill -0 "$E2E_APP_PID" 2>/dev/null && e2e_winctl wait "计时器" 0 >/dev/null; }
+e2e_holds 2 timer_keeps_running || e2e_fail "退出(&E) closed the timer window or ended the program"
 e2e_shot timer_left
 e2e_winctl close "计时器" || e2e_fail "could not close the timer window"
 e2e_wait_exit 20

@@ -7,8 +7,14 @@
 //   paint TITLE               repaint the window and its children now (before a screenshot)
 //   text TITLE ID             print the text of the window's child control with this id
 //   foreground -              print the title of the foreground window
+//   active -                  print "W H", the client size of the foreground window (for caption-less ones)
+//   above TITLE OTHER         succeed when TITLE's window lies above OTHER's in the z-order
+//   items TITLE               print the number of items in the window's list view
+//   running EXE               print how many processes run the program EXE (a bare file name); succeed when any
 // Titles are matched exactly. Exit code 0 on success, 1 on failure or timeout.
 #include <windows.h>
+#include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <string>
@@ -55,11 +61,42 @@ HWND WaitFor(const std::wstring& title, DWORD timeout, bool wantVisible) {
   }
 }
 
+int CountProcesses(const std::wstring& exe) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return -1;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  int count = 0;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    if (_wcsicmp(entry.szExeFile, exe.c_str()) == 0) ++count;
+  }
+  CloseHandle(snapshot);
+  return count;
+}
+
+BOOL CALLBACK MatchListView(HWND hwnd, LPARAM lparam) {
+  wchar_t name[64];
+  if (GetClassNameW(hwnd, name, 64) && _wcsicmp(name, L"SysListView32") == 0) {
+    *reinterpret_cast<HWND*>(lparam) = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Walks the z-order from the top; the first of the two found lies above.
+bool IsAbove(HWND upper, HWND lower) {
+  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (w == upper) return true;
+    if (w == lower) return false;
+  }
+  return false;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    PrintUtf8(L"usage: winctl wait|gone|close|rect|paint|origin|text TITLE [TIMEOUT_MS|ID]\n");
+    PrintUtf8(L"usage: winctl wait|gone|close|rect|paint|origin|text|above|running|foreground|active ...\n");
     return 2;
   }
   const std::wstring command = argv[1];
@@ -68,6 +105,23 @@ int wmain(int argc, wchar_t** argv) {
     if (HWND active = GetForegroundWindow()) GetWindowTextW(active, title, 256);
     PrintUtf8(std::wstring(title) + L"\n");
     return 0;
+  }
+  if (command == L"active") {
+    HWND active = GetForegroundWindow();
+    RECT r{};
+    if (!active || !GetClientRect(active, &r)) return 1;
+    PrintUtf8(std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom) + L"\n");
+    return 0;
+  }
+  if (command == L"running") {
+    const int count = CountProcesses(argv[2]);
+    PrintUtf8(std::to_wstring(count) + L"\n");
+    return count > 0 ? 0 : 1;
+  }
+  if (command == L"above") {
+    HWND upper = argc > 3 ? FindTopLevel(argv[2]) : nullptr;
+    HWND lower = argc > 3 ? FindTopLevel(argv[3]) : nullptr;
+    return upper && lower && IsAbove(upper, lower) ? 0 : 1;
   }
   const std::wstring title = argv[2];
   const DWORD timeout = argc > 3 ? static_cast<DWORD>(_wtoi(argv[3])) : 20000;
@@ -106,6 +160,14 @@ int wmain(int argc, wchar_t** argv) {
     POINT p{0, 0};
     if (!ClientToScreen(hwnd, &p)) return 1;
     PrintUtf8(std::to_wstring(p.x) + L" " + std::to_wstring(p.y) + L"\n");
+    return 0;
+  }
+  if (command == L"items") {
+    HWND list = nullptr;
+    EnumChildWindows(hwnd, MatchListView, reinterpret_cast<LPARAM>(&list));
+    DWORD_PTR count = 0;
+    if (!list || !SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count)) return 1;
+    PrintUtf8(std::to_wstring(count) + L"\n");
     return 0;
   }
   if (command == L"text") {
