@@ -78,9 +78,11 @@ TEST_F(AtomicFileTest, ThingsPlantedBesideTheFileNeitherRedirectNorBlockASave) {
     void (*plant)(const fs::path& at, const fs::path& victim);
   };
   const Case kCases[] = {
+#if !defined(_WIN32)  // links need rights a Windows user does not have
       {"link to another file", [](const fs::path& at, const fs::path& victim) { fs::create_symlink(victim, at); }},
       {"link to nowhere",
        [](const fs::path& at, const fs::path& victim) { fs::create_symlink(victim.string() + ".new", at); }},
+#endif
       {"folder with a file in it",
        [](const fs::path& at, const fs::path&) {
          fs::create_directory(at);

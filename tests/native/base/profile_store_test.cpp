@@ -68,6 +68,7 @@ TEST_F(ProfileStoreTest, FailedReplacementKeepsThePreviousFile) {
   EXPECT_EQ(dir_.ReadFile("setup"), before);
   // Nothing to change means nothing to write, so that succeeds.
   EXPECT_TRUE(store_.Write("set", "skin", "old"));
+  fs::permissions(store_.path(), fs::perms::owner_all);  // so Windows lets the folder be removed
 }
 
 TEST_F(ProfileStoreTest, AnUnreadableFileIsNotOverwritten) {

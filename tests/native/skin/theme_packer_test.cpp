@@ -50,7 +50,7 @@ TEST_F(ThemePackerTest, FailuresLeaveTheOutputAsItWasAndNothingBehind) {
     bool outputIsFolder;  // a folder with a file in it cannot be replaced
     std::string message;
   };
-  const std::string source = dir_.path().string() + "/theme/theme.ini";
+  const std::string source = (dir_.path() / "theme" / "theme.ini").string();
   const Case kCases[] = {
       {"picture number beyond int", "[images]\n1 = buttons.png\n[B]\nn = picture(1e10, 0, 0, 1, 1)\n", false,
        source + ": line 4: [B] n: the image number must be a whole number"},

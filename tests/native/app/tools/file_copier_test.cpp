@@ -133,7 +133,6 @@ TEST_F(FileCopierTest, WriteFailingHalfwayKeepsTheOldTarget) {
   EXPECT_EQ(ReadBytes(to / "big.bin"), "old");
   EXPECT_EQ(CountEntries(to), 1) << "the partial temporary file is removed";
 }
-#endif
 
 // The chosen folder may be one anyone can write to. Links planted there
 // under the names an older version gave its temporary files
@@ -152,6 +151,7 @@ TEST_F(FileCopierTest, PlantedLinksNeverSendTheCopyOutsideTheFolder) {
   EXPECT_EQ(CountEntries(elsewhere), 0);
   EXPECT_EQ(CountEntries(to), 101) << "the copy and the links, untouched";
 }
+#endif
 
 TEST_F(FileCopierTest, CopyOntoItselfNeverTruncates) {
   WriteBytes(to / "a.txt", "precious");
