@@ -13,6 +13,7 @@
 
 #include "base/ini/profile_document.h"
 #include "base/text/gbk.h"
+#include "sample_timetable.h"
 
 namespace {
 
@@ -25,26 +26,11 @@ double MicrosecondsPerRun(int iterations, Body&& body) {
   return std::chrono::duration<double, std::micro>(Clock::now() - begin).count() / iterations;
 }
 
-std::string TimetableFileBytes() {
-  const char* const kDays[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-  const char* const kSubjects[] = {"语文", "数学", "英语", "物理", "化学", "生物", "政治", "地理"};
-  std::string text;
-  for (const char* day : kDays) {
-    text.append("[").append(day).append("]\r\n");
-    for (int p = 1; p <= 8; ++p) text.append(std::to_string(p)).append("=").append(kSubjects[p - 1]).append("\r\n");
-    for (int p = 1; p <= 8; ++p) {
-      text.append("T").append(std::to_string(p)).append("=").append(std::to_string(7 + p)).append("\r\n");
-      text.append("F").append(std::to_string(p)).append("=").append(std::to_string(p * 5)).append("\r\n");
-    }
-  }
-  return tabulo::Utf8ToGbk(text);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   const int iterations = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
-  const std::string bytes = TimetableFileBytes();
+  const std::string bytes = tabulo::bench::SampleTimetableFile();
   std::size_t sink = 0;
 
   const double parse = MicrosecondsPerRun(iterations, [&](int) {

@@ -12,10 +12,11 @@ namespace tabulo::app {
 namespace texts = timetable_texts;
 
 void ClassTimeAdjustment::OnLoad() {
+  const TimetableContents contents = file_.Load();
   for (int cell = 1; cell <= kCells; ++cell) {
     const Cell c = CellOf(cell);
-    view_.SetHourText(cell, file_.ReadStartHour(c.day, c.period, ""));
-    view_.SetMinuteText(cell, file_.ReadStartMinute(c.day, c.period, ""));
+    view_.SetHourText(cell, contents.ReadStartHour(c.day, c.period, ""));
+    view_.SetMinuteText(cell, contents.ReadStartMinute(c.day, c.period, ""));
   }
   if (AnyFieldEmpty()) OnResetValues();
 }

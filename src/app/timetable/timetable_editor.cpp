@@ -39,9 +39,10 @@ void TimetableEditor::OnLoad() {
     view_.ShowMessage({texts::kFileMissing, texts::kFileMissingCaption, kMbIconInformation});
     return;
   }
+  const TimetableContents contents = file_.Load();
   for (int day = 1; day <= kSchoolDays; ++day) {
     for (int period = 1; period <= kPeriods; ++period) {
-      view_.SetCellText(CellIndex(day, period), file_.ReadSubject(day, period, kNoSubject));
+      view_.SetCellText(CellIndex(day, period), contents.ReadSubject(day, period, kNoSubject));
     }
   }
 }

@@ -30,19 +30,31 @@ bool TimetableFile::Exists() const {
   return std::filesystem::exists(file_.path(), error);
 }
 
-std::string TimetableFile::ReadSubject(int day, int period, std::string_view fallback) const {
+std::string TimetableContents::ReadSubject(int day, int period, std::string_view fallback) const {
   if (!InWeek(day, period)) return std::string(fallback);
-  return file_.Read(DaySection(day), SubjectKey(period), fallback);
+  return snapshot_.Read(DaySection(day), SubjectKey(period), fallback);
+}
+
+std::string TimetableContents::ReadStartHour(int day, int period, std::string_view fallback) const {
+  if (!InWeek(day, period)) return std::string(fallback);
+  return snapshot_.Read(DaySection(day), StartHourKey(period), fallback);
+}
+
+std::string TimetableContents::ReadStartMinute(int day, int period, std::string_view fallback) const {
+  if (!InWeek(day, period)) return std::string(fallback);
+  return snapshot_.Read(DaySection(day), StartMinuteKey(period), fallback);
+}
+
+std::string TimetableFile::ReadSubject(int day, int period, std::string_view fallback) const {
+  return Load().ReadSubject(day, period, fallback);
 }
 
 std::string TimetableFile::ReadStartHour(int day, int period, std::string_view fallback) const {
-  if (!InWeek(day, period)) return std::string(fallback);
-  return file_.Read(DaySection(day), StartHourKey(period), fallback);
+  return Load().ReadStartHour(day, period, fallback);
 }
 
 std::string TimetableFile::ReadStartMinute(int day, int period, std::string_view fallback) const {
-  if (!InWeek(day, period)) return std::string(fallback);
-  return file_.Read(DaySection(day), StartMinuteKey(period), fallback);
+  return Load().ReadStartMinute(day, period, fallback);
 }
 
 bool TimetableFile::WriteSubject(int day, int period, std::string_view subject) {

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/timetable/school_week.h"
 #include "base/ini/profile_store.h"
@@ -21,6 +22,23 @@ struct StartTime {
   std::string minute;
 };
 
+// timetable.dat as read at one moment. Readers of many cells (the bar's
+// day, the editors' week) take one of these from TimetableFile::Load, so
+// the file is read and parsed once per load, not once per cell.
+class TimetableContents {
+ public:
+  explicit TimetableContents(ProfileSnapshot snapshot) : snapshot_(std::move(snapshot)) {}
+
+  // `fallback` when the file, the day or the key is missing; a key stored
+  // empty reads "". Values are returned exactly as stored.
+  [[nodiscard]] std::string ReadSubject(int day, int period, std::string_view fallback) const;
+  [[nodiscard]] std::string ReadStartHour(int day, int period, std::string_view fallback) const;
+  [[nodiscard]] std::string ReadStartMinute(int day, int period, std::string_view fallback) const;
+
+ private:
+  ProfileSnapshot snapshot_;
+};
+
 class TimetableFile {
  public:
   explicit TimetableFile(const std::filesystem::path& run_directory);
@@ -28,8 +46,9 @@ class TimetableFile {
   [[nodiscard]] const std::filesystem::path& path() const { return file_.path(); }
   [[nodiscard]] bool Exists() const;
 
-  // `fallback` when the file, the day or the key is missing; a key stored
-  // empty reads "". Values are returned exactly as stored.
+  [[nodiscard]] TimetableContents Load() const { return TimetableContents(file_.Snapshot()); }
+
+  // One value, read from the file as it is now (see TimetableContents).
   [[nodiscard]] std::string ReadSubject(int day, int period, std::string_view fallback) const;
   [[nodiscard]] std::string ReadStartHour(int day, int period, std::string_view fallback) const;
   [[nodiscard]] std::string ReadStartMinute(int day, int period, std::string_view fallback) const;

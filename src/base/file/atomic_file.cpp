@@ -25,6 +25,10 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
   std::string bytes;
+  // The size is only a hint (the file may change while it is read), but it
+  // spares a large file the copies of a growing string.
+  if (const std::uintmax_t size = std::filesystem::file_size(file, error); !error && size < bytes.max_size())
+    bytes.reserve(static_cast<std::size_t>(size));
   char buffer[16384];
   while (in.read(buffer, sizeof buffer) || in.gcount() > 0) bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
   if (in.bad()) return std::nullopt;

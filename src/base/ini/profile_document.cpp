@@ -32,6 +32,9 @@ std::string_view Trim(std::string_view s) {
 // The Windows functions keep names and values as C strings.
 std::string_view CutAtNul(std::string_view s) { return s.substr(0, s.find('\0')); }
 
+// What Set writes stays on one line.
+std::string_view CutAtLineEnd(std::string_view s) { return s.substr(0, s.find_first_of(std::string_view("\r\n\0", 3))); }
+
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -87,6 +90,53 @@ std::string Utf16BytesToUtf8(std::string_view bytes, bool bigEndian) {
   return Utf16ToUtf8(units);
 }
 
+bool IsBreak(char c) { return c == '\r' || c == '\n'; }
+
+// The length of the line break at `at`: CR LF, LF or a lone CR; 0 if none.
+std::size_t BreakLength(std::string_view text, std::size_t at) {
+  if (at >= text.size() || !IsBreak(text[at])) return 0;
+  return text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n' ? 2 : 1;
+}
+
+std::size_t LineEndFrom(std::string_view text, std::size_t at) {
+  while (at < text.size() && !IsBreak(text[at])) ++at;
+  return at;
+}
+
+// From the start of a line, past the blank lines there: to the start of the
+// first line that is not blank, or to the end of the text.
+std::size_t SkipBlankLines(std::string_view text, std::size_t at) {
+  while (at < text.size()) {
+    std::size_t i = at;
+    while (i < text.size() && !IsBreak(text[i]) && IsProfileSpace(text[i])) ++i;
+    if (i < text.size() && !IsBreak(text[i])) return at;
+    at = i + BreakLength(text, i);
+  }
+  return at;
+}
+
+// Calls found(begin, end) for each run of the text (see Run): the blank
+// lines at the start, if any, then each line that is not blank with its
+// line break and the blank lines after it.
+template <typename Found>
+void ForEachRun(std::string_view text, Found&& found) {
+  std::size_t pos = SkipBlankLines(text, 0);
+  if (pos > 0) found(0, pos);
+  while (pos < text.size()) {
+    const std::size_t lineEnd = LineEndFrom(text, pos);
+    const std::size_t next = SkipBlankLines(text, lineEnd + BreakLength(text, lineEnd));
+    found(pos, next);
+    pos = next;
+  }
+}
+
+// FNV-1a of the ASCII-folded name: equal for names SameName finds equal.
+std::uint32_t NameHash(std::string_view name) {
+  std::uint32_t hash = 2166136261u;
+  for (const char c : name) hash = (hash ^ static_cast<unsigned char>(AsciiLower(c))) * 16777619u;
+  return hash;
+}
+
 std::string Utf8ToUtf16Bytes(std::string_view text, bool bigEndian) {
   const std::u16string units = Utf8ToUtf16(text);
   std::string bytes;
@@ -104,39 +154,35 @@ std::string Utf8ToUtf16Bytes(std::string_view text, bool bigEndian) {
 
 ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
   ProfileDocument doc;
-  std::string text;
   if (bytes.starts_with(kUtf8Bom)) {
     doc.encoding_ = Encoding::kUtf8;
-    text = std::string(bytes.substr(kUtf8Bom.size()));
+    doc.text_ = std::string(bytes.substr(kUtf8Bom.size()));
   } else if (bytes.starts_with(kUtf16LeBom) || bytes.starts_with(kUtf16BeBom)) {
     const bool bigEndian = bytes.starts_with(kUtf16BeBom);
     doc.encoding_ = bigEndian ? Encoding::kUtf16Be : Encoding::kUtf16Le;
     bytes.remove_prefix(2);
     if (bytes.size() % 2 != 0) doc.oddByte_.assign(1, bytes.back());
-    text = Utf16BytesToUtf8(bytes.substr(0, bytes.size() - doc.oddByte_.size()), bigEndian);
+    doc.text_ = Utf16BytesToUtf8(bytes.substr(0, bytes.size() - doc.oddByte_.size()), bigEndian);
   } else {
-    text = GbkToUtf8(bytes);
+    doc.text_ = GbkToUtf8(bytes);
   }
 
-  bool newlineSeen = false;
-  for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t stop = std::min(text.find_first_of("\r\n", pos), text.size());
-    std::size_t next = stop;
-    if (stop < text.size()) next += text.compare(stop, 2, "\r\n") == 0 ? 2 : 1;
-    Line line{text.substr(pos, stop - pos), text.substr(stop, next - stop)};
-    if (!newlineSeen && !line.ending.empty()) {
-      doc.newline_ = line.ending;
-      newlineSeen = true;
-    }
-    doc.lines_.push_back(std::move(line));
-    pos = next;
-  }
+  const std::string_view text = doc.text_;
+  const std::size_t firstBreak = LineEndFrom(text, 0);
+  if (firstBreak < text.size()) doc.newline_ = text.substr(firstBreak, BreakLength(text, firstBreak));
+  // Counted first, so the records take what they need and no more (a
+  // growing vector would briefly hold up to three times that).
+  std::size_t runs = 0;
+  ForEachRun(text, [&](std::size_t, std::size_t) { ++runs; });
+  doc.runs_.reserve(runs);
+  ForEachRun(text, [&](std::size_t begin, std::size_t end) { doc.runs_.push_back(doc.MakeRun(begin, end)); });
   return doc;
 }
 
 std::string ProfileDocument::Serialise() const {
   std::string text;
-  for (const Line& line : lines_) text += line.text + line.ending;
+  text.reserve(text_.size() + added_.size());
+  for (const Run& run : runs_) text += View(run.begin, run.end);
   switch (encoding_) {
     case Encoding::kUtf8:
       return std::string(kUtf8Bom) + text;
@@ -150,26 +196,62 @@ std::string ProfileDocument::Serialise() const {
   return Utf8ToGbk(text);
 }
 
+std::string_view ProfileDocument::View(std::size_t begin, std::size_t end) const {
+  if (begin < text_.size()) return std::string_view(text_).substr(begin, end - begin);
+  return std::string_view(added_).substr(begin - text_.size(), end - begin);
+}
+
+std::size_t ProfileDocument::LineEnd(const Run& run) const {
+  return run.begin + LineEndFrom(View(run.begin, run.end), 0);
+}
+
+std::size_t ProfileDocument::BreakEnd(const Run& run) const {
+  const std::size_t lineEnd = LineEnd(run);
+  return lineEnd + BreakLength(View(lineEnd, run.end), 0);
+}
+
+std::string_view ProfileDocument::LineOf(const Run& run) const { return View(run.begin, LineEnd(run)); }
+
+ProfileDocument::Run ProfileDocument::MakeRun(std::size_t begin, std::size_t end) const {
+  Run run{begin, end, 0, Kind::kBlank};
+  const ParsedLine line = ParseLine(LineOf(run));
+  if (line.kind == ParsedLine::Kind::kBlank) return run;
+  run.kind = line.kind == ParsedLine::Kind::kSection ? Kind::kSection : Kind::kKey;
+  run.nameHash = NameHash(CutAtNul(line.name));
+  return run;
+}
+
+ProfileDocument::Run ProfileDocument::Added(std::string_view text) {
+  const std::size_t begin = text_.size() + added_.size();
+  added_ += text;
+  return MakeRun(begin, begin + text.size());
+}
+
 std::optional<ProfileDocument::SectionBody> ProfileDocument::FindSection(std::string_view name) const {
-  // Lines before the first header form a section without a name.
+  // Runs before the first header form a section without a name.
   std::optional<SectionBody> found;
-  if (name.empty()) found = SectionBody{0, lines_.size()};
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const ParsedLine line = ParseLine(lines_[i].text);
-    if (line.kind != ParsedLine::Kind::kSection) continue;
+  if (name.empty()) found = SectionBody{0, runs_.size()};
+  const std::uint32_t hash = NameHash(name);
+  for (std::size_t i = 0; i < runs_.size(); ++i) {
+    if (runs_[i].kind != Kind::kSection) continue;
     if (found) {
       found->end = i;
       return found;
     }
-    if (SameName(CutAtNul(line.name), name)) found = SectionBody{i + 1, lines_.size()};
+    if (runs_[i].nameHash == hash && SameName(CutAtNul(ParseLine(LineOf(runs_[i])).name), name)) {
+      found = SectionBody{i + 1, runs_.size()};
+    }
   }
   return found;
 }
 
 std::optional<std::size_t> ProfileDocument::FindKey(const SectionBody& body, std::string_view name) const {
+  const std::uint32_t hash = NameHash(name);
   for (std::size_t i = body.first; i < body.end; ++i) {
-    const ParsedLine line = ParseLine(lines_[i].text);
-    if (line.kind == ParsedLine::Kind::kKey && SameName(CutAtNul(line.name), name)) return i;
+    if (runs_[i].kind == Kind::kKey && runs_[i].nameHash == hash &&
+        SameName(CutAtNul(ParseLine(LineOf(runs_[i])).name), name)) {
+      return i;
+    }
   }
   return std::nullopt;
 }
@@ -179,38 +261,66 @@ std::optional<std::string> ProfileDocument::Find(std::string_view section, std::
   if (!body) return std::nullopt;
   const std::optional<std::size_t> at = FindKey(*body, QueryName(key));
   if (!at) return std::nullopt;
-  const std::optional<std::string_view> value = ParseLine(lines_[*at].text).value;
+  const std::optional<std::string_view> value = ParseLine(LineOf(runs_[*at])).value;
   if (!value) return std::nullopt;
   return std::string(StripQuotes(CutAtNul(*value)));
 }
 
-void ProfileDocument::InsertLine(std::size_t at, std::string text) {
-  if (at > 0 && lines_[at - 1].ending.empty()) lines_[at - 1].ending = newline_;
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), newline_});
+// The new text keeps the line's own break; blank lines after it become a
+// run of their own rather than being copied.
+void ProfileDocument::ReplaceLine(std::size_t at, std::string_view line) {
+  const Run old = runs_[at];
+  const std::size_t breakEnd = BreakEnd(old);
+  runs_[at] = Added(Joined(line, View(LineEnd(old), breakEnd), ""));
+  if (breakEnd < old.end) runs_.insert(runs_.begin() + static_cast<std::ptrdiff_t>(at + 1), MakeRun(breakEnd, old.end));
+}
+
+// Puts the line at index `at`: right after the line break of the run before
+// it, ahead of the blank lines that followed that run.
+void ProfileDocument::InsertLine(std::size_t at, std::string_view line) {
+  if (at > 0) {
+    const Run before = runs_[at - 1];
+    const std::size_t breakEnd = BreakEnd(before);
+    if (breakEnd == LineEnd(before)) {  // the file's last line, without a break yet
+      runs_[at - 1] = Added(Joined(View(before.begin, before.end), newline_, ""));
+    } else if (breakEnd < before.end) {
+      runs_[at - 1].end = breakEnd;
+      runs_.insert(runs_.begin() + static_cast<std::ptrdiff_t>(at), MakeRun(breakEnd, before.end));
+    }
+  }
+  runs_.insert(runs_.begin() + static_cast<std::ptrdiff_t>(at), Added(Joined(line, newline_, "")));
+}
+
+void ProfileDocument::AppendLine(std::string_view line) {
+  if (!runs_.empty()) {
+    const Run last = runs_.back();
+    const std::string_view text = View(last.begin, last.end);
+    if (!text.empty() && !IsBreak(text.back())) runs_.back() = Added(Joined(text, newline_, ""));
+  }
+  runs_.push_back(Added(Joined(line, newline_, "")));
 }
 
 bool ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string_view sectionName = CutAtNul(TrimLeft(section));
-  const std::string_view keyName = CutAtNul(TrimLeft(key));
-  value = TrimLeft(value);
-  value = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
+  const std::string_view sectionName = CutAtLineEnd(TrimLeft(section));
+  const std::string_view keyName = CutAtLineEnd(TrimLeft(key));
+  value = CutAtLineEnd(TrimLeft(value));
 
   const std::optional<SectionBody> body = FindSection(QueryName(sectionName));
   if (!body) {
-    InsertLine(lines_.size(), Joined("[", sectionName, "]"));
-    InsertLine(lines_.size(), Joined(keyName, "=", value));
+    AppendLine(Joined("[", sectionName, "]"));
+    AppendLine(Joined(keyName, "=", value));
     return true;
   }
   if (const std::optional<std::size_t> at = FindKey(*body, QueryName(keyName))) {
-    const ParsedLine line = ParseLine(lines_[*at].text);
+    const ParsedLine line = ParseLine(LineOf(runs_[*at]));
     if (line.value == value) return false;
-    lines_[*at].text = Joined(line.name, "=", value);
+    ReplaceLine(*at, Joined(line.name, "=", value));
     return true;
   }
   // After the section's last non-blank line, so blank lines that separate
   // it from the next section stay where they are.
   std::size_t at = body->end;
-  while (at > body->first && ParseLine(lines_[at - 1].text).kind == ParsedLine::Kind::kBlank) --at;
+  while (at > body->first && runs_[at - 1].kind == Kind::kBlank) --at;
   InsertLine(at, Joined(keyName, "=", value));
   return true;
 }

@@ -5,11 +5,14 @@
 // writable by Windows itself; texts are UTF-8 here and GBK in the file.
 // Unlike the Windows functions, every write replaces the file atomically, so
 // a crash or a full disk during a save never leaves a half-written file.
-// Nothing is cached: each call reads the file anew.
+// Nothing is cached: each call reads the file anew; Snapshot() reads it once
+// for many values.
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "base/ini/profile_snapshot.h"
 
 namespace tabulo {
 
@@ -24,6 +27,9 @@ class ProfileStore {
   // its trailing spaces.
   [[nodiscard]] std::string Read(std::string_view section, std::string_view key,
                                  std::string_view fallback) const;
+
+  // The file as it is now, for reading many values from one reading of it.
+  [[nodiscard]] ProfileSnapshot Snapshot() const;
 
   // Sets one key (creating file and section as needed); false when the file
   // could not be replaced, in which case the previous file is left intact.

@@ -69,6 +69,10 @@ template <typename Sink>
 void EncodeGbk(std::string_view utf8, Sink&& sink) {
   const EncodeTable& table = Encoding();
   for (std::size_t i = 0; i < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {  // ASCII is the same in both
+      sink(utf8[i++]);
+      continue;
+    }
     const DecodedCodePoint d = DecodeUtf8(utf8, i);
     i += d.length;
     if (IsEscape(d.value)) {
@@ -90,6 +94,14 @@ std::string GbkToUtf8(std::string_view gbk) {
   std::string out;
   out.reserve(gbk.size() + gbk.size() / 2);
   for (std::size_t i = 0; i < gbk.size(); ++i) {
+    // ASCII, most of an INI file, is the same in both: copied a run at a time.
+    std::size_t ascii = i;
+    while (ascii < gbk.size() && static_cast<unsigned char>(gbk[ascii]) < 0x80) ++ascii;
+    if (ascii > i) {
+      out.append(gbk.substr(i, ascii - i));
+      i = ascii - 1;
+      continue;
+    }
     const auto b = static_cast<unsigned char>(gbk[i]);
     if (!IsLead(b)) {
       AppendUtf8(out, SingleByte(b));

@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <optional>
 #include <string>
+
+#if defined(__linux__)
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 namespace tabulo {
 namespace {
@@ -123,6 +130,14 @@ TEST(ProfileDocument, SetChangesOnlyTheLineItIsAbout) {
       {"outside GBK becomes '?'", "", "S", "k", "\u00E4\u4E2D", "[S]\r\nk=?\xD6\xD0\r\n"},
       {"UTF-8 file stays UTF-8", "\xEF\xBB\xBF[S]\r\n", "S", "k", "中", "\xEF\xBB\xBF[S]\r\nk=\xE4\xB8\xAD\r\n"},
       {"UTF-16 file stays UTF-16", Utf16Le("[S]\r\n") + "!", "S", "k", "v", Utf16Le("[S]\r\nk=v\r\n") + "!"},
+      {"in place, blank lines after it kept", "[A]\r\nk=1\r\n\r\n \t\r\n[B]\r\n", "A", "k", "2",
+       "[A]\r\nk=2\r\n\r\n \t\r\n[B]\r\n"},
+      {"Ctrl-Z and spaces make blank lines", "[A]\r\nk=1\r\n\x1A\r\n\v\f\r\n", "A", "n", "v",
+       "[A]\r\nk=1\r\nn=v\r\n\x1A\r\n\v\f\r\n"},
+      {"new section after a blank last line", "[A]\r\nk=1\r\n \t", "B", "k", "v",
+       "[A]\r\nk=1\r\n \t\r\n[B]\r\nk=v\r\n"},
+      {"nameless section of blank lines only", "\n\n[S]\n", "", "k", "v", "k=v\n\n\n[S]\n"},
+      {"header after blank lines", "\r\n\r\n[S]\r\n\r\n", "S", "k", "v", "\r\n\r\n[S]\r\nk=v\r\n\r\n"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
@@ -130,6 +145,34 @@ TEST(ProfileDocument, SetChangesOnlyTheLineItIsAbout) {
     EXPECT_TRUE(doc.Set(c.section, c.key, c.value));
     EXPECT_EQ(doc.Serialise(), c.after);
   }
+}
+
+// Changes one after another next to blank lines and at the end of a file
+// without a final line break: each lands where a fresh parse of the
+// previous result would put it.
+TEST(ProfileDocument, SuccessiveChangesAroundBlankLines) {
+  struct Step {
+    const char* section;
+    const char* key;
+    const char* value;
+  };
+  const Step kSteps[] = {{"A", "k", "2"}, {"A", "n", "3"}, {"A", "k", "4"}, {"B", "m", "5"},
+                         {"C", "x", "6"}, {"B", "j", "7"}, {"", "top", "8"}};
+  const std::string start = "\r\n[A]\r\nk=1\r\n\r\n\r\n[B]\r\nj=2\r\n \r\n[D]\r\nlast=1";
+  ProfileDocument doc = ProfileDocument::Parse(start);
+  std::string reparsed = start;
+  for (const Step& step : kSteps) {
+    SCOPED_TRACE(std::string(step.section) + "/" + step.key);
+    ProfileDocument fresh = ProfileDocument::Parse(reparsed);
+    EXPECT_TRUE(doc.Set(step.section, step.key, step.value));
+    EXPECT_TRUE(fresh.Set(step.section, step.key, step.value));
+    reparsed = fresh.Serialise();
+    ASSERT_EQ(doc.Serialise(), reparsed);
+    EXPECT_EQ(doc.Find(step.section, step.key), step.value);
+  }
+  EXPECT_EQ(reparsed,
+            "top=8\r\n\r\n[A]\r\nk=4\r\nn=3\r\n\r\n\r\n[B]\r\nj=7\r\nm=5\r\n \r\n[D]\r\nlast=1\r\n"
+            "[C]\r\nx=6\r\n");
 }
 
 TEST(ProfileDocument, UnchangedValueIsNoChange) {
@@ -153,6 +196,31 @@ TEST(ProfileDocument, ReadsBackWhatItWrote) {
   EXPECT_EQ(reread.Find("monday", "5"), "q");  // the profile functions strip the quotes too
   EXPECT_EQ(reread.Find("monday", "6"), "[x]");
 }
+
+#if defined(__linux__)
+// Run in a child process: caps the address space at `headroom` above what
+// the process has, then reads, changes and writes back the file.
+[[noreturn]] void RoundTripWithin(std::size_t headroom, const std::string& bytes) {
+  std::ifstream statm("/proc/self/statm");
+  std::size_t pages = 0;
+  statm >> pages;
+  const rlim_t cap = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + headroom;
+  const rlimit limit{cap, cap};
+  setrlimit(RLIMIT_AS, &limit);
+  ProfileDocument doc = ProfileDocument::Parse(bytes);
+  const bool read = doc.Find("monday", "1") == "x" && doc.Set("Monday", "2", "y");
+  std::_Exit(read && doc.Serialise() == bytes + "2=y\n" ? 0 : 1);
+}
+
+// Anyone at the computer can write the run directory, so a file may hold
+// megabytes of line breaks. Reading one must take memory in proportion to
+// its bytes, not a record per line: 256 MB is ample for the first and far
+// too little for a few dozen bytes for each of ten million lines.
+TEST(ProfileDocumentDeathTest, TenMegabytesOfLineBreaksAreReadInMemoryProportionalToTheBytes) {
+  const std::string bytes = std::string(std::size_t{10} << 20, '\n') + "[Monday]\n1=x\n";
+  EXPECT_EXIT(RoundTripWithin(std::size_t{256} << 20, bytes), testing::ExitedWithCode(0), "");
+}
+#endif
 
 }  // namespace
 }  // namespace tabulo
