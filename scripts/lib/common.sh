@@ -72,7 +72,7 @@ tabulo_wine_env() {
 wine() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 wine "$@"; }
 
 # Bumped whenever the prefix configuration below changes.
-TABULO_PREFIX_VERSION=1
+TABULO_PREFIX_VERSION=2
 
 # Prepares the prefix every Windows program of this build tree starts from
 # (sandboxes copy it); it is made once, under a lock.
@@ -99,6 +99,9 @@ tabulo_wine_prefix() {
       done
     } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
     wine regedit /S "$reg" >/dev/null 2>&1
+    # A crashing test program prints its backtrace and ends instead of
+    # waiting on a crash dialog that nobody will close.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -w
     touch "$marker"
   ) 9>"$TABULO_WINE/.prefix.lock"

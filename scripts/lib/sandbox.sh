@@ -25,7 +25,11 @@ tabulo_sandbox_prune() {
 tabulo_sandbox_make_prefix() {  # $1: the new prefix folder
   local template="$TABULO_WINE/prefix"
   mkdir -p "$1/dosdevices"
-  cp "$template/system.reg" "$template/user.reg" "$template/userdef.reg" "$template/.update-timestamp" "$1/"
+  cp "$template/system.reg" "$template/user.reg" "$template/userdef.reg" "$1/"
+  # The C: drive is shared: Wine must never decide to refresh its system
+  # files from a sandbox while other sandboxes load them (the prepared
+  # prefix is current; "disable" tells Wine not to check).
+  echo disable >"$1/.update-timestamp"
   ln -s "$template/drive_c" "$1/drive_c"
   ln -s ../drive_c "$1/dosdevices/c:"
   ln -s / "$1/dosdevices/z:"

@@ -9,6 +9,7 @@
 //   foreground -              print the title of the foreground window
 //   active -                  print "W H", the client size of the foreground window (for caption-less ones)
 //   above TITLE OTHER         succeed when TITLE's window lies above OTHER's in the z-order
+//   pointer -                 print "X Y", where Wine has the mouse pointer on the screen
 //   items TITLE               print the number of items in the window's list view
 //   running EXE               print how many processes run the program EXE (a bare file name); succeed when any
 // Titles are matched exactly. Exit code 0 on success, 1 on failure or timeout.
@@ -111,6 +112,12 @@ int wmain(int argc, wchar_t** argv) {
     RECT r{};
     if (!active || !GetClientRect(active, &r)) return 1;
     PrintUtf8(std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom) + L"\n");
+    return 0;
+  }
+  if (command == L"pointer") {
+    POINT p{};
+    if (!GetCursorPos(&p)) return 1;
+    PrintUtf8(std::to_wstring(p.x) + L" " + std::to_wstring(p.y) + L"\n");
     return 0;
   }
   if (command == L"running") {
