@@ -42,9 +42,12 @@ bool SameName(std::string_view a, std::string_view b) {
          std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
-// A name as the ANSI functions see it: what the caller passes goes through
-// the code page first, so characters outside GBK compare as '?'.
-std::string QueryName(std::string_view name) { return GbkToUtf8(Utf8ToGbk(CutAtNul(Trim(name)))); }
+// A text as the ANSI functions see it: what the caller passes goes through
+// the code page first, so a character GBK lacks is the '?' it becomes,
+// whatever the encoding of the file.
+std::string AnsiForm(std::string_view text) { return GbkToUtf8(Utf8ToGbk(text)); }
+
+std::string QueryName(std::string_view name) { return AnsiForm(CutAtNul(Trim(name))); }
 
 struct ParsedLine {
   enum class Kind { kBlank, kSection, kKey } kind = Kind::kBlank;
@@ -300,10 +303,12 @@ void ProfileDocument::AppendLine(std::string_view line) {
   runs_.push_back(Added(Joined(line, newline_, "")));
 }
 
-bool ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string_view sectionName = CutAtLineEnd(TrimLeft(section));
-  const std::string_view keyName = CutAtLineEnd(TrimLeft(key));
-  value = CutAtLineEnd(TrimLeft(value));
+bool ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view newValue) {
+  // Held as the file will hold them, so what is in memory reads as the file
+  // written from it.
+  const std::string sectionName = AnsiForm(CutAtLineEnd(TrimLeft(section)));
+  const std::string keyName = AnsiForm(CutAtLineEnd(TrimLeft(key)));
+  const std::string value = AnsiForm(CutAtLineEnd(TrimLeft(newValue)));
 
   const std::optional<SectionBody> body = FindSection(QueryName(sectionName));
   if (!body) {

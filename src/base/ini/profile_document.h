@@ -44,7 +44,9 @@ class ProfileDocument {
   // at the end of the file. Like the Windows function, leading blanks of the
   // names and of the value are dropped. A line break or NUL ends a name or
   // the value here (Windows would write the rest into the file as a line of
-  // its own).
+  // its own). As through the ANSI function, names and value pass through
+  // GBK first, whatever the file's encoding: a character GBK lacks is
+  // written as '?'.
   // Returns whether the document changed.
   bool Set(std::string_view section, std::string_view key, std::string_view value);
 

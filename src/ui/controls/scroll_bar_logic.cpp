@@ -1,6 +1,7 @@
 #include "ui/controls/scroll_bar_logic.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "base/number/saturating_int.h"
 
@@ -76,7 +77,7 @@ void ScrollBarLogic::PlaceThumb() {
 
 int ScrollBarLogic::PixelFromPosition() const {
   const int start = TruncateToInt(Lead(trackRect_));
-  const int room = TruncateToInt(Length(trackRect_)) - thumbLength_;
+  const int room = Room();
   // Nothing to scroll, or a track no longer than the thumb: the thumb rests
   // at the start instead of dividing by zero.
   if (Range() <= 0 || room <= 0) return start;
@@ -85,10 +86,16 @@ int ScrollBarLogic::PixelFromPosition() const {
 
 int ScrollBarLogic::PositionFromPixel(int pixel) const {
   const int start = TruncateToInt(Lead(trackRect_));
-  const int room = TruncateToInt(Length(trackRect_)) - thumbLength_;
+  const int room = Room();
   if (start >= pixel || room <= 0 || Range() <= 0) return minimum_;
-  pixel = std::min(pixel, start + room);
-  return Bounded(TruncateToInt(static_cast<double>(pixel - start) * Range() / room));
+  const std::int64_t along = std::min<std::int64_t>(pixel, std::int64_t{start} + room);
+  return Bounded(TruncateToInt(static_cast<double>(along - start) * Range() / room));
+}
+
+// The track's length left over beside the thumb, in whole pixels. The skin's
+// sizes can be anything, so the difference is taken in 64 bits.
+int ScrollBarLogic::Room() const {
+  return ClampToInt(std::int64_t{TruncateToInt(Length(trackRect_))} - thumbLength_);
 }
 
 int ScrollBarLogic::HitTest(Point p) const {
@@ -221,7 +228,7 @@ void ScrollBarLogic::OnMouseMove(Point p, bool buttonHeld) {
   if (hotPart_ != kScrollThumb) return;
   // Dragging follows the mouse without fading.
   view_.SetFadeFrames(0);
-  const int moved = PositionFromPixel(Along(p) - dragOffset_);
+  const int moved = PositionFromPixel(ClampToInt(std::int64_t{Along(p)} - dragOffset_));
   if (moved == position_) return;
   position_ = moved;
   Paint(kScrollPressed);
@@ -232,7 +239,7 @@ void ScrollBarLogic::PressTrack(Point p) {
   const int at = Along(p);
   if (at - (Lead(thumbRect_) + Length(thumbRect_)) > kTolerance) {
     signedPage_ = pageStep_;
-    trackTarget_ = PositionFromPixel(at - TruncateToInt(Length(thumbRect_)));
+    trackTarget_ = PositionFromPixel(ClampToInt(std::int64_t{at} - TruncateToInt(Length(thumbRect_))));
   } else {
     signedPage_ = -pageStep_;
     trackTarget_ = PositionFromPixel(at);
@@ -244,7 +251,7 @@ void ScrollBarLogic::OnButtonDown(Point p) {
   ScrollCode code = ScrollCode::Corrected;
   switch (hotPart_) {
     case kScrollThumb:
-      dragOffset_ = Along(p) - TruncateToInt(Lead(thumbRect_));
+      dragOffset_ = ClampToInt(std::int64_t{Along(p)} - TruncateToInt(Lead(thumbRect_)));
       code = ScrollCode::ThumbMoved;
       break;
     case kScrollFirstArrow:

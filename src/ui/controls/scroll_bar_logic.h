@@ -173,6 +173,7 @@ class ScrollBarLogic {
   [[nodiscard]] RectF Span(int start, int length) const;
   [[nodiscard]] std::string Prefix() const { return horizontal_ ? "h_" : "v_"; }
   [[nodiscard]] int Bounded(int value) const;
+  [[nodiscard]] int Room() const;
   void CorrectPosition();
   void AfterPropertyChange(bool redraw);
   void Notify(ScrollCode code, bool dragging);

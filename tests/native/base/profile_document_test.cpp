@@ -175,6 +175,20 @@ TEST(ProfileDocument, SuccessiveChangesAroundBlankLines) {
             "[C]\r\nx=6\r\n");
 }
 
+// A name or value is held as the file will hold it, so a character GBK
+// lacks is the '?' it becomes: the same key set twice stays one line, as it
+// does through the Windows functions, whose callers pass the '?' already.
+TEST(ProfileDocument, TextOutsideGbkIsHeldAsTheFileHoldsIt) {
+  ProfileDocument doc;
+  EXPECT_TRUE(doc.Set("S", "\u00E4", "\u00E41"));
+  EXPECT_TRUE(doc.Set("S", "\u00E4", "2"));
+  EXPECT_FALSE(doc.Set("S", "?", "2"));
+  EXPECT_EQ(doc.Serialise(), "[S]\r\n?=2\r\n");
+  EXPECT_EQ(doc.Find("S", "\u00E4"), "2");
+  EXPECT_TRUE(doc.Set("S", "k", "\xFF\xFE not UTF-8"));
+  EXPECT_EQ(doc.Find("S", "k"), ProfileDocument::Parse(doc.Serialise()).Find("S", "k"));
+}
+
 TEST(ProfileDocument, UnchangedValueIsNoChange) {
   const std::string bytes = "[S]\n k = v \n";
   ProfileDocument doc = ProfileDocument::Parse(bytes);

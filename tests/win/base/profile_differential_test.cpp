@@ -75,12 +75,14 @@ const Write kWrites[] = {
     {"set", "spaced", "  lead"},
     {"set", "empty", ""},
     {"", "top", "2"},
+    {"set", "\u00E4", "1"},  // no GBK form: both sides write "?"
+    {"set", "\u00E4", "2"},  // the same key again, not a second line
     {"set", "time", "5"},  // unchanged: neither side writes
 };
 
 const char* const kSections[] = {"set", "SET", "Monday", "Tuesday", "新节", "\u7667", "a", "", "missing"};
 const char* const kKeys[] = {"skin", "time", "TIME", "tip", "1", "2", "T1", "long", "wide", "noequals", ";time",
-                             "", "\u7669", "\u8176", "键", "quoted", "spaced", "empty", "top", "x", "missing"};
+                             "", "\u7669", "\u8176", "键", "quoted", "spaced", "empty", "top", "x", "?", "missing"};
 
 std::string WindowsRead(const fs::path& file, std::string_view section, std::string_view key) {
   std::string buffer(10240, '\0');
