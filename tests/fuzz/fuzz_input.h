@@ -29,7 +29,8 @@ class FuzzInput {
 
   // A text of up to `maxLength` bytes, its length taken from the input.
   std::string Text(std::size_t maxLength) {
-    const std::size_t n = std::min<std::size_t>(Number<std::uint8_t>() % (maxLength + 1), bytes_.size());
+    const std::size_t wanted = Number<std::uint8_t>() % (maxLength + 1);  // read before the size below
+    const std::size_t n = std::min(wanted, bytes_.size());
     std::string text(reinterpret_cast<const char*>(bytes_.data()), n);
     bytes_ = bytes_.subspan(n);
     return text;

@@ -1,7 +1,7 @@
 // The skin's arithmetic on any numbers a theme or a window can hand it
 // (floats including NaN and infinities, ints at the ends of their range):
 // nothing overflows and no float is cast out of range. Where the inputs are
-// what a sound theme gives, the nine pieces tile the target exactly.
+// what a sound theme gives, the nine pieces cover the target exactly.
 #include "fuzz_input.h"
 #include "ui/controls/scroll_bar_logic.h"
 #include "ui/skin/nine_grid.h"
@@ -52,7 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Rect target = Ints(in);
   const Size picture{area.width, area.height};
   const auto pieces = NineGridPieces(picture, grid, target);
-  const bool sound = !area.empty() && LiesInside(grid, picture) && target.width >= picture.width &&
+  // Sound: the grid lies in the picture with a centre to stretch (a centre
+  // of no pixels leaves the stretched parts empty), and the target is at
+  // least the picture's size.
+  const bool sound = !area.empty() && !grid.empty() && LiesInside(grid, picture) && target.width >= picture.width &&
                      target.height >= picture.height && target.width <= 1 << 14 && target.height <= 1 << 14;
   if (sound) {
     Check(CoveredArea(pieces) == std::int64_t{target.width} * target.height, "pieces cover the target once");

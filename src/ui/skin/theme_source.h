@@ -11,7 +11,10 @@
 //   margin = rect(4, 3, -4, -3)         integer rectangle
 //   filltype = 3                        anything else is text
 //
-// Lines starting with ";" or "#" are comments.
+// Lines starting with ";" or "#" are comments. What the program would read
+// otherwise than written is an error naming the element: numbers beyond the
+// theme limits (theme_table.h), an image number that is not whole, a key
+// too long for the package, a sheet the program would not decode.
 #include <cstdint>
 #include <functional>
 #include <optional>
