@@ -9,7 +9,7 @@
 
 #include "ui/canvas/drawing.h"
 #include "ui/control/dirty_rect.h"
-#include "ui/controls/edit_text_host.h"
+#include "ui/controls/edit_text_engine.h"
 #include "ui/controls/scroll_bar.h"
 #include "ui/engine/engine_state.h"
 #include "ui/engine/fonts.h"
@@ -34,7 +34,7 @@ EditMargin SkinMargin(const UiWindow* host) {
 
 }  // namespace
 
-Edit::Edit() : host_(std::make_unique<EditTextHost>(*this)) {}
+Edit::Edit() = default;
 
 Edit::~Edit() {
   // While the object is still an Edit, so its own clean-up runs.
@@ -84,29 +84,30 @@ void Edit::OnCreate() {
   selectionColour_ = 0xFF3399FF;
   selectionTextColour_ = 0xFFFFFFFF;
   caretHeight_ = 0;
+  scrollSync_ = false;
   SetDefaultCharFormat({FontFace(), FontSize(), static_cast<std::uint32_t>(FontStyle()), textColour_, 0});
   SetDefaultParaFormat({.alignment = alignment_});
   Layout(Width(), Height());
   // Like every engine service, the text engine exists only once the engine
   // has been initialised.
-  if (Engine().service) services_ = CreateTextServicesFor(*host_);
-  if (!services_) return;
-  (void)services_->OnTxInPlaceActivate(nullptr);
+  if (Engine().service) engine_ = EditTextEngine::Create(*this);
+  const std::shared_ptr<EditTextEngine> engine = engine_;
+  if (!engine) return;
+  (void)engine->Services().OnTxInPlaceActivate(nullptr);
   Forward(EM_SETLANGOPTIONS, 0, 0);
   Forward(EM_SETEVENTMASK, 0, kEventMask);
   SetCaret();
 }
 
 void Edit::OnDestroy() {
-  if (services_) {
-    Forward(WM_SETTEXT, 0, 0);
-    (void)services_->OnTxInPlaceDeactivate();
-    services_.reset();
+  RestoreInputContext();
+  if (engine_) {
+    // Released now, or when the call into it that is running returns.
+    engine_->Host().Detach();
+    engine_.reset();
   }
   KillTimer();
   if (HasFocus()) DestroyCaret();
-  horizontalBar_.reset();
-  verticalBar_.reset();
   drawSurface_.Release();
   caretX_ = caretY_ = 0;
   caretHeight_ = 0;
@@ -165,14 +166,15 @@ void Edit::Paint(std::uint32_t state) {
   }
   BackgroundHook(*graphics);
   const Rect update = area.intersect(layout_.textRect);
-  if (services_ && drawSurface_.valid() && !update.empty()) {
+  const std::shared_ptr<EditTextEngine> engine = engine_;
+  if (engine && drawSurface_.valid() && !update.empty()) {
     Canvas& canvas = MutableCanvas();
     canvas.Flush();
     BitBlt(drawSurface_.dc(), update.x, update.y, update.width, update.height, canvas.dc(), update.x, update.y,
            SRCCOPY);
     RECT updateRect{update.x, update.y, update.right(), update.bottom()};
-    (void)services_->TxDraw(DVASPECT_CONTENT, -1, nullptr, nullptr, drawSurface_.dc(), nullptr, nullptr, nullptr,
-                            &updateRect, nullptr, 0, TXTVIEW_ACTIVE);
+    (void)engine->Services().TxDraw(DVASPECT_CONTENT, -1, nullptr, nullptr, drawSurface_.dc(), nullptr, nullptr,
+                                    nullptr, &updateRect, nullptr, 0, TXTVIEW_ACTIVE);
     GdiFlush();
     BitBlt(canvas.dc(), update.x, update.y, update.width, update.height, drawSurface_.dc(), update.x, update.y,
            SRCCOPY);
@@ -234,7 +236,7 @@ LRESULT Edit::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Forward(message, wParam, lParam);
       return 0;
     case WM_LBUTTONUP: {
-      Forward(message, wParam, lParam);
+      if (!SurvivesForward(message, wParam, lParam)) return 0;
       const UiWindow* host = HostWindow();
       const Rect abs = AbsoluteRect();
       const Point at{abs.x + static_cast<short>(LOWORD(lParam)), abs.y + static_cast<short>(HIWORD(lParam))};
@@ -282,25 +284,34 @@ LRESULT Edit::Forward(UINT message, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
+bool Edit::SurvivesForward(UINT message, WPARAM wParam, LPARAM lParam) {
+  const std::weak_ptr<UiControl* const> life = LifeToken();
+  Forward(message, wParam, lParam);
+  return !life.expired();
+}
+
 HRESULT Edit::SendTextMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
   if (result) *result = 0;
-  if (!services_) return -1;
+  const std::shared_ptr<EditTextEngine> engine = engine_;  // held until the engine returns
+  if (!engine) return -1;
   LRESULT answer = 0;
-  const HRESULT status = services_->TxSendMessage(message, wParam, lParam, &answer);
+  const HRESULT status = engine->Services().TxSendMessage(message, wParam, lParam, &answer);
   if (result) *result = answer;
   return status;
 }
 
 void Edit::NotifyPropertyBits(std::uint32_t mask, std::uint32_t bits) {
-  if (services_) (void)services_->OnTxPropertyBitsChange(mask, bits);
+  if (const std::shared_ptr<EditTextEngine> engine = engine_) {
+    (void)engine->Services().OnTxPropertyBitsChange(mask, bits);
+  }
 }
 
 // --- focus -------------------------------------------------------------------------
 
 void Edit::OnSetFocus() {
   Paint(kStateHot);
-  if (services_) (void)services_->OnTxUIActivate();
-  Forward(WM_SETFOCUS, 0, 0);
+  if (const std::shared_ptr<EditTextEngine> engine = engine_) (void)engine->Services().OnTxUIActivate();
+  if (!SurvivesForward(WM_SETFOCUS, 0, 0)) return;
   (void)SetTimer(kEditCaretBlinkMs);
   HWND window = HostWindowHandle();
   CreateCaret(window, nullptr, caretWidth_, kSystemCaretHeight);
@@ -315,13 +326,16 @@ void Edit::OnSetFocus() {
   }
 }
 
+void Edit::RestoreInputContext() {
+  if (!savedImeContext_) return;
+  ImmAssociateContext(HostWindowHandle(), savedImeContext_);
+  savedImeContext_ = nullptr;
+}
+
 void Edit::OnKillFocus() {
-  if (services_) (void)services_->OnTxUIDeactivate();
-  Forward(WM_KILLFOCUS, 0, 0);
-  if (editStyle_ == kEditPassword && savedImeContext_) {
-    ImmAssociateContext(HostWindowHandle(), savedImeContext_);
-    savedImeContext_ = nullptr;
-  }
+  RestoreInputContext();
+  if (const std::shared_ptr<EditTextEngine> engine = engine_) (void)engine->Services().OnTxUIDeactivate();
+  if (!SurvivesForward(WM_KILLFOCUS, 0, 0)) return;
   // With hideSelection the next blink tick finishes the change, so a click
   // that moves the focus does not first repaint the field without it.
   if (hideSelection_) return;
@@ -342,7 +356,7 @@ void Edit::OnTimer(WPARAM /*id*/) {
 
 void Edit::FinishLosingFocus() {
   KillTimer();
-  Forward(WM_KILLFOCUS, 0, 0);
+  if (!SurvivesForward(WM_KILLFOCUS, 0, 0)) return;
   caretSuppressed_ = true;
   DrawCaret(false, false);
   DestroyCaret();
@@ -370,7 +384,7 @@ LRESULT Edit::OnKeyDown(WPARAM key) {
 
 LRESULT Edit::OnChar(WPARAM character, LPARAM lParam) {
   if (!EditTakesChar(editStyle_, static_cast<std::uint32_t>(character))) return 1;
-  Forward(WM_CHAR, character, lParam);
+  if (!SurvivesForward(WM_CHAR, character, lParam)) return 0;
   // Typing hides the mouse pointer on some systems; bring back the one the
   // pointer's control shows.
   const UiWindow* host = HostWindow();
@@ -473,7 +487,7 @@ void Edit::SetCaret(std::optional<Argb> colour, std::optional<int> width) {
 
 void Edit::SetDefaultCharFormat(const CharFormatRequest& request) {
   charFormat_ = MakeCharFormat(request);
-  host_->SetCharFormat(charFormat_);
+  if (engine_) engine_->Host().SetCharFormat(charFormat_);
   NotifyPropertyBits(kTxtBitCharFormatChange, kTxtBitCharFormatChange);
   // Not every text engine rereads the host's format on that notice (Wine's
   // keeps the one it was created with, so a field's own font never showed).
@@ -481,13 +495,13 @@ void Edit::SetDefaultCharFormat(const CharFormatRequest& request) {
   // result on every engine.
   CHARFORMATW format = ToCharFormat(charFormat_);
   if (format.dwMask == 0) return;
-  (void)Forward(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+  if (!SurvivesForward(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format))) return;
   (void)Forward(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
 void Edit::SetDefaultParaFormat(const ParaFormatRequest& request) {
   paraFormat_ = MakeParaFormat(request);
-  host_->SetParaFormat(paraFormat_);
+  if (engine_) engine_->Host().SetParaFormat(paraFormat_);
   NotifyPropertyBits(kTxtBitParaFormatChange, kTxtBitParaFormatChange);
 }
 

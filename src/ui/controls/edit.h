@@ -13,10 +13,18 @@
 // exist, or a platform that cannot make one) the control is an empty
 // skinned box: reads give empty results and writes do nothing.
 //
-// Caveats: the caret is drawn straight onto the window canvas, outside the
+// Handlers run inside the text engine's notifications (text and selection
+// changes, links) and repaints; one may destroy or delete its own Edit or
+// the window there. Every call into the engine holds the engine for its
+// length (EditTextEngine), and the Edit checks its life token after each
+// call that can run a handler before it touches itself again. One limit: a
+// handler run while one of the Edit's own scroll bars handles a message (the
+// wheel, a drag) may destroy the Edit but not delete the object, which owns
+// that bar.
+//
+// Caveat: the caret is drawn straight onto the window canvas, outside the
 // control's own picture, so a recomposition of its area takes it away until
-// the next blink. Handlers run inside the text engine's notifications; one
-// that destroys its own Edit there pulls the engine from under the call.
+// the next blink.
 #include <windows.h>
 #include <imm.h>
 
@@ -30,17 +38,15 @@
 #include <vector>
 
 #include "base/color/color.h"
-#include "base/win/com_ptr.h"
 #include "ui/canvas/canvas.h"
 #include "ui/control/ui_control.h"
 #include "ui/controls/edit_formats.h"
 #include "ui/controls/edit_layout.h"
 #include "ui/controls/edit_properties.h"
 
-class ITextServices;
-
 namespace tabulo::ui {
 
+class EditTextEngine;
 class EditTextHost;
 class ScrollBar;
 class UiMenu;
@@ -143,8 +149,9 @@ class Edit : public UiControl {
   void SetMultiLine(bool multiLine);
   [[nodiscard]] int ScrollBars() const { return scrollBars_; }
   void SetScrollBars(int bars);  // takes effect at the next layout
+  // The engine's limit (65536 when none was set).
   [[nodiscard]] int MaxLength();
-  void SetMaxLength(int length);
+  void SetMaxLength(int length);  // 0: the engine's own limit
   // The colour takes effect with the next caret the text engine asks for.
   void SetCaret(std::optional<Argb> colour = std::nullopt, std::optional<int> width = std::nullopt);
   [[nodiscard]] Argb TextColour() const { return textColour_; }
@@ -236,7 +243,7 @@ class Edit : public UiControl {
   [[nodiscard]] std::optional<EditMenuStates> ContextMenuStates();
 
   // --- the text engine ------------------------------------------------------
-  [[nodiscard]] bool HasTextEngine() const { return static_cast<bool>(services_); }
+  [[nodiscard]] bool HasTextEngine() const { return static_cast<bool>(engine_); }
   // The engine's status; -1 without an engine.
   HRESULT SendTextMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr);
   void NotifyPropertyBits(std::uint32_t mask, std::uint32_t bits);
@@ -250,8 +257,9 @@ class Edit : public UiControl {
   [[nodiscard]] const Rect& TextRect() const { return layout_.textRect; }
   [[nodiscard]] const HimetricInset& ViewInset() const { return layout_.viewInset; }
   [[nodiscard]] const Size& Extent() const { return layout_.extent; }
-  [[nodiscard]] ScrollBar* VerticalBar() const { return verticalBar_.get(); }
-  [[nodiscard]] ScrollBar* HorizontalBar() const { return horizontalBar_.get(); }
+  // The bars while they exist as controls; null otherwise.
+  [[nodiscard]] ScrollBar* VerticalBar() const { return Bar(SB_VERT); }
+  [[nodiscard]] ScrollBar* HorizontalBar() const { return Bar(SB_HORZ); }
   // Where the caret goes (window coordinates) and whether it is kept hidden
   // (a selection exists or the focus is elsewhere).
   [[nodiscard]] Rect CaretRect() const;
@@ -286,7 +294,13 @@ class Edit : public UiControl {
   void OnMouseWheel(WPARAM wParam, LPARAM lParam);
   void ShowContextMenu();
   LRESULT Forward(UINT message, WPARAM wParam, LPARAM lParam);
+  // Forward for a message after which the caller still has work to do:
+  // false when a handler run inside the engine destroyed or deleted this
+  // Edit meanwhile, and the caller must return without touching it.
+  [[nodiscard]] bool SurvivesForward(UINT message, WPARAM wParam, LPARAM lParam);
   void FinishLosingFocus();
+  // Gives the window back the input method context a password field took.
+  void RestoreInputContext();
 
   // Scroll bars.
   void PlaceBars(int lineHeight);
@@ -298,13 +312,14 @@ class Edit : public UiControl {
   [[nodiscard]] int MeasureLineHeight() const;
   [[nodiscard]] std::wstring WideText();
   void SetWideText(const std::wstring& text);
-  void MoveCaretToEnd();
+  // False when the Edit went meanwhile (see SurvivesForward).
+  [[nodiscard]] bool MoveCaretToEnd();
   void PlaceCaret(int x, int y);
   void Notify(DWORD code, void* data);
 
-  // The host must outlive the engine, which keeps a plain pointer to it.
-  std::unique_ptr<EditTextHost> host_;
-  ComPtr<ITextServices> services_;
+  // The text engine and its host, from creation to destruction; each call
+  // into the engine takes its own reference (see the top of this file).
+  std::shared_ptr<EditTextEngine> engine_;
 
   // Fields.
   bool richText_ = false;
@@ -315,6 +330,7 @@ class Edit : public UiControl {
   int editStyle_ = kEditNormal;
   bool multiLine_ = false;
   int scrollBars_ = kEditNoBars;
+  int maxLength_ = 0;  // as given to the engine; 0: the engine's own limit
   Argb windowColour_ = 0xFFFFFFFF;
   Argb backgroundColour_ = 0;
   Argb selectionColour_ = 0xFF3399FF;
@@ -330,6 +346,9 @@ class Edit : public UiControl {
   int dpiX_ = 96;
   int dpiY_ = 96;
   Canvas drawSurface_;  // the text engine draws here, then it is copied to the canvas
+  // Child controls, made by the first layout that needs them. Destroying
+  // the Edit destroys them but keeps the objects (one may be running the
+  // handler that destroyed the Edit); a new life creates them again.
   std::unique_ptr<ScrollBar> horizontalBar_;
   std::unique_ptr<ScrollBar> verticalBar_;
   bool scrollSync_ = false;  // a position is being passed between engine and bar
@@ -344,7 +363,7 @@ class Edit : public UiControl {
   int caretY_ = 0;
   int caretPhase_ = 0;  // drawn on a tick when odd
   bool caretSuppressed_ = true;
-  HIMC savedImeContext_ = nullptr;
+  HIMC savedImeContext_ = nullptr;  // a focused password field's window's context, taken from it
 
   std::function<void(Edit&)> textChanged_;
   std::function<void(Edit&)> selectionChanged_;

@@ -12,27 +12,29 @@ constexpr int kBarStyle = kScrollTrackOnHover | kScrollFirstArrowOnHover | kScro
 
 }  // namespace
 
-ScrollBar* Edit::Bar(int which) const { return which == SB_HORZ ? horizontalBar_.get() : verticalBar_.get(); }
+ScrollBar* Edit::Bar(int which) const {
+  ScrollBar* bar = which == SB_HORZ ? horizontalBar_.get() : verticalBar_.get();
+  return bar && bar->IsCreated() ? bar : nullptr;
+}
 
 void Edit::PlaceBars(int lineHeight) {
   const auto place = [&](std::unique_ptr<ScrollBar>& bar, const std::optional<EditBar>& spot, bool vertical) {
     if (!spot) return;
-    if (bar) {
+    if (bar && bar->IsCreated()) {
       bar->Move(spot->rect.x, spot->rect.y, spot->rect.width, spot->rect.height);
     } else {
-      auto created = std::make_unique<ScrollBar>();
+      if (!bar) bar = std::make_unique<ScrollBar>();
       ScrollBarOptions options;
       options.settings.horizontal = !vertical;
       options.settings.maximum = 0;
       options.settings.notifyWhileDragging = true;
       options.settings.style = kBarStyle;
       options.name = vertical ? "EditVScroll" : "EditHScroll";
-      if (!created->Create(this, spot->rect, options)) return;
-      (void)created->BindScrolled(
+      if (!bar->Create(this, spot->rect, options)) return;
+      (void)bar->BindScrolled(
           [this, vertical](ScrollBar&, int position, ScrollCode) { OnBarMoved(vertical, position); });
-      created->SetMayTakeFocus(false);
-      created->SetMouseTrack(true);
-      bar = std::move(created);
+      bar->SetMayTakeFocus(false);
+      bar->SetMouseTrack(true);
     }
     bar->SetLineStep(lineHeight);
     bar->SetPageStep(3 * lineHeight);
@@ -45,7 +47,7 @@ void Edit::PlaceBars(int lineHeight) {
 void Edit::OnBarMoved(bool vertical, int position) {
   if (scrollSync_) return;
   scrollSync_ = true;
-  Forward(vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, position), 0);
+  if (!SurvivesForward(vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, position), 0)) return;
   scrollSync_ = false;
 }
 
@@ -55,7 +57,7 @@ void Edit::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
   const Rect abs = AbsoluteRect();
   const Point at{static_cast<short>(LOWORD(lParam)) - abs.x, static_cast<short>(HIWORD(lParam)) - abs.y};
   if (!layout_.textRect.contains(at)) return;
-  ScrollBar* bar = verticalBar_ && verticalBar_->Visible() ? verticalBar_.get() : horizontalBar_.get();
+  ScrollBar* bar = VerticalBar() && VerticalBar()->Visible() ? VerticalBar() : HorizontalBar();
   if (bar) bar->HandleMessage(WM_MOUSEWHEEL, wParam, lParam);
 }
 

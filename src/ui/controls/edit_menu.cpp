@@ -37,7 +37,9 @@ std::optional<EditMenuStates> Edit::ContextMenuStates() {
 }
 
 void Edit::ShowContextMenu() {
+  const std::weak_ptr<UiControl* const> life = LifeToken();
   if (!HasFocus()) SetFocus();
+  if (life.expired()) return;  // a focus handler took the field away
   const std::optional<EditMenuStates> states = ContextMenuStates();
   if (!states) return;
   UiMenu& menu = EditContextMenu();

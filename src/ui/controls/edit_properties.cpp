@@ -54,6 +54,10 @@ PropertyBitsChange PasswordCharChange(bool hasPasswordChar) { return Flag(kTxtBi
 PropertyBitsChange MultiLineChange(bool multiLine) { return Flag(kTxtBitMultiLine, multiLine); }
 PropertyBitsChange RichTextChange(bool richText) { return Flag(kTxtBitRichText, richText); }
 
+std::uint32_t EditLengthLimit(int maxLength) {
+  return maxLength > 0 ? static_cast<std::uint32_t>(maxLength) : kEditEngineLengthLimit;
+}
+
 bool EditTakesChar(int editStyle, std::uint32_t character) {
   if (editStyle == kEditNumber) return character == '-' || character == '.' || (character >= '0' && character <= '9');
   return character != '\t';

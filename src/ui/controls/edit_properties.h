@@ -65,6 +65,11 @@ struct PropertyBitsChange {
 [[nodiscard]] PropertyBitsChange MultiLineChange(bool multiLine);
 [[nodiscard]] PropertyBitsChange RichTextChange(bool richText);
 
+// The text engine's limit on the text's length for an Edit's maximum length
+// (EM_LIMITTEXT): 0, no limit asked for, is the engine's own limit.
+inline constexpr std::uint32_t kEditEngineLengthLimit = 65536;
+[[nodiscard]] std::uint32_t EditLengthLimit(int maxLength);
+
 // Whether a typed character (WM_CHAR) goes on to the text engine. Tab never
 // does (it moves the focus); a number field takes only "-", "." and digits.
 // Pasted text is not filtered.

@@ -58,7 +58,7 @@ std::string NarrowCounted(const std::wstring& buffer, LRESULT count) {
 // --- whole text ------------------------------------------------------------------
 
 std::wstring Edit::WideText() {
-  if (!services_) return {};
+  if (!engine_) return {};
   // With line breaks counted as CR LF, as WM_GETTEXT writes them.
   GETTEXTLENGTHEX length{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, kUnicodeCodePage};
   const LRESULT units = Forward(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
@@ -89,20 +89,25 @@ int Edit::TextLength() {
   return static_cast<int>(Forward(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
 }
 
-void Edit::MoveCaretToEnd() {
+bool Edit::MoveCaretToEnd() {
+  const std::weak_ptr<UiControl* const> life = LifeToken();
   const int end = TextLength();
-  SetSelection(end, end);
+  SetSelection(end, end);  // a selection handler runs
+  return !life.expired();
 }
 
 void Edit::AppendText(std::string_view text) {
-  MoveCaretToEnd();
+  if (!MoveCaretToEnd()) return;
   const std::wstring wide = Wide(text);
   Forward(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 int Edit::MaxLength() { return static_cast<int>(Forward(EM_GETLIMITTEXT, 0, 0)); }
 
-void Edit::SetMaxLength(int length) { Forward(EM_LIMITTEXT, static_cast<WPARAM>(std::max(length, 0)), 0); }
+void Edit::SetMaxLength(int length) {
+  maxLength_ = std::max(length, 0);
+  Forward(EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+}
 
 // --- selection -------------------------------------------------------------------
 
@@ -146,14 +151,16 @@ void Edit::ReplaceSelection(std::string_view text) {
 }
 
 void Edit::InsertFormattedText(const FormattedText& insert) {
-  if (insert.atEnd) MoveCaretToEnd();
+  if (insert.atEnd && !MoveCaretToEnd()) return;
+  const std::weak_ptr<UiControl* const> life = LifeToken();
   (void)SetSelectionCharFormat(insert.format);
+  if (life.expired()) return;
   const std::wstring wide = Wide(insert.text);
   Forward(EM_REPLACESEL, insert.undoable ? TRUE : FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 int Edit::FindText(std::string_view text, int from, bool matchCase, bool wholeWord) {
-  if (!services_) return -1;
+  if (!engine_) return -1;
   const std::wstring wide = Wide(text);
   FINDTEXTW find{{from, -1}, wide.c_str()};
   WPARAM flags = kFindDown;
@@ -171,7 +178,7 @@ LRESULT Edit::LoadRtf(std::span<const std::uint8_t> rtf) {
 }
 
 std::vector<std::uint8_t> Edit::SaveRtf() {
-  if (!services_) return {};
+  if (!engine_) return {};
   RtfTransfer transfer;
   EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&transfer), 0, WriteRtf};
   Forward(EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
@@ -182,7 +189,7 @@ std::vector<std::uint8_t> Edit::SaveRtf() {
 // --- formats of the selection ----------------------------------------------------
 
 std::optional<EditCharFormatValues> Edit::SelectionCharFormat() {
-  if (!services_) return std::nullopt;
+  if (!engine_) return std::nullopt;
   CHARFORMATW format{};
   format.cbSize = sizeof format;
   format.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_SIZE | CFM_OFFSET | CFM_COLOR |
@@ -200,7 +207,7 @@ bool Edit::SetSelectionCharFormat(const CharFormatRequest& request) {
 }
 
 std::optional<EditParaFormatValues> Edit::SelectionParaFormat() {
-  if (!services_) return std::nullopt;
+  if (!engine_) return std::nullopt;
   PARAFORMAT format{};
   format.cbSize = sizeof format;
   format.dwMask = PFM_NUMBERING | PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET | PFM_ALIGNMENT;

@@ -1,6 +1,8 @@
 // EditTextHost: each ITextHost method answers from the Edit's fields or
-// passes the request on to the Edit. The text engine calls these from
-// inside its own message handling, so nothing here may destroy the Edit.
+// passes the request on to the Edit; once detached, it answers with neutral
+// values (an empty rectangle, no bars, no caret) and passes nothing on.
+// The text engine calls these from inside its own message handling; the
+// notifications run application handlers, which may take the Edit away.
 #include "ui/controls/edit_text_host.h"
 
 #include "ui/controls/edit.h"
@@ -15,6 +17,9 @@ constexpr HRESULT kRefused = static_cast<HRESULT>(0x80000008);
 RECT ToRect(const Rect& r) { return {r.x, r.y, r.right(), r.bottom()}; }
 
 }  // namespace
+
+EditTextHost::EditTextHost(Edit& edit)
+    : edit_(&edit), charFormat_(ToCharFormat(edit.charFormat_)), paraFormat_(ToParaFormat(edit.paraFormat_)) {}
 
 HRESULT EditTextHost::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
@@ -31,7 +36,11 @@ ULONG EditTextHost::AddRef() { return static_cast<ULONG>(++references_); }
 
 ULONG EditTextHost::Release() { return static_cast<ULONG>(references_ > 0 ? --references_ : 0); }
 
-HDC EditTextHost::TxGetDC() { return edit_.drawSurface_.dc(); }
+HDC EditTextHost::TxGetDC() {
+  // Detached, the screen's DC stands in for the Edit's surface; the release
+  // below gives it back.
+  return edit_ ? edit_->drawSurface_.dc() : GetDC(nullptr);
+}
 
 INT EditTextHost::TxReleaseDC(HDC dc) {
   // The surface stays the Edit's; releasing a memory DC this way is a no-op.
@@ -39,26 +48,27 @@ INT EditTextHost::TxReleaseDC(HDC dc) {
 }
 
 WINBOOL EditTextHost::TxShowScrollBar(INT bar, WINBOOL show) {
-  if (show) return TRUE;
-  if (ScrollBar* scrollBar = edit_.Bar(bar)) scrollBar->SetMaximum(0, true, false);
+  if (show || !edit_) return TRUE;
+  if (ScrollBar* scrollBar = edit_->Bar(bar)) scrollBar->SetMaximum(0, true, false);
   return TRUE;
 }
 
 WINBOOL EditTextHost::TxEnableScrollBar(INT which, INT arrows) {
-  if (arrows != ESB_DISABLE_BOTH) return TRUE;
-  const bool horizontal = edit_.scrollBars_ == kEditHorizontalBar || edit_.scrollBars_ == kEditBothBars;
-  const bool vertical = edit_.scrollBars_ == kEditVerticalBar || edit_.scrollBars_ == kEditBothBars;
-  if ((which == SB_HORZ || which == SB_BOTH) && horizontal && edit_.horizontalBar_) {
-    edit_.horizontalBar_->SetMaximum(0, true, false);
+  if (arrows != ESB_DISABLE_BOTH || !edit_) return TRUE;
+  const int bars = edit_->scrollBars_;
+  const bool horizontal = bars == kEditHorizontalBar || bars == kEditBothBars;
+  const bool vertical = bars == kEditVerticalBar || bars == kEditBothBars;
+  if ((which == SB_HORZ || which == SB_BOTH) && horizontal && edit_->horizontalBar_) {
+    edit_->horizontalBar_->SetMaximum(0, true, false);
   }
-  if ((which == SB_VERT || which == SB_BOTH) && vertical && edit_.verticalBar_) {
-    edit_.verticalBar_->SetMaximum(0, true, false);
+  if ((which == SB_VERT || which == SB_BOTH) && vertical && edit_->verticalBar_) {
+    edit_->verticalBar_->SetMaximum(0, true, false);
   }
   return TRUE;
 }
 
 WINBOOL EditTextHost::TxSetScrollRange(INT bar, LONG minimum, INT maximum, WINBOOL redraw) {
-  if (ScrollBar* scrollBar = edit_.Bar(bar)) {
+  if (ScrollBar* scrollBar = edit_ ? edit_->Bar(bar) : nullptr) {
     scrollBar->SetMinimum(static_cast<int>(minimum), false, false);
     scrollBar->SetMaximum(maximum, redraw != FALSE, false);
   }
@@ -66,44 +76,46 @@ WINBOOL EditTextHost::TxSetScrollRange(INT bar, LONG minimum, INT maximum, WINBO
 }
 
 WINBOOL EditTextHost::TxSetScrollPos(INT bar, INT position, WINBOOL redraw) {
-  if (edit_.scrollSync_) return TRUE;
-  if (ScrollBar* scrollBar = edit_.Bar(bar)) {
-    edit_.scrollSync_ = true;
+  if (!edit_ || edit_->scrollSync_) return TRUE;
+  if (ScrollBar* scrollBar = edit_->Bar(bar)) {
+    edit_->scrollSync_ = true;
     scrollBar->SetPosition(position, redraw != FALSE, false);
-    edit_.scrollSync_ = false;
+    edit_->scrollSync_ = false;
   }
   return TRUE;
 }
 
 void EditTextHost::TxInvalidateRect(LPCRECT rect, WINBOOL /*mode*/) {
+  if (!edit_) return;
   if (!rect) {
-    edit_.HandleMessage(WM_PAINT, 0, 0);
+    edit_->HandleMessage(WM_PAINT, 0, 0);
     return;
   }
-  edit_.InvalidateRect(RectF{static_cast<float>(rect->left), static_cast<float>(rect->top),
+  edit_->InvalidateRect(RectF{static_cast<float>(rect->left), static_cast<float>(rect->top),
                              static_cast<float>(rect->right - rect->left),
                              static_cast<float>(rect->bottom - rect->top)});
 }
 
 void EditTextHost::TxViewChange(WINBOOL update) {
-  if (update) edit_.HandleMessage(WM_PAINT, 1, 0);
+  if (update && edit_) edit_->HandleMessage(WM_PAINT, 1, 0);
 }
 
 WINBOOL EditTextHost::TxCreateCaret(HBITMAP /*bitmap*/, INT /*width*/, INT height) {
   // The Edit draws its own caret: only the height asked for is kept, in
   // the colour set for the caret now.
-  edit_.caretHeight_ = height;
-  edit_.caretDrawColour_ = edit_.caretColour_;
+  if (!edit_) return FALSE;
+  edit_->caretHeight_ = height;
+  edit_->caretDrawColour_ = edit_->caretColour_;
   return TRUE;
 }
 
 WINBOOL EditTextHost::TxShowCaret(WINBOOL show) {
-  if (!edit_.caretSuppressed_) edit_.DrawCaret(show != FALSE, true);
+  if (edit_ && !edit_->caretSuppressed_) edit_->DrawCaret(show != FALSE, true);
   return TRUE;
 }
 
 WINBOOL EditTextHost::TxSetCaretPos(INT x, INT y) {
-  edit_.PlaceCaret(x, y);
+  if (edit_) edit_->PlaceCaret(x, y);
   return TRUE;
 }
 
@@ -123,13 +135,13 @@ HRESULT EditTextHost::TxDeactivate(LONG /*newState*/) { return kRefused; }
 
 HRESULT EditTextHost::TxGetClientRect(LPRECT rect) {
   if (!rect) return E_INVALIDARG;
-  *rect = ToRect(edit_.layout_.textRect);
+  *rect = edit_ ? ToRect(edit_->layout_.textRect) : RECT{};
   return S_OK;
 }
 
 HRESULT EditTextHost::TxGetViewInset(LPRECT rect) {
   if (!rect) return E_INVALIDARG;
-  const HimetricInset& inset = edit_.layout_.viewInset;
+  const HimetricInset inset = edit_ ? edit_->layout_.viewInset : HimetricInset{};
   *rect = {inset.left, inset.top, inset.right, inset.bottom};
   return S_OK;
 }
@@ -147,15 +159,16 @@ HRESULT EditTextHost::TxGetParaFormat(const PARAFORMAT** format) {
 }
 
 COLORREF EditTextHost::TxGetSysColor(int index) {
+  if (!edit_) return GetSysColor(index);
   switch (index) {
     case COLOR_WINDOW:
-      return ToRgb(edit_.windowColour_);
+      return ToRgb(edit_->windowColour_);
     case COLOR_WINDOWTEXT:
-      return ToRgb(edit_.textColour_);
+      return ToRgb(edit_->textColour_);
     case COLOR_HIGHLIGHT:
-      return ToRgb(edit_.selectionColour_);
+      return ToRgb(edit_->selectionColour_);
     case COLOR_HIGHLIGHTTEXT:
-      return ToRgb(edit_.selectionTextColour_);
+      return ToRgb(edit_->selectionTextColour_);
     default:
       return GetSysColor(index);
   }
@@ -167,20 +180,23 @@ HRESULT EditTextHost::TxGetBackStyle(TXTBACKSTYLE* style) {
   return S_OK;
 }
 
-HRESULT EditTextHost::TxGetMaxLength(DWORD* /*length*/) {
-  // The limit is set with EM_LIMITTEXT right after creation.
+HRESULT EditTextHost::TxGetMaxLength(DWORD* length) {
+  if (!length) return E_INVALIDARG;
+  // The limit the Edit gave the engine with EM_LIMITTEXT, as the engine
+  // reads it.
+  *length = EditLengthLimit(edit_ ? edit_->maxLength_ : 0);
   return S_OK;
 }
 
 HRESULT EditTextHost::TxGetScrollBars(DWORD* scrollBars) {
   if (!scrollBars) return E_INVALIDARG;
-  *scrollBars = EditScrollBarStyle(edit_.scrollBars_);
+  *scrollBars = EditScrollBarStyle(edit_ ? edit_->scrollBars_ : kEditNoBars);
   return S_OK;
 }
 
 HRESULT EditTextHost::TxGetPasswordChar(TCHAR* character) {
   if (!character) return E_INVALIDARG;
-  *character = static_cast<TCHAR>(edit_.passwordChar_);
+  *character = static_cast<TCHAR>(edit_ ? edit_->passwordChar_ : 0);
   return S_OK;
 }
 
@@ -192,7 +208,8 @@ HRESULT EditTextHost::TxGetAcceleratorPos(LONG* position) {
 
 HRESULT EditTextHost::TxGetExtent(LPSIZEL extent) {
   if (!extent) return E_INVALIDARG;
-  *extent = {edit_.layout_.extent.width, edit_.layout_.extent.height};
+  const Size size = edit_ ? edit_->layout_.extent : Size{};
+  *extent = {size.width, size.height};
   return S_OK;
 }
 
@@ -201,12 +218,12 @@ HRESULT EditTextHost::OnTxParaFormatChange(const PARAFORMAT* /*format*/) { retur
 
 HRESULT EditTextHost::TxGetPropertyBits(DWORD mask, DWORD* bits) {
   if (!bits) return E_INVALIDARG;
-  *bits = EditPropertyBits(edit_.Properties(), mask);
+  *bits = edit_ ? EditPropertyBits(edit_->Properties(), mask) : 0;
   return S_OK;
 }
 
 HRESULT EditTextHost::TxNotify(DWORD code, void* data) {
-  edit_.Notify(code, data);
+  if (edit_) edit_->Notify(code, data);
   return S_OK;
 }
 

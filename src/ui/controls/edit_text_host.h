@@ -1,8 +1,12 @@
 #pragma once
-// EditTextHost: the Edit as the text engine sees it (ITextHost). The Edit
-// owns this object and outlives the engine, so reference counting is not
-// used for lifetime: AddRef and Release only keep the count the interface
-// promises.
+// EditTextHost: the Edit as the text engine sees it (ITextHost). It lives
+// with the engine in an EditTextEngine, which outlives the engine's every
+// call, so reference counting is not used for lifetime: AddRef and Release
+// only keep the count the interface promises.
+//
+// The Edit may go while the engine still runs (a handler destroyed or
+// deleted it from inside a notification); it detaches the host first, and
+// from then on the host answers with neutral values and passes nothing on.
 //
 // The engine asks for timers, capture, focus and the cursor, but the Edit
 // keeps those itself: the blink timer, the host window's capture and focus
@@ -15,7 +19,7 @@ class Edit;
 
 class EditTextHost final : public ITextHost {
  public:
-  explicit EditTextHost(Edit& edit) : edit_(edit) {}
+  explicit EditTextHost(Edit& edit);
   EditTextHost(const EditTextHost&) = delete;
   EditTextHost& operator=(const EditTextHost&) = delete;
 
@@ -66,6 +70,9 @@ class EditTextHost final : public ITextHost {
   void TxImmReleaseContext(HIMC context) override;
   HRESULT TxGetSelectionBarWidth(LONG* width) override;
 
+  // The Edit is going: nothing reaches it any more.
+  void Detach() { edit_ = nullptr; }
+
   // The formats the engine reads back through TxGetCharFormat and
   // TxGetParaFormat; kept here so the pointers handed out stay valid until
   // the next change.
@@ -73,10 +80,10 @@ class EditTextHost final : public ITextHost {
   void SetParaFormat(const EditParaFormat& format) { paraFormat_ = ToParaFormat(format); }
 
  private:
-  Edit& edit_;
+  Edit* edit_;  // null once detached
   LONG references_ = 1;
-  CHARFORMATW charFormat_ = ToCharFormat({});
-  PARAFORMAT paraFormat_ = ToParaFormat({});
+  CHARFORMATW charFormat_;
+  PARAFORMAT paraFormat_;
 };
 
 }  // namespace tabulo::ui
