@@ -88,6 +88,7 @@ void UiControl::Attach(UiWindow& host, UiControl* parent, Gdiplus::TextRendering
   parent_ = parent;
   (parent ? parent->children_ : host.children_).push_back(this);
   host.AddControl(this);
+  if (!tooltipText_.empty()) (void)host.EnsureTooltip();
   InsertInTabOrder(host.tabOrder_, this, [](const UiControl* c) { return c->tabStopIndex_; });
   const bool page = classNumber_ == kPageClassNumber;
   (void)canvas_.Create(page ? 1 : rect_.width, page ? 1 : rect_.height, hint);
@@ -156,15 +157,23 @@ std::weak_ptr<UiControl* const> UiControl::LifeToken() {
 LRESULT UiControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) {
     if (!created_ || destroying_) return 0;
-  } else if (!alive_ || !created_) {
-    return 0;  // a destroyed control ignores its messages
+    destroying_ = true;
+    (void)PreHandleMessage(message, wParam, lParam);
+    OnDestroy();
+    destroying_ = false;
+    return 0;
   }
-  if (message == WM_DESTROY) destroying_ = true;
-  if (const LRESULT pre = PreHandleMessage(message, wParam, lParam); pre != 0 && message != WM_DESTROY) return pre;
+  if (!alive_ || !created_) return 0;  // a destroyed control ignores its messages
+  // Application handlers run inside (the control's own events, and those of
+  // others it calls on the way); one may destroy this control or delete the
+  // object. Once the life token has expired nothing here touches it again.
+  const std::weak_ptr<UiControl* const> life = LifeToken();
+  if (const LRESULT pre = PreHandleMessage(message, wParam, lParam); pre != 0 || life.expired()) return pre;
   bool done = false;
-  const LRESULT builtIn = BuiltInHandling(message, wParam, lParam, done);
-  if (done) return builtIn;
+  const LRESULT builtIn = BuiltInHandling(message, wParam, lParam, life, done);
+  if (done || life.expired()) return builtIn;
   if (DeliverApplicationEvent(message, wParam, lParam)) return 1;
+  if (life.expired()) return 0;
   return ClassHandleMessage(message, wParam, lParam);
 }
 
@@ -190,7 +199,8 @@ bool UiControl::DeliverApplicationEvent(UINT message, WPARAM wParam, LPARAM lPar
   return DeliverEvent(args);
 }
 
-LRESULT UiControl::BuiltInHandling(UINT message, WPARAM wParam, LPARAM lParam, bool& done) {
+LRESULT UiControl::BuiltInHandling(UINT message, WPARAM wParam, LPARAM lParam,
+                                   const std::weak_ptr<UiControl* const>& life, bool& done) {
   switch (message) {
     case WM_LBUTTONDOWN:
       stateFlags_ |= kStatePressed;
@@ -211,7 +221,7 @@ LRESULT UiControl::BuiltInHandling(UINT message, WPARAM wParam, LPARAM lParam, b
         done = true;
         return 0;
       }
-      GiveFocus(wParam, reinterpret_cast<UiControl*>(lParam));
+      GiveFocus(wParam, life);
       break;
     case WM_KILLFOCUS:
       TakeFocus();
@@ -225,19 +235,16 @@ LRESULT UiControl::BuiltInHandling(UINT message, WPARAM wParam, LPARAM lParam, b
       stateFlags_ |= kStateHidden;
       RecomposeArea();
       break;
-    case WM_DESTROY:
-      done = true;
-      OnDestroy();
-      destroying_ = false;
-      return 0;
     case kMsgEnableChanged: {
       done = true;
       const bool disable = lParam != 0;
       if (disable && HasFocus()) HandleMessage(WM_KILLFOCUS, 0, 0);
+      if (life.expired()) return 0;
       stateFlags_ = disable ? (stateFlags_ | kStateDisabled) : (stateFlags_ & ~kStateDisabled);
       if (DeliverApplicationEvent(message, wParam, lParam)) return 1;
+      if (life.expired()) return 0;
       const LRESULT result = ClassHandleMessage(message, wParam, lParam);
-      if (alive_) Invalidate();
+      if (!life.expired()) Invalidate();
       return result;
     }
     case kMsgRedrawNow:
@@ -318,7 +325,7 @@ void UiControl::SetTabStopIndex(int index) {
   if (host_) InsertInTabOrder(host_->tabOrder_, this, [](const UiControl* c) { return c->tabStopIndex_; });
 }
 
-void UiControl::GiveFocus(WPARAM how, UiControl* /*previous*/) {
+void UiControl::GiveFocus(WPARAM how, const std::weak_ptr<UiControl* const>& life) {
   UiWindow& host = *host_;
   stateFlags_ |= kStateFocused;
   if (UiControl* shown = host.tabFocus_) {
@@ -332,7 +339,8 @@ void UiControl::GiveFocus(WPARAM how, UiControl* /*previous*/) {
     RecomposeArea();
   }
   if (old && old != this && host.OwnsControl(old)) old->HandleMessage(WM_KILLFOCUS, 0, reinterpret_cast<LPARAM>(this));
-  if (alive_ && host_ && host_->focused_ == this) AnnounceFocus(*this);
+  // The old control's handlers may have destroyed this one or its window.
+  if (!life.expired() && host_ && host_->focused_ == this) AnnounceFocus(*this);
 }
 
 void UiControl::TakeFocus() {
@@ -518,8 +526,13 @@ void UiControl::SetTextRenderingHint(Gdiplus::TextRenderingHint hint) {
 
 HWND UiControl::TooltipWindow() const { return host_ ? host_->TooltipWindow() : nullptr; }
 
+void UiControl::SetTooltipText(std::string_view text) {
+  tooltipText_ = text;
+  if (host_ && !tooltipText_.empty()) (void)host_->EnsureTooltip();
+}
+
 void UiControl::ShowTooltipNow(std::string_view title, std::string_view text) {
-  HWND tip = TooltipWindow();
+  HWND tip = host_ ? host_->EnsureTooltip() : nullptr;
   if (!tip) return;
   std::wstring wideText = Wide(text);
   const std::wstring wideTitle = Wide(title);

@@ -170,7 +170,7 @@ class UiControl : public UiObject {
   [[nodiscard]] const std::string& TagText() const { return tagText_; }
   void SetTagText(std::string_view text) { tagText_ = text; }
   [[nodiscard]] const std::string& TooltipText() const { return tooltipText_; }
-  void SetTooltipText(std::string_view text) { tooltipText_ = text; }
+  void SetTooltipText(std::string_view text);
   void ShowTooltipNow(std::string_view text) { ShowTooltipNow({}, text); }
   void ShowTooltipNow(std::string_view title, std::string_view text);
   [[nodiscard]] HWND TooltipWindow() const;
@@ -255,10 +255,11 @@ class UiControl : public UiObject {
  private:
   friend class UiWindow;
 
-  [[nodiscard]] LRESULT BuiltInHandling(UINT message, WPARAM wParam, LPARAM lParam, bool& done);
+  [[nodiscard]] LRESULT BuiltInHandling(UINT message, WPARAM wParam, LPARAM lParam,
+                                        const std::weak_ptr<UiControl* const>& life, bool& done);
   bool DeliverApplicationEvent(UINT message, WPARAM wParam, LPARAM lParam);
   void OnDestroy();
-  void GiveFocus(WPARAM how, UiControl* previous);
+  void GiveFocus(WPARAM how, const std::weak_ptr<UiControl* const>& life);
   void TakeFocus();
   void OnEntered();
   void OnLeft();

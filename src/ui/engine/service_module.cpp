@@ -36,6 +36,10 @@ class InProcessServiceModule final : public ServiceModule {
   }
 
   bool RunWindowEffect(HWND window, const WindowEffect& effect, bool closing) override {
+    // The animation dispatches messages while it waits, and the effect may
+    // belong to the window that goes away meanwhile: nothing of it is read
+    // after the first wait.
+    const std::function<void()> done = effect.done;
     UiWindow* host = UiWindow::FromHandle(window);
     const bool fade = effect.effect == kFadeEffect && host && host->WindowAlpha() != -1;
     if (!closing) {
@@ -55,7 +59,7 @@ class InProcessServiceModule final : public ServiceModule {
       if ((host = UiWindow::FromHandle(window)) != nullptr && !closing) host->PresentLayered(255);
     }
     if (closing && IsWindow(window)) ShowWindow(window, SW_HIDE);
-    if (effect.done) effect.done();
+    if (done) done();
     return true;
   }
 

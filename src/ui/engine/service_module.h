@@ -55,7 +55,9 @@ class ServiceModule {
                                  const Gdiplus::Font& font, Argb colour, const Gdiplus::StringFormat* format) = 0;
 
   // Runs a show (closing = false) or close effect on a window; true when the
-  // effect took care of showing or hiding the window.
+  // effect took care of showing or hiding the window. Messages are
+  // dispatched while it runs: the window may be destroyed meanwhile, and
+  // `effect` may go with it (an implementation copies what it needs first).
   virtual bool RunWindowEffect(HWND window, const WindowEffect& effect, bool closing) = 0;
 
   // The glass (blur-behind) effect of a layered window with the given shape.

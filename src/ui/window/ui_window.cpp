@@ -80,7 +80,6 @@ bool UiWindow::Bind(HWND window, const BindOptions& o) {
   GetWindowRect(window, &r);
   size_ = {r.right - r.left, r.bottom - r.top};
   ResizeSurfaces();
-  CreateTooltip();
   SetPropW(window, kWindowObjectProperty, this);
 
   if (owner) {
@@ -110,10 +109,14 @@ bool UiWindow::Bind(HWND window, const BindOptions& o) {
   return true;
 }
 
-void UiWindow::CreateTooltip() {
+// Made for the first control with a tip: most windows (menus, notices)
+// never show one, and a tooltip window is not free (Wine keeps some 9 KB of
+// every one made).
+HWND UiWindow::EnsureTooltip() {
+  if (tooltip_ || !hwnd_) return tooltip_.get();
   tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, L"", TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr));
-  if (!tooltip_) return;
+  if (!tooltip_) return nullptr;
   SetWindowPos(tooltip_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, 1024);
   TOOLINFOW info{};
@@ -124,6 +127,7 @@ void UiWindow::CreateTooltip() {
   info.lpszText = const_cast<wchar_t*>(L"");
   SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
   SendMessageW(tooltip_.get(), TTM_ACTIVATE, FALSE, 0);  // until a control with a tip is hovered
+  return tooltip_.get();
 }
 
 void UiWindow::ResizeSurfaces() {
@@ -168,8 +172,11 @@ void UiWindow::DestroyAllControls() {
 // --- destruction -----------------------------------------------------------------
 
 void UiWindow::OnDestroy() {
+  HWND window = hwnd_;
   closing_ = true;
   DeliverWindowEvent(WM_DESTROY, 0, 0);
+  // A handler that deleted this object released everything with it.
+  if (!StillBound(this, window)) return;
   ClearHandlers();
   ReleaseResources();
 }
@@ -220,7 +227,9 @@ void UiWindow::ResetBinding() {
 void UiWindow::Unbind() {
   if (!hwnd_) return;
   HWND window = hwnd_;
-  if (!closing_) ReleaseResources();
+  // Also while closing: the object may go from a handler of WM_DESTROY,
+  // before the window released its resources.
+  ReleaseResources();
   if (IsWindow(window)) {
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
     RemovePropW(window, kWindowObjectProperty);

@@ -163,6 +163,7 @@ class UiWindow : public UiObject {
   [[nodiscard]] const std::vector<UiControl*>& CaptionControls() const { return captionControlPtrs_; }
 
   // --- behaviour ----------------------------------------------------------
+  // The tooltip window, once a control with a tip asked for it; null before.
   [[nodiscard]] HWND TooltipWindow() const { return tooltip_.get(); }
   [[nodiscard]] std::uint32_t CaptionButtons() const { return captionButtons_; }
   [[nodiscard]] int CaptionHeight() const { return skin_.captionHeight; }
@@ -200,6 +201,15 @@ class UiWindow : public UiObject {
   LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
 
+  // Whether `self` is still the object bound to `window`. Handlers run from
+  // the routes below may destroy the window or delete this object; a route
+  // checks this (which reads the window's property, never the object)
+  // before it touches the object again.
+  [[nodiscard]] static bool StillBound(const UiWindow* self, HWND window) { return FromHandle(window) == self; }
+  [[nodiscard]] static bool StillOwns(const UiWindow* self, HWND window, const UiControl* control) {
+    return StillBound(self, window) && self->OwnsControl(control);
+  }
+
   // Routing.
   bool DeliverWindowEvent(UINT message, WPARAM wParam, LPARAM lParam);
   bool PreRouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
@@ -229,7 +239,7 @@ class UiWindow : public UiObject {
 
   // Pieces of Bind and the skin.
   void StripFrame();
-  void CreateTooltip();
+  HWND EnsureTooltip();  // null when it cannot be made
   void BuildCaptionBand();
   void LayoutCaptionBand();
   void DestroyCaptionBand();

@@ -40,17 +40,19 @@ LRESULT UiWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   if (closing_) return CallPrevious(message, wParam, lParam);
   if (message == TaskbarCreatedMessage()) tray_.OnTaskbarCreated();  // and on to the hook and the previous procedure
+  HWND window = hwnd_;
   if (messageHook_) {
-    if (const std::optional<LRESULT> hooked = messageHook_(hwnd_, message, wParam, lParam)) return *hooked;
+    if (const std::optional<LRESULT> hooked = messageHook_(window, message, wParam, lParam)) return *hooked;
   }
   bool handled = false;
   const LRESULT result = Dispatch(message, wParam, lParam, handled);
-  if (handled || !hwnd_) return result;
+  if (handled || !StillBound(this, window)) return result;
   return CallPrevious(message, wParam, lParam);
 }
 
 LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
   handled = true;
+  HWND window = hwnd_;
   switch (message) {
     case kMsgDeliverToControl:
       return DeliverToControl(wParam, lParam);
@@ -87,7 +89,7 @@ LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& han
     }
     case WM_LBUTTONDBLCLK:
       lastMouse_ = PointOf(lParam);
-      if (!DeliverWindowEvent(message, wParam, lParam)) RouteLeftPress(lastMouse_, true);
+      if (!DeliverWindowEvent(message, wParam, lParam) && StillBound(this, window)) RouteLeftPress(lastMouse_, true);
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
@@ -100,7 +102,7 @@ LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& han
     case WM_MOUSEWHEEL:
     case WM_CHAR: {
       if (DeliverWindowEvent(message, wParam, lParam)) return 0;
-      if (focused_ && OwnsControl(focused_)) {
+      if (focused_ && StillOwns(this, window, focused_)) {
         const LPARAM forward = message == WM_MOUSEWHEEL ? MAKELPARAM(lastMouse_.x, lastMouse_.y) : lParam;
         focused_->HandleMessage(message, wParam, forward);
       }
@@ -233,9 +235,11 @@ bool UiWindow::OnTimer(WPARAM id) {
 }
 
 void UiWindow::OnActivate(WPARAM wParam, LPARAM lParam) {
+  HWND window = hwnd_;
   if (LOWORD(wParam) != WA_INACTIVE && !activatedOnce_) {
     activatedOnce_ = true;
     DeliverWindowEvent(kMsgFirstActivation, 0, 0);
+    if (!StillBound(this, window)) return;
   }
   if (LOWORD(wParam) == WA_INACTIVE && capturing_) {
     UiControl* control = capture_;
@@ -248,22 +252,30 @@ void UiWindow::OnActivate(WPARAM wParam, LPARAM lParam) {
       ScreenToClient(hwnd_, &cursor);
       const Rect abs = control->AbsoluteRect();
       control->HandleMessage(WM_LBUTTONUP, 0, MAKELPARAM(cursor.x - abs.x, cursor.y - abs.y));
+      if (!StillBound(this, window)) return;
     }
   }
   DeliverWindowEvent(WM_ACTIVATE, wParam, lParam);
 }
 
 LRESULT UiWindow::OnClose(WPARAM wParam, LPARAM lParam) {
+  HWND window = hwnd_;
   if (DeliverWindowEvent(WM_CLOSE, wParam, lParam)) return 1;  // the application keeps the window
+  if (!StillBound(this, window)) return 0;
   ServiceModule* service = Engine().service.get();
   if (closeEffect_ && service) {
-    (void)service->RunWindowEffect(hwnd_, *closeEffect_, true);
+    // The fade dispatches messages while it waits: a second close may
+    // destroy the window meanwhile, which resets closeEffect_, and a handler
+    // may even delete this object. The fade runs on its own copy, and only
+    // the handle is trusted when it returns.
+    const WindowEffect effect = *closeEffect_;
+    (void)service->RunWindowEffect(window, effect, true);
   } else {
-    SendMessageW(hwnd_, kMsgTransitionStarted, 0, 0);
-    SendMessageW(hwnd_, kMsgTransitionFinished, 0, 0);
+    SendMessageW(window, kMsgTransitionStarted, 0, 0);
+    SendMessageW(window, kMsgTransitionFinished, 0, 0);
   }
-  if (!hwnd_) return 0;
-  ShowWindow(hwnd_, SW_HIDE);
+  if (!StillBound(this, window)) return 0;
+  ShowWindow(window, SW_HIDE);
   return CallPrevious(WM_CLOSE, wParam, lParam);
 }
 

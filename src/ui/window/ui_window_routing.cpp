@@ -61,9 +61,10 @@ UiControl* UiWindow::ControlAt(Point point, Point* local) const {
 // --- mouse -----------------------------------------------------------------------
 
 bool UiWindow::PreRouteMouse(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (DeliverWindowEvent(message, wParam, lParam)) return true;
+  HWND window = hwnd_;
+  if (DeliverWindowEvent(message, wParam, lParam) || !StillBound(this, window)) return true;
   CallPrevious(message, wParam, lParam);
-  if (!hwnd_) return true;
+  if (!StillBound(this, window)) return true;
   return regionValid_ && SizingHitTest(message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
 }
 
@@ -80,15 +81,19 @@ bool UiWindow::SizingHitTest(UINT message, Point point) {
   }
   inSizingZone_ = true;
   ::SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(SizingCursorId(zone))));
+  HWND window = hwnd_;
   if (UiControl* hot = hot_) {
     hot_ = nullptr;
     if (OwnsControl(hot)) hot->HandleMessage(kMsgMouseLeft, 0, 0);
   }
-  if (message == WM_LBUTTONDOWN) SendMessageW(hwnd_, WM_SYSCOMMAND, SC_SIZE | static_cast<int>(zone), 0);
+  if (message == WM_LBUTTONDOWN && StillBound(this, window)) {
+    SendMessageW(window, WM_SYSCOMMAND, SC_SIZE | static_cast<int>(zone), 0);
+  }
   return true;
 }
 
 void UiWindow::RouteMouseMove(Point point, WPARAM keys) {
+  HWND window = hwnd_;
   if (capturing_ && capture_) {
     if (OwnsControl(capture_)) {
       capture_->HandleMessage(WM_MOUSEMOVE, keys, PackPoint(Relative(point, capture_->AbsoluteRect())));
@@ -101,14 +106,15 @@ void UiWindow::RouteMouseMove(Point point, WPARAM keys) {
     UiControl* old = hot_;
     hot_ = control;
     if (old && OwnsControl(old)) old->HandleMessage(kMsgMouseLeft, 0, reinterpret_cast<LPARAM>(control));
-    if (control && OwnsControl(control)) {
+    if (control && StillOwns(this, window, control)) {
       control->HandleMessage(kMsgMouseEntered, 0, reinterpret_cast<LPARAM>(old));
     }
   }
-  if (control && OwnsControl(control)) control->HandleMessage(WM_MOUSEMOVE, keys, PackPoint(local));
+  if (control && StillOwns(this, window, control)) control->HandleMessage(WM_MOUSEMOVE, keys, PackPoint(local));
 }
 
 void UiWindow::RouteLeftPress(Point point, bool doubleClick) {
+  HWND window = hwnd_;
   Point local;
   UiControl* control = ControlAt(point, &local);
   hot_ = control;
@@ -125,20 +131,23 @@ void UiWindow::RouteLeftPress(Point point, bool doubleClick) {
     ::SetCursor(Engine().defaultCursor);
     return;
   }
-  if (GetFocus() != hwnd_) ::SetFocus(hwnd_);
-  if (!OwnsControl(control)) return;
+  if (GetFocus() != window) ::SetFocus(window);
+  if (!StillOwns(this, window, control)) return;
   if (control->MayTakeFocus() && focused_ != control) {
     control->HandleMessage(WM_SETFOCUS, 0, reinterpret_cast<LPARAM>(focused_));
   }
-  if (!OwnsControl(control)) return;
+  if (!StillOwns(this, window, control)) return;
   capturing_ = true;
   capture_ = control;
-  SetCapture(hwnd_);
+  SetCapture(window);
   control->HandleMessage(WM_LBUTTONDOWN, MK_LBUTTON, PackPoint(local));
-  if (doubleClick && OwnsControl(control)) control->HandleMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, PackPoint(local));
+  if (doubleClick && StillOwns(this, window, control)) {
+    control->HandleMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, PackPoint(local));
+  }
 }
 
 void UiWindow::RouteLeftRelease(Point point) {
+  HWND window = hwnd_;
   Point local;
   UiControl* control = ControlAt(point, &local);
   UiControl* pressed = pressed_;
@@ -154,25 +163,28 @@ void UiWindow::RouteLeftRelease(Point point) {
     captured->HandleMessage(WM_LBUTTONUP, 0, PackPoint(inCaptured));
     if (control != captured) {
       // Released elsewhere: the press is abandoned, no click.
-      if (OwnsControl(captured)) captured->HandleMessage(kMsgMouseLeft, 0, reinterpret_cast<LPARAM>(control));
-      if (control && OwnsControl(control)) {
+      if (StillOwns(this, window, captured)) {
+        captured->HandleMessage(kMsgMouseLeft, 0, reinterpret_cast<LPARAM>(control));
+      }
+      if (control && StillOwns(this, window, control)) {
         control->HandleMessage(kMsgMouseEntered, 0, reinterpret_cast<LPARAM>(captured));
       }
       return;
     }
-    if (OwnsControl(captured)) captured->HandleMessage(kMsgClicked, 0, PackPoint(inCaptured));
+    if (StillOwns(this, window, captured)) captured->HandleMessage(kMsgClicked, 0, PackPoint(inCaptured));
     return;
   }
   if (control && control == pressed) {
     control->HandleMessage(WM_LBUTTONUP, 0, PackPoint(local));
-    if (OwnsControl(control)) control->HandleMessage(kMsgClicked, 0, PackPoint(local));
+    if (StillOwns(this, window, control)) control->HandleMessage(kMsgClicked, 0, PackPoint(local));
   }
 }
 
 void UiWindow::RouteRightButton(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (DeliverWindowEvent(message, wParam, lParam)) return;
+  HWND window = hwnd_;
+  if (DeliverWindowEvent(message, wParam, lParam) || !StillBound(this, window)) return;
   CallPrevious(message, wParam, lParam);
-  if (!hwnd_) return;
+  if (!StillBound(this, window)) return;
   if (UiControl* hot = hot_; hot && OwnsControl(hot)) {
     hot->HandleMessage(message, wParam, PackPoint(Relative(lastMouse_, hot->AbsoluteRect())));
   }
@@ -197,8 +209,10 @@ void UiWindow::UpdateCursorAt(Point point) {
 // --- keyboard --------------------------------------------------------------------
 
 bool UiWindow::RouteKeyDown(WPARAM key, LPARAM lParam) {
-  if (DeliverWindowEvent(WM_KEYDOWN, key, lParam)) return true;
+  HWND window = hwnd_;
+  if (DeliverWindowEvent(WM_KEYDOWN, key, lParam) || !StillBound(this, window)) return true;
   if (focused_ && OwnsControl(focused_) && focused_->HandleMessage(WM_KEYDOWN, key, lParam)) return true;
+  if (!StillBound(this, window)) return true;
   switch (key) {
     case VK_TAB:
       MoveFocusByTab();
@@ -222,14 +236,16 @@ void UiWindow::MoveFocusByTab() {
   UiControl* from = focused_ ? focused_ : tabFocus_;
   const auto at = std::find(order.begin(), order.end(), from);
   const std::size_t start = at == order.end() ? n - 1 : static_cast<std::size_t>(at - order.begin());
+  HWND window = hwnd_;
   for (std::size_t step = 1; step <= n; ++step) {
     UiControl* candidate = order[(start + step) % n];
+    if (!StillBound(this, window)) return;
     if (!OwnsControl(candidate) || candidate->Disabled() || !candidate->MayTakeFocus() || !candidate->TabStop() ||
         !ShownWithAncestors(*candidate)) {
       continue;
     }
     candidate->HandleMessage(WM_SETFOCUS, 1, reinterpret_cast<LPARAM>(focused_));
-    if (OwnsControl(candidate) && candidate->HasFocus()) return;
+    if (StillOwns(this, window, candidate) && candidate->HasFocus()) return;
   }
 }
 

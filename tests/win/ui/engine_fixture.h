@@ -21,8 +21,8 @@ using ::tabulo::test::PumpUntil;
 
 inline LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 
-// Fills its canvas with one colour; records every message it receives and
-// how often its class behaviour ran for a click.
+// Fills its canvas with one colour; records every message it receives, the
+// messages its class behaviour handled, and how often that ran for a click.
 class ColourControl : public UiControl {
  public:
   explicit ColourControl(std::uint32_t argb = 0xFF00FF00u) : colour_(argb) {}
@@ -44,6 +44,7 @@ class ColourControl : public UiControl {
   }
 
   std::vector<UINT> messages;
+  std::vector<UINT> classMessages;
   int classClicks = 0;
 
  protected:
@@ -52,6 +53,7 @@ class ColourControl : public UiControl {
     return 0;
   }
   LRESULT ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message != WM_NCHITTEST && message != WM_SETCURSOR) classMessages.push_back(message);
     if (message == kMsgClicked) ++classClicks;
     if (message == WM_PAINT || message == kMsgRepaint) {
       if (BeginPaint()) {
