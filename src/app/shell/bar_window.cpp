@@ -9,11 +9,13 @@
 #include "app/shell/bar_tray.h"
 #include "app/shell/bound_form_window.h"
 #include "app/shell/message_presenter.h"
+#include "app/shell/resource_figures.h"
 #include "app/shell/program_hot_keys.h"
 #include "app/shell/settings_store.h"
 #include "app/shell/shell_commands.h"
 #include "app/shell/shell_layout.h"
 #include "app/shell/single_instance.h"
+#include "app/shell/trace_log.h"
 #include "app/storage_names.h"
 #include "app/timetable/day_schedule.h"
 #include "app/timetable/reminder.h"
@@ -42,21 +44,27 @@ class BarWindow final : public BoundFormWindow, private ReminderView {
 
   bool Build() {
     if (!Create()) return false;
+    Trace("bar created");
     (void)CheckSingleInstance(SystemMessagePresenter());
+    Trace("single-instance check");
     ReadSettings();
     skin_ = ChooseBarSkin(settings_.skin);
     if (!BindEngine(BarBindOptions())) return false;
+    Trace("bar bound");
     ui_.SetPlacement(BarLeftEdge(GetSystemMetrics(SM_CXSCREEN), form().client_size.width),
                      CentredTop(GetSystemMetrics(SM_CYSCREEN), form().client_size.height), std::nullopt, std::nullopt);
     if (!CreateControls()) return false;
+    Trace("bar controls");
     WeekdayStep();
     LoadTimetable();
+    Trace("timetable loaded");
     if (HWND startup = StartupWindow()) DestroyWindow(startup);
     return true;
   }
 
   void ShowBound() {
     ShowWithEffect(3);
+    Trace("bar shown");
     StartTimers();
     ui_.Bind(ui::kMsgMove, [](const ui::EventArgs&) {
       AttachToolWindowToBar();
@@ -64,8 +72,10 @@ class BarWindow final : public BoundFormWindow, private ReminderView {
     });
     ShellWindowContext().reloadBar = [this] { LoadTimetable(); };
     tray_.AddIcon(ui_);
+    Trace("tray icon");
     InstallRightClickToggle();
     (void)hotKeys_.Add(ui_, 0, VK_F9, [] { OpenRandomDraw(); });
+    if (TraceEnabled()) Trace("bar ready " + DescribeResources());
   }
 
  protected:
@@ -166,6 +176,7 @@ class BarWindow final : public BoundFormWindow, private ReminderView {
       weekday_.SetText(schedule_.today);
       LoadTimetable();
       if (reminder_) reminder_->StartNewDay();
+      if (TraceEnabled()) Trace("new day " + schedule_.today + " " + DescribeResources());
     }
   }
 
@@ -182,12 +193,15 @@ class BarWindow final : public BoundFormWindow, private ReminderView {
   void SetPeriodColour(int period, Argb colour) override { periods_[period - 1].SetTextColour(colour); }
   bool PopupExists() const override { return popups_ && popups_->Exists(); }
   void OpenPopup(std::string_view subject) override {
+    Trace("reminder open " + std::string(subject));
     if (popups_ && reminder_) popups_->Open(subject, skin_, *reminder_);
   }
   void DestroyPopup() override {
+    Trace("reminder destroyed");
     if (popups_) popups_->Destroy();
   }
   void ClosePopup() override {
+    Trace("reminder closed");
     if (popups_) popups_->Close();
   }
 

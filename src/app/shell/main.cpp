@@ -7,10 +7,13 @@
 
 #include "app/shell/process_loop.h"
 #include "app/shell/startup_window.h"
+#include "app/shell/trace_log.h"
 #include "ui/engine/engine_state.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  tabulo::app::Trace("process entry");
   tabulo::ui::EngineStart();
+  tabulo::app::Trace("engine started");
   tabulo::app::RunStartupWindow();
   return tabulo::app::RunUntilLastWindowCloses();
 }

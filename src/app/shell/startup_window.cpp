@@ -5,6 +5,7 @@
 #include "app/resource_ids.h"
 #include "app/shell/bar_window.h"
 #include "app/shell/bound_form_window.h"
+#include "app/shell/trace_log.h"
 #include "app/timetable/reminder_popup_window.h"
 #include "base/win/resource_bytes.h"
 #include "ui/controls/image_box.h"
@@ -32,6 +33,7 @@ class StartupWindow final : public BoundFormWindow {
 
   bool Build() {
     InitialiseEngine();
+    Trace("engine initialised");
     ui::BindOptions options;
     options.captionButtons = 0;
     options.alpha = 254;
@@ -44,6 +46,7 @@ class StartupWindow final : public BoundFormWindow {
 
   void ShowBound() {
     ShowWithEffect(1);
+    Trace("start-up window shown");
     // The form's timer stores no period; it runs from here on.
     SetTimer(hwnd(), kLoadBarTimer, kLoadBarDelayMs, nullptr);
   }
@@ -52,6 +55,7 @@ class StartupWindow final : public BoundFormWindow {
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM) override {
     if (message != WM_TIMER || wparam != kLoadBarTimer) return std::nullopt;
     KillTimer(hwnd(), kLoadBarTimer);  // once
+    Trace("start-up timer");
     ReminderPopups popups;
     // The bar's whole life; it destroys this window on the way.
     RunBar(&popups);
