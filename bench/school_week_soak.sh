@@ -85,7 +85,7 @@ figures() {  # DAY-LABEL: one line of what the process holds now
 click_bar_tool() { xdotool mousemove $((bar_x + 65)) $((bar_y + 646)) click 1; }
 open_from_tool() {  # X Y of the button in the tool window, then the title
   click_bar_tool
-  e2e_wait_sized_window "$E2E_APP_PID" $TOOL_W $TOOL_H 10 >/dev/null || e2e_fail "no tool window"
+  e2e_wait_settled_window "$E2E_APP_PID" $TOOL_W $TOOL_H 10 >/dev/null || e2e_fail "no tool window"
   xdotool mousemove $((tool_x + $1)) $((bar_y + $2)) click 1
   e2e_winctl wait "$3" 15000 >/dev/null || e2e_fail "$3 did not open"
   e2e_winctl close "$3" >/dev/null

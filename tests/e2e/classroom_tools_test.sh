@@ -15,7 +15,7 @@ read -r bar_x bar_y <<<"$bar"
 tool_x=$((bar_x - TOOL_W))
 open_tool() {  # $1 $2: the tool button's centre in the tool window
   xdotool mousemove $((bar_x + 65)) $((bar_y + 646)) click 1
-  e2e_wait_sized_window "$E2E_APP_PID" $TOOL_W $TOOL_H 10 >/dev/null || e2e_fail "no tool window"
+  e2e_wait_settled_window "$E2E_APP_PID" $TOOL_W $TOOL_H 10 >/dev/null || e2e_fail "no tool window"
   xdotool mousemove $((tool_x + $1)) $((bar_y + $2)) click 1
 }
 click_in() {  # $1 window title, $2 $3 client point

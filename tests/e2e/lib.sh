@@ -104,6 +104,24 @@ e2e_no_program() { ! e2e_winctl running Tabulo.exe >/dev/null; }
 # "X Y".
 e2e_wait_sized_window() { e2e_poll "${4:-10}" e2e_sized_window "$1" "$2" "$3"; }
 
+# Waits up to $4 seconds (10) for a window of size $2×$3 of process $1 whose
+# picture has stopped changing (three captures in a row agree), and prints
+# its "X Y". A window fades in from fully transparent, and a click that
+# lands on it before its pixels are there goes to what lies beneath.
+e2e_wait_settled_window() {
+  local at i same=0 previous="" now
+  for i in $(seq $((${4:-10} * 5))); do
+    if at=$(e2e_sized_window "$1" "$2" "$3"); then
+      now=$(import -window root -crop "$2x$3+${at% *}+${at#* }" rgba:- 2>/dev/null | md5sum)
+      if [ "$now" = "$previous" ]; then same=$((same + 1)); else same=0; fi
+      previous=$now
+      [ "$same" -ge 2 ] && { echo "$at"; return 0; }
+    fi
+    sleep 0.05
+  done
+  return 1
+}
+
 # Waits up to $4 seconds (10) until process $1 shows no window of size $2×$3.
 e2e_wait_sized_gone() { e2e_poll "${4:-10}" e2e_no_sized_window "$1" "$2" "$3"; }
 e2e_no_sized_window() { ! e2e_sized_window "$@" >/dev/null; }
