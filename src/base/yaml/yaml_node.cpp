@@ -5,6 +5,8 @@
 
 namespace tabulo {
 
+YamlNode::YamlNode(Kind kind, int line) : kind_(kind), line_(line) {}
+
 YamlNode YamlNode::Scalar(std::string text, YamlScalarStyle style, int line) {
   YamlNode node(Kind::kScalar, line);
   node.text_ = std::move(text);

@@ -47,7 +47,7 @@ class YamlNode {
   void Add(std::string key, YamlNode value, int key_line = 0);
 
  private:
-  YamlNode(Kind kind, int line) : kind_(kind), line_(line) {}
+  YamlNode(Kind kind, int line);  // defined where Entry is complete
 
   Kind kind_;
   int line_;

@@ -229,7 +229,6 @@ class Reader {
 
   // A node starting at the cursor, in block context, at `column`.
   YamlNode NodeAt(int column) {
-    const DepthGuard guard(*this);
     if (IsSequenceEntryAt(pos_)) return Sequence(column, false);
     if (ScanKey()) return Mapping(column);
     YamlNode value = InlineValue();
@@ -238,6 +237,7 @@ class Reader {
   }
 
   YamlNode Sequence(int indent, bool shares_indent_with_key) {
+    const DepthGuard guard(*this);
     YamlNode sequence = YamlNode::Sequence(line_);
     while (true) {
       const int item_line = line_;
@@ -262,6 +262,7 @@ class Reader {
   }
 
   YamlNode Mapping(int indent) {
+    const DepthGuard guard(*this);
     YamlNode mapping = YamlNode::Mapping(line_);
     std::set<std::string, std::less<>> keys;
     while (true) {

@@ -10,8 +10,8 @@
 // Anything else (anchors and aliases, tags, block scalars "|" and ">",
 // "?" keys, several documents) is refused rather than guessed at, and so is
 // every malformed file: the result then names the line and what was
-// expected there. Nesting deeper than 64 levels is refused too, so no input
-// can exhaust the stack.
+// expected there. Collections nested more than 64 deep are refused too, so
+// no input can exhaust the stack.
 #include <string_view>
 #include <variant>
 
@@ -34,7 +34,7 @@ enum class YamlProblem {
   kUnexpectedCharacter,     // a value starting with ',', ']', '}' or ': '
   kUnsupported,             // anchors, aliases, tags, block scalars, '?' keys
   kSeveralDocuments,        // more than one document
-  kTooDeep,                 // nested more than 64 levels
+  kTooDeep,                 // collections nested more than 64 deep
 };
 
 struct YamlError {
