@@ -36,8 +36,12 @@ std::array<std::string, kPeriods> DaySchedule::Load(const TimetableFile& file) {
       minute[period - 1] = contents.ReadStartMinute(*day, period, fallback.minute);
     }
   }
-  for (int n = 0; n < kPeriods; ++n) start[n] = MinuteOfDay(hour[n], minute[n]);
+  ComputeStarts();
   return subjects;
+}
+
+void DaySchedule::ComputeStarts() {
+  for (int n = 0; n < kPeriods; ++n) start[n] = MinuteOfDay(hour[n], minute[n]);
 }
 
 }  // namespace tabulo::app

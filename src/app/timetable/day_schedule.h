@@ -32,6 +32,10 @@ struct DaySchedule {
   // every subject is "暂无" and the hour and minute texts stay as they were.
   // Returns the subjects of periods 1 to 8.
   std::array<std::string, kPeriods> Load(const TimetableFile& file);
+
+  // start[n] := hour[n] × 60 + minute[n] for every period, after hour and
+  // minute were filled from elsewhere (the school calendar's chosen day).
+  void ComputeStarts();
 };
 
 }  // namespace tabulo::app
