@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "native/app/calendar/calendar_test_helpers.h"
+
 #include "app/calendar/calendar_texts.h"
 #include "support/temp_directory.h"
 
@@ -10,7 +12,7 @@ namespace {
 
 namespace texts = calendar_texts;
 
-CalendarDate Date(const char* text) { return *ParseDate(text); }
+using test::Date;
 
 DatedChange Change(const char* date, ChangeKind kind) {
   DatedChange change;

@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "native/app/calendar/calendar_test_helpers.h"
+
 namespace tabulo::app {
 namespace {
 
-CalendarDate Date(const char* text) { return *ParseDate(text); }
-
-SchoolCalendar Cycle(int weeks, const char* week1) {
-  SchoolCalendar calendar;
-  calendar.cycle_weeks = weeks;
-  calendar.week1 = Date(week1);
-  return calendar;
-}
+using test::Cycle;
+using test::Date;
 
 TEST(SchoolCalendar, CycleWeeksCountFromTheMondayOfTheAnchorsWeek) {
   struct Case {

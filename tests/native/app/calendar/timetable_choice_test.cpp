@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "native/app/calendar/calendar_test_helpers.h"
+
 namespace tabulo::app {
 namespace {
 
-CalendarDate Date(const char* text) { return *ParseDate(text); }
-
-SchoolCalendar Cycle(int weeks, const char* week1) {
-  SchoolCalendar calendar;
-  calendar.cycle_weeks = weeks;
-  if (week1 != nullptr) calendar.week1 = Date(week1);
-  return calendar;
-}
+using test::Cycle;
+using test::Date;
 
 DatedChange Holiday(const char* date) { return {Date(date), ChangeKind::kHoliday, 1, {}, 0, ""}; }
 DatedChange Swap(const char* date, int day, std::optional<int> week = {}) {
