@@ -30,4 +30,41 @@ inline constexpr std::string_view kExpectedCycleWeek = "应为 1 到 4 的周次
 inline constexpr std::string_view kExpectedPeriods = "应为用逗号隔开的节次 1 到 8，如 1,2,8";
 inline constexpr std::string_view kTooManyChanges = "调课记录超过 1000 条，其余的未读入";
 
+// CSES files. A refused file: the first line, then "第 12 行：" and what was expected there.
+inline constexpr std::string_view kCsesRefused = "CSES 文件有误，没有做任何改动。";
+inline constexpr std::string_view kLineBefore = "第 ";
+inline constexpr std::string_view kLineAfter = " 行：";
+inline constexpr std::string_view kYamlNotUtf8 = "文件应为 UTF-8 编码的文本";
+inline constexpr std::string_view kYamlTabIndentation = "缩进里有制表符，应只用空格缩进";
+inline constexpr std::string_view kYamlUnexpectedIndentation = "缩进不对，应与同一级的行对齐";
+inline constexpr std::string_view kYamlExpectedKeyValue = "应为“键: 值”（冒号后要有空格）";
+inline constexpr std::string_view kYamlExpectedSequenceItem = "应为以“- ”开头的列表项";
+inline constexpr std::string_view kYamlBlockOnKeyLine = "列表或映射应另起一行，写在它的键下面";
+inline constexpr std::string_view kYamlDuplicateKey = "同一个键出现了两次";
+inline constexpr std::string_view kYamlUnclosedQuote = "引号没有闭合";
+inline constexpr std::string_view kYamlBadEscape = "双引号里有无法识别的“\\”转义";
+inline constexpr std::string_view kYamlUnclosedBracket = "方括号或花括号没有正确闭合（缺少逗号或右括号）";
+inline constexpr std::string_view kYamlTextAfterValue = "值的后面不应再有文字";
+inline constexpr std::string_view kYamlUnexpectedCharacter = "值不能以这个符号开头，应加引号";
+inline constexpr std::string_view kYamlUnsupported = "用到了 CSES 用不到的 YAML 写法（锚点、别名、标签或多行文本块）";
+inline constexpr std::string_view kYamlSeveralDocuments = "文件里应只有一个文档（“---”之后不应再有内容）";
+inline constexpr std::string_view kYamlTooDeep = "嵌套层数过多";
+inline constexpr std::string_view kCsesExpectedRoot = "应为含 version、subjects 和 schedules 的 CSES 课程表";
+inline constexpr std::string_view kCsesExpectedVersion = "只支持 CSES 第 1 版（version: 1）";
+inline constexpr std::string_view kCsesExpectedSchedules = "缺少 schedules（每天的课程表）";
+inline constexpr std::string_view kCsesExpectedList = "应为列表（以“- ”开头的各项）";
+inline constexpr std::string_view kCsesExpectedMapping = "应为映射（“键: 值”的各行）";
+inline constexpr std::string_view kCsesExpectedText = "应为一段文字";
+inline constexpr std::string_view kCsesExpectedName = "科目应有 name（名称）";
+inline constexpr std::string_view kCsesExpectedDay = "enable_day 应为 1 到 7 或 mon 到 sun";
+inline constexpr std::string_view kCsesExpectedWeeks = "weeks 应为 all、odd 或 even";
+inline constexpr std::string_view kCsesExpectedClasses = "课程表应有 classes（课程列表）";
+inline constexpr std::string_view kCsesExpectedSubject = "课程应有 subject（科目）";
+inline constexpr std::string_view kCsesExpectedTime = "start_time 应为 \"HH:MM:SS\" 形式的时间";
+// "星期一有 9 节课，每天最多 8 节" (in a 2-week cycle "星期一（双周）有 …").
+inline constexpr std::string_view kCsesWeekBefore = "（";
+inline constexpr std::string_view kCsesWeekAfter = "）";
+inline constexpr std::string_view kCsesTooManyBefore = "有 ";
+inline constexpr std::string_view kCsesTooManyAfter = " 节课，每天最多 8 节";
+
 }  // namespace tabulo::app::calendar_texts
