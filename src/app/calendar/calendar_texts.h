@@ -67,4 +67,15 @@ inline constexpr std::string_view kCsesWeekAfter = "）";
 inline constexpr std::string_view kCsesTooManyBefore = "有 ";
 inline constexpr std::string_view kCsesTooManyAfter = " 节课，每天最多 8 节";
 
+// CSES import.
+inline constexpr std::string_view kCsesImported = "CSES 课程表已导入。";
+// "课表分单双周，单周从 2025-09-01 这一周算起。"
+inline constexpr std::string_view kCsesTwoWeeksBefore = "课表分单双周，单周从 ";
+inline constexpr std::string_view kCsesTwoWeeksAfter = " 这一周算起。";
+inline constexpr std::string_view kCsesWeek1Assumed = "文件里没有开学日期，暂把本周当作单周，可在校历里改为“本周是第 2 周”。";
+inline constexpr std::string_view kCsesShortened = "以下科目名超过 5 个字节，已缩短：";
+inline constexpr std::string_view kCsesListSeparator = "，";
+inline constexpr std::string_view kCsesSundayLeftOut = "星期日的课程没有导入（Tabulo 星期日不上课）。";
+inline constexpr std::string_view kCsesNotWritten = "课程表文件无法写入，没有做任何改动。";
+
 }  // namespace tabulo::app::calendar_texts
