@@ -78,4 +78,12 @@ inline constexpr std::string_view kCsesListSeparator = "，";
 inline constexpr std::string_view kCsesSundayLeftOut = "星期日的课程没有导入（Tabulo 星期日不上课）。";
 inline constexpr std::string_view kCsesNotWritten = "课程表文件无法写入，没有做任何改动。";
 
+// CSES export.
+inline constexpr std::string_view kCsesExported = "课程表已导出为 CSES 文件。";
+// "Tabulo 的 3 周轮换无法用 CSES 表示，只导出了第 1 周。"
+inline constexpr std::string_view kCsesOnlyWeek1Before = "Tabulo 的 ";
+inline constexpr std::string_view kCsesOnlyWeek1After = " 周轮换无法用 CSES 表示，只导出了第 1 周。";
+inline constexpr std::string_view kCsesScheduleWeekSeparator = "-";
+inline constexpr std::string_view kCsesExportNotWritten = "CSES 文件无法写入，请换一个位置或文件名。";
+
 }  // namespace tabulo::app::calendar_texts

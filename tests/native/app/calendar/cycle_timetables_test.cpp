@@ -16,7 +16,8 @@ std::array<std::string, kCells> Subjects(int week) {
   std::array<std::string, kCells> subjects;
   for (int index = 1; index <= kCells; ++index) {
     const Cell cell = CellOf(index);
-    subjects[index - 1] = "w" + std::to_string(week) + std::to_string(cell.day) + std::to_string(cell.period);
+    subjects[index - 1].append("w").append(std::to_string(week)).append(std::to_string(cell.day));
+    subjects[index - 1].append(std::to_string(cell.period));
   }
   return subjects;
 }
