@@ -11,7 +11,7 @@
 #include "app/shell/form_window.h"
 #include "app/shell/shell_commands.h"
 #include "base/win/resource_bytes.h"
-#include "ui/engine/engine_messages.h"
+#include "ui/control/engine_messages.h"
 
 namespace tabulo::app {
 namespace {

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <psapi.h>
 
-#include "ui/engine/live_handles.h"
+#include "base/win/live_handles.h"
 
 namespace tabulo::app {
 
@@ -16,7 +16,7 @@ std::string DescribeResources() {
   (void)GetProcessMemoryInfo(self, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
   return "gdi=" + std::to_string(GetGuiResources(self, GR_GDIOBJECTS)) +
          " user=" + std::to_string(GetGuiResources(self, GR_USEROBJECTS)) +
-         " engine=" + std::to_string(ui::LiveHandlesTotal()) + " handles=" + std::to_string(handles) +
+         " engine=" + std::to_string(LiveHandlesTotal()) + " handles=" + std::to_string(handles) +
          " private=" + std::to_string(memory.PrivateUsage);
 }
 

@@ -9,7 +9,7 @@
 #include "app/shell/exit_routine.h"
 #include "app/shell/message_presenter.h"
 #include "base/win/run_directory.h"
-#include "ui/engine/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 namespace tabulo::app {
 
@@ -17,7 +17,7 @@ bool AnotherCopyRuns() {
   const std::wstring own = ExecutableFileName().wstring();
   HANDLE raw = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   if (raw == INVALID_HANDLE_VALUE) return false;
-  const ui::UniqueKernelHandle snapshot(raw);
+  const UniqueKernelHandle snapshot(raw);
   int count = 0;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;

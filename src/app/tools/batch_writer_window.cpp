@@ -7,7 +7,7 @@
 #include "app/tools/batch_writer_texts.h"
 #include "base/win/resource_bytes.h"
 #include "base/win/wide_text.h"
-#include "ui/engine/engine_messages.h"
+#include "ui/control/engine_messages.h"
 
 namespace tabulo::app {
 namespace {

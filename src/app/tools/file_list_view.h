@@ -12,7 +12,7 @@
 
 #include "base/geometry/rect.h"
 #include "app/tools/file_list.h"
-#include "ui/engine/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 namespace tabulo::app {
 
@@ -40,7 +40,7 @@ class FileListView {
 
  private:
   HWND list_ = nullptr;  // a child of the writer window, destroyed with it
-  ui::UniqueFont font_;  // outlives the list, which the parent destroys first
+  UniqueFont font_;  // outlives the list, which the parent destroys first
 };
 
 }  // namespace tabulo::app

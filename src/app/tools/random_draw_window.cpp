@@ -8,7 +8,7 @@
 #include "base/win/resource_bytes.h"
 #include "base/win/run_directory.h"
 #include "base/win/wide_text.h"
-#include "ui/engine/engine_messages.h"
+#include "ui/control/engine_messages.h"
 
 namespace tabulo::app {
 namespace {

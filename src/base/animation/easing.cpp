@@ -1,10 +1,10 @@
 // Penner's easing equations, normalised to t in [0, 1] and a change of 1.
-#include "ui/engine/easing.h"
+#include "base/animation/easing.h"
 
 #include <cmath>
 #include <numbers>
 
-namespace tabulo::ui {
+namespace tabulo {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
@@ -157,4 +157,4 @@ int RunAnimationFrames(const AnimationPlan& plan, const std::function<void(int)>
   return ran;
 }
 
-}  // namespace tabulo::ui
+}  // namespace tabulo

@@ -14,7 +14,7 @@
 #include <functional>
 #include <optional>
 
-namespace tabulo::ui {
+namespace tabulo {
 
 inline constexpr int kEasingCurveCount = 34;
 
@@ -51,4 +51,4 @@ struct AnimationFrame {
 int RunAnimationFrames(const AnimationPlan& plan, const std::function<void(int intervalMs)>& wait,
                        const std::function<bool(const AnimationFrame&)>& step);
 
-}  // namespace tabulo::ui
+}  // namespace tabulo

@@ -1,6 +1,6 @@
-#include "ui/canvas/text_colours.h"
+#include "base/color/text_colours.h"
 
-namespace tabulo::ui {
+namespace tabulo {
 
 bool IsDarkColour(Argb colour) {
   return 0.299 * RedOf(colour) + 0.587 * GreenOf(colour) + 0.114 * BlueOf(colour) < 192.0;
@@ -14,4 +14,4 @@ Argb TextDrawColour(Argb textColour) {
   return AlphaOf(textColour) == 255 ? (textColour & 0x00FFFFFFu) | 0xFE000000u : textColour;
 }
 
-}  // namespace tabulo::ui
+}  // namespace tabulo

@@ -5,7 +5,7 @@
 // translucent black otherwise.
 #include "base/color/color.h"
 
-namespace tabulo::ui {
+namespace tabulo {
 
 inline constexpr Argb kLightEffect = 0x55FFFFFF;  // white at alpha 85
 inline constexpr Argb kDarkEffect = 0x4B000000;   // black at alpha 75
@@ -18,4 +18,4 @@ inline constexpr Argb kDarkEffect = 0x4B000000;   // black at alpha 75
 // The colour the text itself is drawn with: alpha 255 becomes 254.
 [[nodiscard]] Argb TextDrawColour(Argb textColour);
 
-}  // namespace tabulo::ui
+}  // namespace tabulo

@@ -1,9 +1,9 @@
-#include "ui/engine/live_handles.h"
+#include "base/win/live_handles.h"
 
 #include <array>
 #include <atomic>
 
-namespace tabulo::ui {
+namespace tabulo {
 namespace {
 
 std::array<std::atomic<int>, static_cast<std::size_t>(HandleKind::kCount)>& Counters() {
@@ -23,4 +23,4 @@ int LiveHandlesTotal() {
   return total;
 }
 
-}  // namespace tabulo::ui
+}  // namespace tabulo

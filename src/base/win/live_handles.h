@@ -3,7 +3,7 @@
 // RAII wrappers that own them. Tests read it to show that creating and
 // destroying windows and controls leaves nothing behind (Wine's
 // GetGuiResources is a stub, so the system cannot tell us).
-namespace tabulo::ui {
+namespace tabulo {
 
 enum class HandleKind { kDc, kBitmap, kRegion, kFont, kIcon, kWindow, kKernel, kGdiplus, kCount };
 
@@ -11,4 +11,4 @@ void CountHandle(HandleKind kind, int delta);
 [[nodiscard]] int LiveHandles(HandleKind kind);
 [[nodiscard]] int LiveHandlesTotal();
 
-}  // namespace tabulo::ui
+}  // namespace tabulo

@@ -8,9 +8,9 @@
 #include <memory>
 #include <utility>
 
-#include "ui/engine/live_handles.h"
+#include "base/win/live_handles.h"
 
-namespace tabulo::ui {
+namespace tabulo {
 
 template <class Handle, class Traits>
 class UniqueHandle {
@@ -111,4 +111,4 @@ template <class T, class... Args>
   return AdoptGdiplus(new T(std::forward<Args>(args)...));
 }
 
-}  // namespace tabulo::ui
+}  // namespace tabulo

@@ -10,7 +10,7 @@
 #include "ui/accessibility/spoken_language.h"
 #include "ui/control/accessible_info.h"
 #include "ui/control/ui_control.h"
-#include "ui/engine/engine_messages.h"
+#include "ui/control/engine_messages.h"
 #include "ui/window/ui_window.h"
 
 namespace tabulo::ui {

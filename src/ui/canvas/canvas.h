@@ -13,7 +13,7 @@
 #include <string>
 
 #include "base/geometry/rect.h"
-#include "ui/engine/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 namespace tabulo::ui {
 

@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "ui/canvas/text_colours.h"
+#include "base/color/text_colours.h"
 #include "ui/engine/engine_state.h"
+#include "ui/engine/plain_text.h"
 #include "ui/engine/service_module.h"
 
 namespace tabulo::ui {
@@ -140,13 +141,6 @@ RectF MeasureText(Gdiplus::Graphics* graphics, std::wstring_view text, const Gdi
 float FontHeight(const Gdiplus::Font* font, const Gdiplus::Graphics* graphics) {
   if (!font) return 0;
   return font->GetHeight(graphics);
-}
-
-void DrawPlainText(Gdiplus::Graphics& graphics, const RectF& rect, std::wstring_view text, const Gdiplus::Font& font,
-                   Argb colour, const Gdiplus::StringFormat* format) {
-  if (AlphaOf(colour) == 0 || text.empty()) return;
-  Gdiplus::SolidBrush brush{Gdiplus::Color(TextDrawColour(colour))};
-  graphics.DrawString(text.data(), static_cast<INT>(text.size()), &font, ToGdiplus(rect), format, &brush);
 }
 
 void DrawText(Gdiplus::Graphics* graphics, const RectF& rect, std::wstring_view text, const Gdiplus::Font* font,

@@ -11,7 +11,7 @@
 
 #include "base/color/color.h"
 #include "base/geometry/rect.h"
-#include "ui/engine/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 namespace tabulo::ui {
 
@@ -56,11 +56,6 @@ inline constexpr int kEffectOutline = 4;
 void DrawText(Gdiplus::Graphics* graphics, const RectF& rect, std::wstring_view text, const Gdiplus::Font* font,
               Argb colour, const Gdiplus::StringFormat* format, int effect = kEffectNone,
               std::optional<Argb> effectColour = std::nullopt);
-
-// Draws the text itself with a solid brush, alpha 255 drawn as 254 (the
-// plain path of DrawText, also used by the service module).
-void DrawPlainText(Gdiplus::Graphics& graphics, const RectF& rect, std::wstring_view text, const Gdiplus::Font& font,
-                   Argb colour, const Gdiplus::StringFormat* format);
 
 [[nodiscard]] inline Gdiplus::RectF ToGdiplus(const RectF& r) { return {r.x, r.y, r.width, r.height}; }
 [[nodiscard]] inline RectF FromGdiplus(const Gdiplus::RectF& r) { return {r.X, r.Y, r.Width, r.Height}; }

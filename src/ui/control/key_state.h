@@ -3,7 +3,7 @@
 // at the moment the event is delivered.
 #include <windows.h>
 
-#include "ui/engine/engine_messages.h"
+#include "ui/control/engine_messages.h"
 
 namespace tabulo::ui {
 

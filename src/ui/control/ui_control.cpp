@@ -11,7 +11,7 @@
 #include "ui/engine/control_classes.h"
 #include "ui/engine/engine_state.h"
 #include "ui/engine/fonts.h"
-#include "ui/engine/key_state.h"
+#include "ui/control/key_state.h"
 #include "ui/window/ui_window.h"
 
 namespace tabulo::ui {

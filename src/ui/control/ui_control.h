@@ -32,8 +32,8 @@
 #include "ui/canvas/canvas.h"
 #include "ui/control/anchors.h"
 #include "ui/control/ui_object.h"
-#include "ui/engine/engine_messages.h"
-#include "ui/engine/unique_handle.h"
+#include "ui/control/engine_messages.h"
+#include "base/win/unique_handle.h"
 
 namespace tabulo::ui {
 

@@ -3,7 +3,7 @@
 // new one over a few timer ticks.
 #include "ui/control/dirty_rect.h"
 #include "ui/control/ui_control.h"
-#include "ui/engine/easing.h"
+#include "base/animation/easing.h"
 #include "ui/window/ui_window.h"
 
 namespace tabulo::ui {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/engine/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 namespace tabulo::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/engine/edit_context_menu.h"
+#include "ui/controls/edit_context_menu.h"
 
 #include <array>
 

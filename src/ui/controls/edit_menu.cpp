@@ -3,6 +3,7 @@
 // states for the field it opens on. The chosen item comes back to that
 // field as WM_COMMAND with the item's letter.
 #include "ui/controls/edit.h"
+#include "ui/controls/edit_context_menu.h"
 #include "ui/engine/engine_state.h"
 #include "ui/menu/ui_menu.h"
 
@@ -19,8 +20,10 @@ constexpr int kSelectAllItem = 5;
 
 UiMenu& EditContextMenu() {
   static UiMenu menu;
-  if (menu.Count() == 0) {
-    for (const MenuItemData& item : Engine().editContextMenu) {
+  // The items come with the engine's initialisation; before it the menu
+  // stays empty.
+  if (menu.Count() == 0 && Engine().initialised) {
+    for (const MenuItemData& item : EditContextMenuItems()) {
       if (item.separator) {
         menu.AddSeparator();
       } else {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "ui/canvas/text_colours.h"
+#include "base/color/text_colours.h"
 #include "ui/controls/clip_scope.h"
 #include "ui/controls/label_layout.h"
 

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "base/geometry/rect.h"
-#include "ui/engine/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 namespace tabulo::ui {
 

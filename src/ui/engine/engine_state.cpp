@@ -127,7 +127,6 @@ void EngineInitialise(EngineDefaults defaults) {
   ApplyFontDefaults(engine, defaults);
   if (defaults.textRenderingHint) engine.defaultTextRenderingHint = *defaults.textRenderingHint;
   ApplyCursorDefaults(engine, defaults);
-  engine.editContextMenu = EditContextMenuItems();
   engine.initialised = true;
 }
 

@@ -6,7 +6,7 @@
 // table and a single-threaded COM apartment for the calling thread.
 // EngineInitialise runs once from the first window: the service module, the
 // control classes, the default theme package, font, text
-// rendering hint and cursors, and the shared edit menu's items.
+// rendering hint and cursors.
 //
 // GDI+ is started once and never shut down (objects held here live until
 // the process ends).
@@ -20,9 +20,8 @@
 #include <span>
 #include <string>
 
-#include "ui/engine/edit_context_menu.h"
 #include "ui/engine/service_module.h"
-#include "ui/engine/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 namespace tabulo::ui {
 
@@ -44,7 +43,6 @@ struct EngineState {
   UniqueIcon ownedHotCursor;
   UniqueIcon smallIcon;  // 16 x 16 and 32 x 32 images of the program icon
   UniqueIcon largeIcon;
-  std::span<const MenuItemData> editContextMenu;  // filled by EngineInitialise
   std::unique_ptr<ServiceModule> service;         // null before EngineInitialise
 };
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/engine/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 namespace tabulo::ui {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "ui/engine/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 namespace tabulo::ui {
 

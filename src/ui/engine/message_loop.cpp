@@ -1,6 +1,6 @@
 #include "ui/engine/message_loop.h"
 
-#include "ui/engine/unique_handle.h"
+#include "base/win/unique_handle.h"
 
 namespace tabulo::ui {
 namespace {

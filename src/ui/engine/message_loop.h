@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "ui/engine/easing.h"
+#include "base/animation/easing.h"
 
 namespace tabulo::ui {
 

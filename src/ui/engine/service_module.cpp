@@ -4,15 +4,11 @@
 #include <set>
 #include <vector>
 
-#include "ui/canvas/drawing.h"
 #include "ui/engine/control_classes.h"
-#include "ui/engine/message_loop.h"
-#include "ui/window/ui_window.h"
+#include "ui/engine/plain_text.h"
 
 namespace tabulo::ui {
 namespace {
-
-constexpr int kFadeEffect = 1;
 
 class InProcessServiceModule final : public ServiceModule {
  public:
@@ -33,34 +29,6 @@ class InProcessServiceModule final : public ServiceModule {
                        static_cast<float>(rect.height)};
     DrawPlainText(graphics, target, text, font, colour, format);
     graphics.SetTextRenderingHint(hint);
-  }
-
-  bool RunWindowEffect(HWND window, const WindowEffect& effect, bool closing) override {
-    // The animation dispatches messages while it waits, and the effect may
-    // belong to the window that goes away meanwhile: nothing of it is read
-    // after the first wait.
-    const std::function<void()> done = effect.done;
-    UiWindow* host = UiWindow::FromHandle(window);
-    const bool fade = effect.effect == kFadeEffect && host && host->WindowAlpha() != -1;
-    if (!closing) {
-      if (host) host->ApplyShape();
-      if (fade) host->PresentLayered(0);
-      ShowWindow(window, effect.activate ? SW_SHOWNORMAL : SW_SHOWNOACTIVATE);
-    }
-    if (fade) {
-      AnimationPlan plan{effect.curve, effect.durationMs, effect.frameMs, closing ? 255.0 : 0.0,
-                         closing ? 0.0 : 255.0};
-      (void)RunAnimation(plan, [&](const AnimationFrame& frame) {
-        host = UiWindow::FromHandle(window);  // the window may go while the animation waits
-        if (!host) return true;
-        host->PresentLayered(static_cast<int>(frame.value));
-        return false;
-      });
-      if ((host = UiWindow::FromHandle(window)) != nullptr && !closing) host->PresentLayered(255);
-    }
-    if (closing && IsWindow(window)) ShowWindow(window, SW_HIDE);
-    if (done) done();
-    return true;
   }
 
   // Blur behind the shape through the desktop window manager, where there

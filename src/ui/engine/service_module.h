@@ -1,8 +1,7 @@
 #pragma once
 // The engine's services that the original design kept in an external
 // module: the control class table, ClearType text onto an alpha surface,
-// the show and close effects of windows, the glass hand-over and the
-// registration of windows and controls. They are an interface so tests can
+// the glass hand-over and the registration of windows and controls. They are an interface so tests can
 // watch the calls; the engine uses the in-process implementation made by
 // MakeInProcessServiceModule(). Before EngineInitialise there is no service
 // and every call site does nothing, exactly as when the module is missing.
@@ -11,7 +10,6 @@
 #include <gdiplus.h>
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -27,19 +25,6 @@ class UiObject;
 inline constexpr int kRegisterWindow = 4;
 inline constexpr int kRegisterControl = 28;
 
-// A show or close effect. Effect 0 is the plain show/hide; 1 fades the
-// window in (or out) over durationMs with the easing curve.
-struct WindowEffect {
-  int effect = 0;
-  int durationMs = 200;
-  int frameMs = 15;
-  int curve = 1;
-  std::function<void()> done;  // called when the effect has finished
-  // False shows the window without taking the keyboard focus from the
-  // window the user works in (a notice over a running presentation).
-  bool activate = true;
-};
-
 class ServiceModule {
  public:
   virtual ~ServiceModule() = default;
@@ -53,12 +38,6 @@ class ServiceModule {
   // Text drawn with the ClearType hint: readable text with correct alpha.
   virtual void DrawClearTypeText(Gdiplus::Graphics& graphics, std::wstring_view text, const Rect& rect,
                                  const Gdiplus::Font& font, Argb colour, const Gdiplus::StringFormat* format) = 0;
-
-  // Runs a show (closing = false) or close effect on a window; true when the
-  // effect took care of showing or hiding the window. Messages are
-  // dispatched while it runs: the window may be destroyed meanwhile, and
-  // `effect` may go with it (an implementation copies what it needs first).
-  virtual bool RunWindowEffect(HWND window, const WindowEffect& effect, bool closing) = 0;
 
   // The glass (blur-behind) effect of a layered window with the given shape.
   virtual void SetGlass(HWND window, HRGN shape, int alpha) = 0;

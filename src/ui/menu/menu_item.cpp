@@ -4,7 +4,7 @@
 
 #include "base/win/wide_text.h"
 #include "ui/canvas/drawing.h"
-#include "ui/canvas/text_colours.h"
+#include "base/color/text_colours.h"
 #include "ui/menu/menu_window.h"
 #include "ui/skin/skin_draw.h"
 #include "ui/skin/skin_state.h"

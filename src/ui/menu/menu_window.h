@@ -28,7 +28,7 @@
 #include <vector>
 
 #include "base/geometry/rect.h"
-#include "ui/engine/unique_handle.h"
+#include "base/win/unique_handle.h"
 #include "ui/menu/menu_look.h"
 #include "ui/menu/ui_menu.h"
 #include "ui/window/ui_window.h"

@@ -53,7 +53,7 @@
 
 #include "base/color/color.h"
 #include "base/geometry/rect.h"
-#include "ui/engine/unique_handle.h"
+#include "base/win/unique_handle.h"
 #include "ui/menu/menu_layout.h"
 
 namespace tabulo::ui {

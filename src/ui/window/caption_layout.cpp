@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "ui/engine/engine_messages.h"
+#include "ui/control/engine_messages.h"
 #include "ui/skin/window_skin_values.h"
 
 namespace tabulo::ui {

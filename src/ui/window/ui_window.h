@@ -36,10 +36,10 @@
 #include "ui/canvas/canvas.h"
 #include "ui/control/control_messages.h"
 #include "ui/control/ui_object.h"
-#include "ui/engine/service_module.h"
-#include "ui/engine/unique_handle.h"
+#include "base/win/unique_handle.h"
 #include "ui/skin/window_shape.h"
 #include "ui/skin/window_skin_values.h"
+#include "ui/window/window_effect.h"
 #include "ui/window/window_hot_keys.h"
 #include "ui/window/window_tray_icon.h"
 
@@ -93,8 +93,8 @@ class UiWindow : public UiObject {
   [[nodiscard]] const std::shared_ptr<const ResourcePackage>& SharedPackage() const { return package_; }
 
   // --- showing and closing ------------------------------------------------
-  // Recomposes, gives the window its shape and shows it; with an effect the
-  // service module shows it instead.
+  // Recomposes, gives the window its shape and shows it; with an effect
+  // (window_effect.h) the effect shows it instead.
   void Show(const WindowEffect* effect = nullptr);
   [[nodiscard]] bool Shown() const { return shown_; }
   void SetCloseEffect(std::optional<WindowEffect> effect);

@@ -4,7 +4,7 @@
 #include "ui/accessibility/window_accessible.h"
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_state.h"
-#include "ui/engine/key_state.h"
+#include "ui/control/key_state.h"
 #include "ui/window/ui_window.h"
 
 namespace tabulo::ui {
@@ -262,14 +262,13 @@ LRESULT UiWindow::OnClose(WPARAM wParam, LPARAM lParam) {
   HWND window = hwnd_;
   if (DeliverWindowEvent(WM_CLOSE, wParam, lParam)) return 1;  // the application keeps the window
   if (!StillBound(this, window)) return 0;
-  ServiceModule* service = Engine().service.get();
-  if (closeEffect_ && service) {
+  if (closeEffect_) {
     // The fade dispatches messages while it waits: a second close may
     // destroy the window meanwhile, which resets closeEffect_, and a handler
     // may even delete this object. The fade runs on its own copy, and only
     // the handle is trusted when it returns.
     const WindowEffect effect = *closeEffect_;
-    (void)service->RunWindowEffect(window, effect, true);
+    RunWindowEffect(window, effect, true);
   } else {
     SendMessageW(window, kMsgTransitionStarted, 0, 0);
     SendMessageW(window, kMsgTransitionFinished, 0, 0);

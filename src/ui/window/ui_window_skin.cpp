@@ -183,9 +183,8 @@ void UiWindow::Show(const WindowEffect* effect) {
   if (!hwnd_) return;
   shown_ = false;
   ComposeAll(false);
-  ServiceModule* service = Engine().service.get();
-  if (effect && effect->effect != 0 && service) {
-    (void)service->RunWindowEffect(hwnd_, *effect, false);
+  if (effect && effect->effect != kPlainShowEffect) {
+    RunWindowEffect(hwnd_, *effect, false);
     shown_ = hwnd_ != nullptr;
     return;
   }

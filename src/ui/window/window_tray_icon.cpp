@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/engine/engine_messages.h"
+#include "ui/control/engine_messages.h"
 
 namespace tabulo::ui {
 namespace {

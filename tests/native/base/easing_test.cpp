@@ -1,11 +1,11 @@
-#include "ui/engine/easing.h"
+#include "base/animation/easing.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-namespace tabulo::ui {
+namespace tabulo {
 namespace {
 
 double Ease(int curve, double from, double to, double t) {
@@ -140,4 +140,4 @@ TEST(AnimationFrames, EndsEarly) {
 }
 
 }  // namespace
-}  // namespace tabulo::ui
+}  // namespace tabulo

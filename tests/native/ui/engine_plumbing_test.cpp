@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "ui/canvas/text_colours.h"
+#include "base/color/text_colours.h"
 #include "ui/control/control_messages.h"
 #include "ui/control/ui_object.h"
-#include "ui/engine/engine_messages.h"
+#include "ui/control/engine_messages.h"
 #include "ui/engine/icon_file.h"
 #include "ui/window/caption_layout.h"
 #include "ui/window/sizing_zones.h"

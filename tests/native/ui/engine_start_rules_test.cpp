@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/engine/control_classes.h"
-#include "ui/engine/edit_context_menu.h"
+#include "ui/controls/edit_context_menu.h"
 #include "ui/engine/font_names.h"
 #include "ui/engine/os_version.h"
 

@@ -12,7 +12,7 @@
 #include "ui/canvas/canvas.h"
 #include "ui/controls/edit.h"
 #include "ui/controls/image_box.h"
-#include "ui/engine/live_handles.h"
+#include "base/win/live_handles.h"
 #include "ui/menu/ui_menu.h"
 #include "ui/skin/window_shape.h"
 #include "win/ui/controls/controls_fixture.h"

@@ -3,9 +3,11 @@
 #include <fstream>
 #include <iterator>
 
+#include "ui/controls/edit.h"
 #include "ui/engine/atoms.h"
 #include "ui/engine/image_handles.h"
 #include "ui/engine/message_loop.h"
+#include "ui/menu/ui_menu.h"
 #include "ui/skin/resource_package.h"
 #include "win/ui/engine_fixture.h"
 
@@ -60,7 +62,7 @@ TEST(EngineStart, InitialiseOpensTheDefaultPackageAndRegistersTheClasses) {
   ASSERT_TRUE(engine.service);
   EXPECT_EQ(engine.service->ControlClassNumber("label"), 2);
   EXPECT_EQ(engine.service->ControlClassNumber("ImageListButton"), 23);
-  EXPECT_EQ(engine.editContextMenu.size(), 5u);
+  EXPECT_EQ(EditContextMenu().Count(), 5);
   EXPECT_EQ(engine.hotCursor, engine.defaultCursor);
 
   // A window bound without a theme of its own uses the default package.

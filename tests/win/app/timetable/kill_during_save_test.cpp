@@ -11,13 +11,12 @@
 #include "base/file/atomic_file.h"
 #include "base/win/run_directory.h"
 #include "support/temp_directory.h"
-#include "ui/engine/unique_handle.h"
+#include "base/win/unique_handle.h"
 #include "win/app/timetable/save_loop_timetables.h"
 
 namespace tabulo::app {
 namespace {
 
-using ui::UniqueKernelHandle;
 
 // The bytes a save of `subjects` leaves in a folder whose file held `before`.
 std::string SavedBytes(const std::array<std::string, kCells>* before, const std::array<std::string, kCells>& subjects) {
