@@ -30,6 +30,10 @@ inline constexpr std::string_view kExpectedCycleWeek = "应为 1 到 4 的周次
 inline constexpr std::string_view kExpectedPeriods = "应为用逗号隔开的节次 1 到 8，如 1,2,8";
 inline constexpr std::string_view kTooManyChanges = "调课记录超过 1000 条，其余的未读入";
 
+// Lists of shortened subjects: "信息技术→信息，心理健康→心理".
+inline constexpr std::string_view kShortenedArrow = "→";
+inline constexpr std::string_view kListSeparator = "，";
+
 // CSES files. A refused file: the first line, then "第 12 行：" and what was expected there.
 inline constexpr std::string_view kCsesRefused = "CSES 文件有误，没有做任何改动。";
 inline constexpr std::string_view kLineBefore = "第 ";
@@ -74,7 +78,6 @@ inline constexpr std::string_view kCsesTwoWeeksBefore = "课表分单双周，�
 inline constexpr std::string_view kCsesTwoWeeksAfter = " 这一周算起。";
 inline constexpr std::string_view kCsesWeek1Assumed = "文件里没有开学日期，暂把本周当作单周，可在校历里改为“本周是第 2 周”。";
 inline constexpr std::string_view kCsesShortened = "以下科目名超过 5 个字节，已缩短：";
-inline constexpr std::string_view kCsesListSeparator = "，";
 inline constexpr std::string_view kCsesSundayLeftOut = "星期日的课程没有导入（Tabulo 星期日不上课）。";
 inline constexpr std::string_view kCsesNotWritten = "课程表文件无法写入，没有做任何改动。";
 
@@ -85,5 +88,9 @@ inline constexpr std::string_view kCsesOnlyWeek1Before = "Tabulo 的 ";
 inline constexpr std::string_view kCsesOnlyWeek1After = " 周轮换无法用 CSES 表示，只导出了第 1 周。";
 inline constexpr std::string_view kCsesScheduleWeekSeparator = "-";
 inline constexpr std::string_view kCsesExportNotWritten = "CSES 文件无法写入，请换一个位置或文件名。";
+
+// Pasting spreadsheet cells into the timetable editor.
+inline constexpr std::string_view kPasteCut = "以下内容超过 5 个字节，已截断：";
+inline constexpr std::string_view kPasteClipped = "超出课程表范围的部分没有粘贴。";
 
 }  // namespace tabulo::app::calendar_texts

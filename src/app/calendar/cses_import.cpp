@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/calendar/calendar_texts.h"
+#include "app/calendar/cell_text.h"
 #include "app/calendar/cses_reader.h"
 #include "app/calendar/cycle_timetables.h"
 #include "app/timetable/day_schedule.h"
@@ -118,15 +119,6 @@ class FilesAsTheyWere {
   std::vector<File> files_;
 };
 
-std::string Joined(const std::vector<std::string>& items) {
-  std::string joined;
-  for (const std::string& item : items) {
-    if (!joined.empty()) joined.append(texts::kCsesListSeparator);
-    joined.append(item);
-  }
-  return joined;
-}
-
 std::string ImportMessage(const CsesTimetable& imported, const SchoolCalendar& calendar, bool week1_assumed) {
   std::string message(texts::kCsesImported);
   if (imported.alternates && calendar.week1) {
@@ -136,7 +128,7 @@ std::string ImportMessage(const CsesTimetable& imported, const SchoolCalendar& c
         .append(texts::kCsesTwoWeeksAfter);
     if (week1_assumed) message.append(texts::kCsesWeek1Assumed);
   }
-  if (!imported.shortened.empty()) message.append("\n").append(texts::kCsesShortened).append(Joined(imported.shortened));
+  if (!imported.shortened.empty()) message.append("\n").append(texts::kCsesShortened).append(ListOfShortened(imported.shortened));
   if (imported.had_sunday) message.append("\n").append(texts::kCsesSundayLeftOut);
   return message;
 }

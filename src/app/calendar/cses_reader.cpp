@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <map>
 #include <optional>
-#include <set>
 #include <utility>
 
 #include "app/calendar/calendar_texts.h"
@@ -155,6 +154,7 @@ class CsesMapper {
     if (schedules == nullptr) Fail(root.line(), texts::kCsesExpectedSchedules);
     for (const YamlNode& schedule : ItemsOf(*schedules)) ReadSchedule(MappingOf(schedule));
     for (int day = 1; day <= kSchoolDays; ++day) PlaceDay(day);
+    result_.shortened = shortened_.notes();
     return std::move(result_);
   }
 
@@ -214,7 +214,7 @@ class CsesMapper {
     if (FitToCell(name) == name) return name;
     const auto simplified = simplified_.find(name);
     std::string fitted = FitToCell(simplified != simplified_.end() ? simplified->second : name);
-    if (listed_.insert(name).second) result_.shortened.push_back(name + "→" + fitted);
+    shortened_.Note(name, fitted);
     return fitted;
   }
 
@@ -241,7 +241,7 @@ class CsesMapper {
   }
 
   std::map<std::string, std::string, std::less<>> simplified_;
-  std::set<std::string, std::less<>> listed_;
+  ShortenedTexts shortened_;
   std::array<DayLessons, kSchoolDays> days_;
   CsesTimetable result_;
 };
