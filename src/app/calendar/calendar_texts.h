@@ -93,4 +93,15 @@ inline constexpr std::string_view kCsesExportNotWritten = "CSES 文件无法写�
 inline constexpr std::string_view kPasteCut = "以下内容超过 5 个字节，已截断：";
 inline constexpr std::string_view kPasteClipped = "超出课程表范围的部分没有粘贴。";
 
+// The command line: Tabulo.exe --import-cses FILE [--week1 YYYY-MM-DD] | --export-cses FILE.
+inline constexpr std::string_view kCommandUsage =
+    "用法：Tabulo.exe --import-cses 文件 [--week1 YYYY-MM-DD]\n      Tabulo.exe --export-cses 文件";
+inline constexpr std::string_view kCommandMissingFile = " 后面应写 CSES 文件的路径。";
+inline constexpr std::string_view kCommandBadWeek1 = "--week1 后面应为 YYYY-MM-DD 形式的日期，即第 1 周（单周）里的某一天。";
+inline constexpr std::string_view kCommandWeek1WithoutImport = "--week1 只能和 --import-cses 一起使用。";
+inline constexpr std::string_view kCommandTwoOperations = "一次只能导入或导出一个文件。";
+inline constexpr std::string_view kCommandUnknownArgument = "无法识别的参数：";
+inline constexpr std::string_view kCommandRepeated = " 只能写一次。";
+inline constexpr std::string_view kCommandUnreadableFile = "无法读取 CSES 文件：";
+
 }  // namespace tabulo::app::calendar_texts
