@@ -10,6 +10,7 @@
 #include "app/storage_names.h"
 #include "base/file/atomic_file.h"
 #include "base/ini/profile_document.h"
+#include "base/text/gbk.h"
 
 namespace tabulo::app {
 namespace {
@@ -81,6 +82,21 @@ std::string PeriodsText(std::uint8_t periods) {
   return text;
 }
 
+// A text read from the file as a save will hold it and a later load read
+// it: what GBK cannot spell (in a file with a UTF-8 or UTF-16 byte order
+// mark) as the '?' a save writes, nothing from a NUL on (a save ends the
+// value there), and without the blanks the profile functions drop around a
+// value (those a pair of quotes kept).
+std::optional<std::string> AsSaved(std::optional<std::string> text) {
+  if (!text) return text;
+  std::string saved = GbkToUtf8(Utf8ToGbk(*text));
+  saved.resize(std::min(saved.size(), saved.find('\0')));
+  constexpr std::string_view kProfileBlanks = " \t\n\v\f\r\x1A";
+  const std::size_t first = saved.find_first_not_of(kProfileBlanks);
+  if (first == std::string::npos) return std::string();
+  return saved.substr(first, saved.find_last_not_of(kProfileBlanks) - first + 1);
+}
+
 std::string ChangeSection(int number) { return std::string(kChangeSectionPrefix) + std::to_string(number); }
 std::string SubjectKey(int period) { return std::to_string(period); }
 std::string HourKey(int period) { return std::string(kStartHourKeyPrefix) + std::to_string(period); }
@@ -150,6 +166,8 @@ class CalendarReader {
     } else if (calendar.cycle_weeks > 1) {
       diagnosis_.Note(texts::kMissingWeek1);
     }
+    // A rotation without its week 1 cannot be followed: none, until someone sets it again.
+    if (!calendar.week1) calendar.cycle_weeks = 1;
   }
 
   void ReadChanges(SchoolCalendar& calendar) {
@@ -182,7 +200,7 @@ class CalendarReader {
     DatedChange change;
     change.date = *date;
     change.kind = *kind;
-    change.note = document_.Find(section, kNoteKey).value_or("");
+    change.note = AsSaved(document_.Find(section, kNoteKey)).value_or("");
     if (change.kind == ChangeKind::kSwap && !ReadSwap(section, change)) return std::nullopt;
     if (change.kind == ChangeKind::kSkipPeriods) {
       const std::optional<std::uint8_t> periods = Required(section, kPeriodsKey, texts::kExpectedPeriods, PeriodsOf);
@@ -216,9 +234,9 @@ class CalendarReader {
       const std::string section = CycleWeekSection(week, day);
       for (int period = 1; period <= kPeriods; ++period) {
         CycleWeekCell& cell = cells[CellIndex(day, period) - 1];
-        cell.subject = document_.Find(section, SubjectKey(period));
-        cell.hour = document_.Find(section, HourKey(period));
-        cell.minute = document_.Find(section, MinuteKey(period));
+        cell.subject = AsSaved(document_.Find(section, SubjectKey(period)));
+        cell.hour = AsSaved(document_.Find(section, HourKey(period)));
+        cell.minute = AsSaved(document_.Find(section, MinuteKey(period)));
       }
     }
   }
@@ -238,8 +256,18 @@ class CalendarWriter {
   }
 
  private:
+  // The profile functions drop one pair of quotes around a value when they
+  // read it; a value that has such a pair of its own gets one more.
   void Set(std::string_view section, std::string_view key, std::string_view value) {
-    document_.Set(section, key, value);
+    const bool enclosed = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                          value.back() == value.front();
+    if (!enclosed) {
+      document_.Set(section, key, value);
+      return;
+    }
+    std::string quoted = "\"";
+    quoted.append(value).append("\"");
+    document_.Set(section, key, quoted);
   }
 
   void WriteSettings(const SchoolCalendar& calendar) {
@@ -291,21 +319,27 @@ std::string CycleWeekSection(int week, int day) {
 
 CalendarFile::CalendarFile(const std::filesystem::path& run_directory) : path_(run_directory / kFileName) {}
 
-CalendarLoad CalendarFile::Load() const {
-  const std::optional<std::string> bytes = ReadFileBytes(path_);
-  if (!bytes) {
-    return {CalendarData{}, Exists(path_) ? std::string(texts::kCalendarUnreadable) : std::string()};
-  }
-  const ProfileDocument document = ProfileDocument::Parse(*bytes);
+CalendarLoad ParseCalendar(std::string_view bytes) {
+  const ProfileDocument document = ProfileDocument::Parse(bytes);
   Diagnosis diagnosis;
   CalendarData data = CalendarReader(document, diagnosis).Read();
   return {std::move(data), diagnosis.Text()};
 }
 
+std::string SerialiseCalendar(const CalendarData& data) { return CalendarWriter().Write(data); }
+
+CalendarLoad CalendarFile::Load() const {
+  const std::optional<std::string> bytes = ReadFileBytes(path_);
+  if (!bytes) {
+    return {CalendarData{}, Exists(path_) ? std::string(texts::kCalendarUnreadable) : std::string()};
+  }
+  return ParseCalendar(*bytes);
+}
+
 bool CalendarFile::Save(CalendarData data, const CalendarDate& today) {
   if (Exists(path_) && !ReadFileBytes(path_)) return false;
   data.calendar.PruneChanges(today);
-  return ReplaceFileBytes(path_, CalendarWriter().Write(data));
+  return ReplaceFileBytes(path_, SerialiseCalendar(data));
 }
 
 }  // namespace tabulo::app

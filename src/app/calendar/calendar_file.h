@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/calendar/school_calendar.h"
 #include "app/timetable/school_week.h"
@@ -51,6 +52,11 @@ struct CalendarLoad {
 
 // "Week2.Monday" for week 2, school day 1.
 [[nodiscard]] std::string CycleWeekSection(int week, int day);
+
+// The file's bytes as CalendarFile reads and writes them. Whatever
+// SerialiseCalendar writes, ParseCalendar reads back as the same data.
+[[nodiscard]] CalendarLoad ParseCalendar(std::string_view bytes);
+[[nodiscard]] std::string SerialiseCalendar(const CalendarData& data);
 
 class CalendarFile {
  public:

@@ -70,6 +70,23 @@ TEST_F(CalendarFileTest, WhatIsSavedLoadsBackInGbkIni) {
   EXPECT_EQ(bytes.find("Week3."), std::string::npos) << "weeks without keys get no sections";
 }
 
+TEST_F(CalendarFileTest, WhatALoadReadsASaveWritesAndTheNextLoadReadsAlike) {
+  dir_.WriteFile("calendar.dat",
+                 "\xEF\xBB\xBF[Change1]\nDate=2025-10-01\nKind=Holiday\nNote=国庆😀\n"
+                 "[Week2.Monday]\n1=\"\"x\"\"\n2=\" a \"\n3='y'\n4=z\v\n");
+  const CalendarLoad first = file_.Load();
+  EXPECT_EQ(first.data.calendar.changes[0].note, "国庆??") << "as GBK will hold it";
+  const CycleWeekCells& monday = first.data.Week(2);
+  EXPECT_EQ(monday[CellIndex(1, 1) - 1].subject, "\"x\"");
+  EXPECT_EQ(monday[CellIndex(1, 2) - 1].subject, "a");
+  EXPECT_EQ(monday[CellIndex(1, 3) - 1].subject, "y");
+  EXPECT_EQ(monday[CellIndex(1, 4) - 1].subject, "z");
+  ASSERT_TRUE(file_.Save(first.data, Date("2025-09-01")));
+  const CalendarLoad second = file_.Load();
+  EXPECT_EQ(second.data, first.data);
+  EXPECT_EQ(second.diagnosis, "");
+}
+
 TEST_F(CalendarFileTest, ASaveLeavesOutChangesOlderThanATerm) {
   CalendarData data;
   data.calendar.changes = {Change("2025-03-01", ChangeKind::kHoliday), Change("2025-03-02", ChangeKind::kHoliday)};
@@ -98,9 +115,9 @@ TEST_F(CalendarFileTest, EachDamagedValueIsNamedAndReplacedByItsDefault) {
       {"cycle not a number", "[Calendar]\r\nCycleWeeks=two\r\n",
        "[Calendar] CycleWeeks=two：" + std::string(texts::kExpectedCycleWeeks), calendar(1, {}, 45)},
       {"rotation without week 1", "[Calendar]\r\nCycleWeeks=2\r\n", std::string(texts::kMissingWeek1),
-       calendar(2, {}, 45)},
+       calendar(1, {}, 45)},
       {"week 1 not a date", "[Calendar]\r\nCycleWeeks=2\r\nWeek1=2025-02-30\r\n",
-       "[Calendar] Week1=2025-02-30：" + std::string(texts::kExpectedDate), calendar(2, {}, 45)},
+       "[Calendar] Week1=2025-02-30：" + std::string(texts::kExpectedDate), calendar(1, {}, 45)},
       {"lesson of no minutes", "[Calendar]\r\nLessonMinutes=0\r\n",
        "[Calendar] LessonMinutes=0：" + std::string(texts::kExpectedLessonMinutes), calendar(1, {}, 45)},
       {"change without a date", "[Change1]\r\nKind=Holiday\r\n" + kKept,
