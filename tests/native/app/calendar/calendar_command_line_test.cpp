@@ -82,7 +82,7 @@ TEST(CalendarCommandLine, AWrongCommandLineSaysWhyAndHowWithExitCode2) {
 class CalendarCommandRunTest : public ::testing::Test {
  protected:
   CommandResult Run(CalendarOperation operation, const std::string& file, std::optional<CalendarDate> week1 = {}) {
-    return RunCalendarCommand({operation, files_.path() / PathFromUtf8(file), week1}, run_.path(), Date("2025-09-03"));
+    return RunCalendarCommand({operation, test::FileIn(files_.path(), file), week1}, run_.path(), Date("2025-09-03"));
   }
 
   test::TempDirectory run_;
@@ -90,7 +90,7 @@ class CalendarCommandRunTest : public ::testing::Test {
 };
 
 TEST_F(CalendarCommandRunTest, ImportAndExportEndWithCode0AndWhatWasDone) {
-  files_.WriteFile("课表.yaml", "schedules:\n  - enable_day: 1\n    weeks: odd\n    classes:\n"
+  test::WriteFileIn(files_.path(), "课表.yaml", "schedules:\n  - enable_day: 1\n    weeks: odd\n    classes:\n"
                                "      - subject: 语文\n        start_time: \"08:00:00\"\n");
   const CommandResult imported = Run(CalendarOperation::kImportCses, "课表.yaml", Date("2025-09-08"));
   EXPECT_EQ(imported.exit_code, kCommandDone) << imported.text;
@@ -99,15 +99,15 @@ TEST_F(CalendarCommandRunTest, ImportAndExportEndWithCode0AndWhatWasDone) {
 
   const CommandResult exported = Run(CalendarOperation::kExportCses, "出.yaml");
   EXPECT_EQ(exported, (CommandResult{kCommandDone, std::string(texts::kCsesExported)}));
-  EXPECT_NE(files_.ReadFile("出.yaml").find("语文"), std::string::npos);
+  EXPECT_NE(test::ReadFileIn(files_.path(), "出.yaml").find("语文"), std::string::npos);
   EXPECT_EQ(Run(CalendarOperation::kNone, ""), CommandResult{});
 }
 
 TEST_F(CalendarCommandRunTest, AFailedOperationEndsWithCode1AndWhy) {
   const CommandResult missing = Run(CalendarOperation::kImportCses, "无.yaml");
   EXPECT_EQ(missing, (CommandResult{kCommandFailed, std::string(texts::kCommandUnreadableFile) +
-                                                         Utf8FromPath(files_.path() / PathFromUtf8("无.yaml"))}));
-  files_.WriteFile("坏.yaml", "version: 3\nschedules: []\n");
+                                                         Utf8FromPath(test::FileIn(files_.path(), "无.yaml"))}));
+  test::WriteFileIn(files_.path(), "坏.yaml", "version: 3\nschedules: []\n");
   EXPECT_EQ(Run(CalendarOperation::kImportCses, "坏.yaml"),
             (CommandResult{kCommandFailed, CsesProblemText({1, std::string(texts::kCsesExpectedVersion)})}));
   EXPECT_EQ(Run(CalendarOperation::kExportCses, "no folder/出.yaml"),

@@ -1,8 +1,14 @@
 #pragma once
-// Dates and calendars written the short way in the calendar's tests.
+// Dates, calendars and file names written the short way in the calendar's
+// tests.
+#include <filesystem>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "app/calendar/school_calendar.h"
+#include "app/tools/utf8_path.h"
+#include "base/file/atomic_file.h"
 
 namespace tabulo::test {
 
@@ -15,6 +21,20 @@ inline app::SchoolCalendar Cycle(int weeks, const char* week1) {
   calendar.cycle_weeks = weeks;
   if (week1 != nullptr) calendar.week1 = Date(week1);
   return calendar;
+}
+
+// A file named in UTF-8 ("课表.yaml") in `folder`: on Windows a path made
+// from a plain string would read the name in the ANSI code page.
+inline std::filesystem::path FileIn(const std::filesystem::path& folder, std::string_view utf8_name) {
+  return folder / app::PathFromUtf8(utf8_name);
+}
+
+inline void WriteFileIn(const std::filesystem::path& folder, std::string_view utf8_name, std::string_view bytes) {
+  (void)ReplaceFileBytes(FileIn(folder, utf8_name), bytes);
+}
+
+inline std::string ReadFileIn(const std::filesystem::path& folder, std::string_view utf8_name) {
+  return ReadFileBytes(FileIn(folder, utf8_name)).value_or("");
 }
 
 }  // namespace tabulo::test

@@ -171,11 +171,10 @@ TEST_F(CsesExportTest, AThreeWeekCycleExportsWeek1AndSaysSo) {
 
 TEST_F(CsesExportTest, TheFileIsWrittenWholeOrNotAtAll) {
   Write(1, Week().Set(1, 1, "语文", "7", "30"));
-  const std::filesystem::path file = dir_.path() / "课表.yaml";
-  CalendarOutcome outcome = ExportCses(dir_.path(), file);
+  CalendarOutcome outcome = ExportCses(dir_.path(), test::FileIn(dir_.path(), "课表.yaml"));
   EXPECT_TRUE(outcome.done);
-  EXPECT_EQ(dir_.ReadFile("课表.yaml"), Export().yaml);
-  outcome = ExportCses(dir_.path(), dir_.path() / "no such folder" / "课表.yaml");
+  EXPECT_EQ(test::ReadFileIn(dir_.path(), "课表.yaml"), Export().yaml);
+  outcome = ExportCses(dir_.path(), test::FileIn(dir_.path(), "no such folder/课表.yaml"));
   EXPECT_FALSE(outcome.done);
   EXPECT_EQ(outcome.message, texts::kCsesExportNotWritten);
 }
