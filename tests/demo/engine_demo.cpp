@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "ui/controls/picture.h"
-#include "ui/control/sys_button.h"
+#include "ui/window/sys_button.h"
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_state.h"
 #include "ui/engine/message_loop.h"

@@ -6,12 +6,12 @@
 
 #include "base/win/wide_text.h"
 #include "base/win/window_text.h"
-#include "ui/accessibility/accessible_events.h"
 #include "ui/accessibility/spoken_language.h"
+#include "ui/control/accessible_events.h"
 #include "ui/control/accessible_info.h"
-#include "ui/control/ui_control.h"
+#include "ui/control/control_host.h"
 #include "ui/control/engine_messages.h"
-#include "ui/window/ui_window.h"
+#include "ui/control/ui_control.h"
 
 namespace tabulo::ui {
 namespace {
@@ -52,12 +52,12 @@ HRESULT SetNode(VARIANT* v, UiControl* control) {
   return S_OK;
 }
 
-const std::vector<UiControl*>& ChildrenOf(const UiWindow& window, const UiControl* control) {
+const std::vector<UiControl*>& ChildrenOf(const ControlHost& window, const UiControl* control) {
   return control ? control->Children() : window.Children();
 }
 
 const std::vector<UiControl*>& SiblingsOf(const UiControl& control) {
-  return ChildrenOf(*control.HostWindow(), control.Parent());
+  return ChildrenOf(*control.Host(), control.Parent());
 }
 
 // Siblings are asked together: an edit field may take its name from the
@@ -109,7 +109,7 @@ long RoleNumber(AccessibleRole role) {
   return ROLE_SYSTEM_GROUPING;
 }
 
-long ControlState(const UiWindow& window, UiControl& control) {
+long ControlState(const ControlHost& window, UiControl& control) {
   long state = 0;
   const bool enabled = EnabledWithAncestors(control);
   if (!enabled) state |= STATE_SYSTEM_UNAVAILABLE;
@@ -124,7 +124,7 @@ long ControlState(const UiWindow& window, UiControl& control) {
   return state;
 }
 
-long WindowState(const UiWindow& window) {
+long WindowState(const ControlHost& window) {
   HWND hwnd = window.WindowHandle();
   long state = STATE_SYSTEM_FOCUSABLE;
   if (!IsWindowVisible(hwnd)) state |= STATE_SYSTEM_INVISIBLE;
@@ -134,7 +134,7 @@ long WindowState(const UiWindow& window) {
 }
 
 // The target's rectangle in client coordinates.
-RECT ClientRectOf(const UiWindow& window, const UiControl* control) {
+RECT ClientRectOf(const ControlHost& window, const UiControl* control) {
   if (control) {
     const Rect r = control->AbsoluteRect();
     return {r.x, r.y, r.x + r.width, r.y + r.height};
@@ -162,7 +162,7 @@ AccessibleNode::AccessibleNode(HWND window, std::weak_ptr<UiControl* const> cont
     : window_(window), control_(std::move(control)), isControl_(isControl) {}
 
 HRESULT AccessibleNode::Resolve(Target& target) const {
-  UiWindow* window = IsWindow(window_) ? UiWindow::FromHandle(window_) : nullptr;
+  ControlHost* window = IsWindow(window_) ? ControlHost::OfWindow(window_) : nullptr;
   if (!window || !window->IsBound()) return RPC_E_DISCONNECTED;
   target.window = window;
   target.control = nullptr;
@@ -170,7 +170,7 @@ HRESULT AccessibleNode::Resolve(Target& target) const {
   const std::shared_ptr<UiControl* const> token = control_.lock();
   if (!token) return CO_E_OBJNOTCONNECTED;
   UiControl* control = *token;
-  if (!control->Alive() || control->HostWindow() != window) return CO_E_OBJNOTCONNECTED;
+  if (!control->Alive() || control->Host() != window) return CO_E_OBJNOTCONNECTED;
   target.control = control;
   return S_OK;
 }

@@ -26,7 +26,7 @@
 namespace tabulo::ui {
 
 class UiControl;
-class UiWindow;
+class ControlHost;
 
 class AccessibleNode final : public ComObject<IAccessible, IDispatch> {
  public:
@@ -71,7 +71,7 @@ class AccessibleNode final : public ComObject<IAccessible, IDispatch> {
   // The live window and control (null for the client area) this node
   // stands for.
   struct Target {
-    UiWindow* window = nullptr;
+    ControlHost* window = nullptr;
     UiControl* control = nullptr;
   };
   // S_OK with the target; the disconnected errors when it is gone;

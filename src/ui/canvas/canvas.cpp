@@ -112,4 +112,10 @@ void Canvas::ClearRect(const Rect& area, std::uint32_t argb) {
   }
 }
 
+void BlendCanvas(const Canvas& target, const Rect& at, const Canvas& source, Point from, int alpha) {
+  if (alpha <= 0) return;
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), AC_SRC_ALPHA};
+  GdiAlphaBlend(target.dc(), at.x, at.y, at.width, at.height, source.dc(), from.x, from.y, at.width, at.height, blend);
+}
+
 }  // namespace tabulo::ui

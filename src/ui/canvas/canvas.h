@@ -63,4 +63,8 @@ class Canvas {
   int height_ = 0;
 };
 
+// Blends the source's pixels from `from` over the target's area `at` (same
+// size) with an overall alpha; nothing for an alpha of 0 or below.
+void BlendCanvas(const Canvas& target, const Rect& at, const Canvas& source, Point from, int alpha);
+
 }  // namespace tabulo::ui

@@ -5,14 +5,13 @@
 #include <commctrl.h>
 
 #include "base/win/wide_text.h"
-#include "ui/accessibility/accessible_events.h"
+#include "ui/control/accessible_events.h"
+#include "ui/control/control_host.h"
 #include "ui/control/control_order.h"
-#include "ui/control/dirty_rect.h"
+#include "ui/control/key_state.h"
 #include "ui/engine/control_classes.h"
 #include "ui/engine/engine_state.h"
 #include "ui/engine/fonts.h"
-#include "ui/control/key_state.h"
-#include "ui/window/ui_window.h"
 
 namespace tabulo::ui {
 namespace {
@@ -25,7 +24,7 @@ bool IsMouseEvent(UINT message) {
 
 }  // namespace
 
-ControlParent::ControlParent(UiWindow& host) : window(host.WindowHandle()) {}
+ControlParent::ControlParent(ControlHost& host) : window(host.WindowHandle()) {}
 
 UiControl::UiControl() = default;
 
@@ -44,7 +43,7 @@ HWND UiControl::HostWindowHandle() const { return host_ ? host_->WindowHandle() 
 
 bool UiControl::Create(ControlParent parent, const Rect& rect, const ControlOptions& options) {
   if (created_) return false;
-  UiWindow* host = nullptr;
+  ControlHost* host = nullptr;
   UiControl* parentControl = parent.control;
   if (parentControl) {
     if (!parentControl->created_ || !parentControl->alive_ || !parentControl->host_ ||
@@ -53,7 +52,7 @@ bool UiControl::Create(ControlParent parent, const Rect& rect, const ControlOpti
     }
     host = parentControl->host_;
   } else {
-    host = UiWindow::FromHandle(parent.window);
+    host = ControlHost::OfWindow(parent.window);
   }
   if (!host || !host->IsBound()) return false;
 
@@ -83,13 +82,12 @@ bool UiControl::Create(ControlParent parent, const Rect& rect, const ControlOpti
   return true;
 }
 
-void UiControl::Attach(UiWindow& host, UiControl* parent, Gdiplus::TextRenderingHint hint) {
+void UiControl::Attach(ControlHost& host, UiControl* parent, Gdiplus::TextRenderingHint hint) {
   host_ = &host;
   parent_ = parent;
-  (parent ? parent->children_ : host.children_).push_back(this);
-  host.AddControl(this);
-  if (!tooltipText_.empty()) (void)host.EnsureTooltip();
-  InsertInTabOrder(host.tabOrder_, this, [](const UiControl* c) { return c->tabStopIndex_; });
+  if (parent) parent->children_.push_back(this);
+  host.AddControl(*this, parent == nullptr);
+  if (!tooltipText_.empty()) (void)host.Tooltip();
   const bool page = classNumber_ == kPageClassNumber;
   (void)canvas_.Create(page ? 1 : rect_.width, page ? 1 : rect_.height, hint);
   canvas_.classNumber = classNumber_;
@@ -112,7 +110,7 @@ void UiControl::OnDestroy() {
     if (child->created_) child->HandleMessage(WM_DESTROY, 0, 0);
   }
   if (stateFlags_ & kStateTransition) StopTransition(false);
-  if (host_ && host_->hwnd_) ::KillTimer(host_->hwnd_, reinterpret_cast<UINT_PTR>(this));
+  if (HWND window = HostWindowHandle()) ::KillTimer(window, reinterpret_cast<UINT_PTR>(this));
   Unlink();
   created_ = false;
   canvas_.Release();
@@ -123,14 +121,10 @@ void UiControl::OnDestroy() {
 
 void UiControl::Unlink() {
   lifeToken_.reset();
-  if (parent_) {
-    std::erase(parent_->children_, this);
-  } else if (host_) {
-    std::erase(host_->children_, this);
-  }
+  if (parent_) std::erase(parent_->children_, this);
   for (UiControl* child : children_) child->parent_ = nullptr;
   children_.clear();
-  if (host_) host_->RemoveControl(this);
+  if (host_) host_->RemoveControl(*this);
   host_ = nullptr;
   parent_ = nullptr;
 }
@@ -217,7 +211,7 @@ LRESULT UiControl::BuiltInHandling(UINT message, WPARAM wParam, LPARAM lParam,
       OnLeft();
       break;
     case WM_SETFOCUS:
-      if (!MayTakeFocus() || (host_ && host_->focused_ == this)) {
+      if (!MayTakeFocus() || (host_ && host_->FocusedControl() == this)) {
         done = true;
         return 0;
       }
@@ -269,21 +263,13 @@ LRESULT UiControl::BuiltInHandling(UINT message, WPARAM wParam, LPARAM lParam,
 LRESULT UiControl::SendToControl(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND hwnd = HostWindowHandle();
   if (!hwnd || !IsWindow(hwnd)) return 0;
-  UiWindow* host = host_;
-  const std::uint64_t id = host->messages_.Park({this, message, wParam, static_cast<std::intptr_t>(lParam)});
-  const LRESULT result = SendMessageW(hwnd, kMsgDeliverToControl, reinterpret_cast<WPARAM>(this),
-                                      static_cast<LPARAM>(id));
-  if (UiWindow::FromHandle(hwnd) == host) (void)host->messages_.Take(id);  // not delivered: do not keep it
-  return result;
+  return host_->SendToControl(*this, message, wParam, lParam);
 }
 
 bool UiControl::PostToControl(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND hwnd = HostWindowHandle();
   if (!hwnd || !IsWindow(hwnd)) return false;
-  const std::uint64_t id = host_->messages_.Park({this, message, wParam, static_cast<std::intptr_t>(lParam)});
-  if (PostMessageW(hwnd, kMsgDeliverToControl, reinterpret_cast<WPARAM>(this), static_cast<LPARAM>(id))) return true;
-  (void)host_->messages_.Take(id);
-  return false;
+  return host_->PostToControl(*this, message, wParam, lParam);
 }
 
 // --- tree ----------------------------------------------------------------------
@@ -296,22 +282,31 @@ bool UiControl::SetParent(UiControl* parent) {
   }
   if (parent == parent_) return true;
   RecomposeArea();
-  std::erase(parent_ ? parent_->children_ : host_->children_, this);
+  if (parent_) {
+    std::erase(parent_->children_, this);
+  } else {
+    host_->SetTopLevel(*this, false);
+  }
   parent_ = parent;
-  (parent_ ? parent_->children_ : host_->children_).push_back(this);
+  if (parent_) {
+    parent_->children_.push_back(this);
+  } else {
+    host_->SetTopLevel(*this, true);
+  }
   RecomposeArea();
   return true;
 }
 
 void UiControl::SetZOrder(int kind) {
   if (!created_ || !host_) return;
-  if (MoveInZOrder(parent_ ? parent_->children_ : host_->children_, this, kind)) RecomposeArea();
+  const bool moved = parent_ ? MoveInZOrder(parent_->children_, this, kind) : host_->MoveInZOrder(*this, kind);
+  if (moved) RecomposeArea();
 }
 
 // --- focus ---------------------------------------------------------------------
 
 void UiControl::SetFocus() {
-  HandleMessage(WM_SETFOCUS, 0, reinterpret_cast<LPARAM>(host_ ? host_->focused_ : nullptr));
+  HandleMessage(WM_SETFOCUS, 0, reinterpret_cast<LPARAM>(host_ ? host_->FocusedControl() : nullptr));
 }
 
 void UiControl::KillFocus() { HandleMessage(WM_KILLFOCUS, 0, 0); }
@@ -322,45 +317,21 @@ void UiControl::SetMayTakeFocus(bool may) {
 
 void UiControl::SetTabStopIndex(int index) {
   tabStopIndex_ = index;
-  if (host_) InsertInTabOrder(host_->tabOrder_, this, [](const UiControl* c) { return c->tabStopIndex_; });
+  if (host_) host_->TabOrderChanged(*this);
 }
 
 void UiControl::GiveFocus(WPARAM how, const std::weak_ptr<UiControl* const>& life) {
-  UiWindow& host = *host_;
+  ControlHost& host = *host_;
   stateFlags_ |= kStateFocused;
-  if (UiControl* shown = host.tabFocus_) {
-    host.tabFocus_ = nullptr;
-    shown->RecomposeArea();
-  }
-  UiControl* old = host.focused_;
-  host.focused_ = this;
-  if (how == 1 && drawTabStop_) {
-    host.tabFocus_ = this;
-    RecomposeArea();
-  }
+  UiControl* old = host.MoveFocusTo(*this, how == 1 && drawTabStop_);
   if (old && old != this && host.OwnsControl(old)) old->HandleMessage(WM_KILLFOCUS, 0, reinterpret_cast<LPARAM>(this));
   // The old control's handlers may have destroyed this one or its window.
-  if (!life.expired() && host_ && host_->focused_ == this) AnnounceFocus(*this);
+  if (!life.expired() && host_ && host_->FocusedControl() == this) AnnounceFocus(*this);
 }
 
 void UiControl::TakeFocus() {
   stateFlags_ &= ~kStateFocused;
-  if (!host_) return;
-  UiWindow& host = *host_;
-  if (host.tabFocus_ == this) {
-    host.tabFocus_ = nullptr;
-    RecomposeArea();
-  }
-  if (host.capture_ == this) {
-    host.capture_ = nullptr;
-    host.capturing_ = false;
-    ReleaseCapture();
-  }
-  if (host.focused_ == this) host.focused_ = nullptr;
-  if (host.hot_ == this) {
-    host.hot_ = nullptr;
-    HandleMessage(kMsgMouseLeft, 0, 0);
-  }
+  if (host_ && host_->FocusLeft(*this)) HandleMessage(kMsgMouseLeft, 0, 0);
 }
 
 void UiControl::OnEntered() {
@@ -404,8 +375,8 @@ void UiControl::Move(std::optional<int> left, std::optional<int> top, std::optio
   if (host_) {
     // The old place shows what lies beneath it again.
     const Point origin = parent_ ? Point{parent_->AbsoluteRect().x, parent_->AbsoluteRect().y} : Point{};
-    host_->Compose(old.offset(origin.x, origin.y).intersect(Rect{0, 0, host_->size_.width, host_->size_.height}),
-                   true);
+    const Size client = host_->ClientSize();
+    host_->Recompose(old.offset(origin.x, origin.y).intersect(Rect{0, 0, client.width, client.height}));
   }
   if (resized) {
     ResizeCanvas();
@@ -444,7 +415,7 @@ Rect UiControl::AbsoluteRect() const {
 
 Size UiControl::ParentSize() const {
   if (parent_) return {parent_->rect_.width, parent_->rect_.height};
-  return host_ ? host_->size_ : Size{};
+  return host_ ? host_->ClientSize() : Size{};
 }
 
 void UiControl::SetAnchors(const AnchorRequest& request) {
@@ -528,18 +499,19 @@ HWND UiControl::TooltipWindow() const { return host_ ? host_->TooltipWindow() : 
 
 void UiControl::SetTooltipText(std::string_view text) {
   tooltipText_ = text;
-  if (host_ && !tooltipText_.empty()) (void)host_->EnsureTooltip();
+  if (host_ && !tooltipText_.empty()) (void)host_->Tooltip();
 }
 
 void UiControl::ShowTooltipNow(std::string_view title, std::string_view text) {
-  HWND tip = host_ ? host_->EnsureTooltip() : nullptr;
+  HWND tip = host_ ? host_->Tooltip() : nullptr;
   if (!tip) return;
+  HWND window = host_->WindowHandle();
   std::wstring wideText = Wide(text);
   const std::wstring wideTitle = Wide(title);
   TOOLINFOW info{};
   info.cbSize = sizeof info;
-  info.hwnd = host_->hwnd_;
-  info.uId = reinterpret_cast<UINT_PTR>(host_->hwnd_);
+  info.hwnd = window;
+  info.uId = reinterpret_cast<UINT_PTR>(window);
   info.lpszText = wideText.data();
   SendMessageW(tip, TTM_SETTITLEW, TTI_NONE, reinterpret_cast<LPARAM>(wideTitle.c_str()));
   SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
@@ -552,6 +524,15 @@ bool UiControl::SetTimer(UINT milliseconds, std::function<void()> callback) {
   ::KillTimer(hwnd, reinterpret_cast<UINT_PTR>(this));
   timerCallback_ = std::move(callback);
   return ::SetTimer(hwnd, reinterpret_cast<UINT_PTR>(this), milliseconds, nullptr) != 0;
+}
+
+void UiControl::TimerFired() {
+  if (timerCallback_) {
+    const std::function<void()> callback = timerCallback_;  // may rearm or kill itself
+    callback();
+  } else {
+    HandleMessage(WM_TIMER, reinterpret_cast<WPARAM>(this), 0);
+  }
 }
 
 void UiControl::KillTimer(std::optional<UINT> newPeriod) {

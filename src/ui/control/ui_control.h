@@ -1,6 +1,7 @@
 #pragma once
 // UiControl: the base of every windowless control. A control lives in a
-// host window (UiWindow) and in its control tree, draws into its own canvas
+// host window, which it sees only as a ControlHost (control_host.h), and in
+// its control tree, draws into its own canvas
 // and receives its messages from the host. The class behaviour of a derived
 // control goes into two hooks: PreHandleMessage (runs first; a non-zero
 // result ends handling) and ClassHandleMessage (runs after the application's
@@ -37,7 +38,7 @@
 
 namespace tabulo::ui {
 
-class UiWindow;
+class ControlHost;
 class UiControl;
 
 // Where a control is created: directly on a bound host window, or inside
@@ -45,7 +46,7 @@ class UiControl;
 struct ControlParent {
   ControlParent(HWND window) : window(window) {}  // NOLINT: implicit on purpose
   ControlParent(UiControl* control) : control(control) {}
-  ControlParent(UiWindow& host);
+  ControlParent(ControlHost& host);
   HWND window = nullptr;
   UiControl* control = nullptr;
 };
@@ -101,7 +102,7 @@ class UiControl : public UiObject {
   bool PostToControl(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
   // --- tree ---------------------------------------------------------------
-  [[nodiscard]] UiWindow* HostWindow() const { return host_; }
+  [[nodiscard]] ControlHost* Host() const { return host_; }
   [[nodiscard]] HWND HostWindowHandle() const;
   [[nodiscard]] UiControl* Parent() const { return parent_; }
   [[nodiscard]] const std::vector<UiControl*>& Children() const { return children_; }
@@ -211,6 +212,18 @@ class UiControl : public UiObject {
   bool SetTimer(UINT milliseconds, std::function<void()> callback = {});
   // Kills the timer; re-arms it with a new period when one is given.
   void KillTimer(std::optional<UINT> newPeriod = std::nullopt);
+  // The host calls these when the control's timer or its state transition's
+  // frame timer fires.
+  void TimerFired();
+  void TransitionStep();
+
+  // --- composition ----------------------------------------------------------
+  // While the control fades between states, the host composes it through
+  // DrawTransitionFrame instead of blending its canvas.
+  [[nodiscard]] bool ShowsTransitionFrame() const;
+  // Draws the cross-fade's current frame onto the window canvas: abs is the
+  // control in window coordinates, hit the part of it being composed.
+  void DrawTransitionFrame(Canvas& window, const Rect& abs, const Rect& hit);
 
   // --- service ------------------------------------------------------------
   void RegisterWithService();
@@ -253,8 +266,6 @@ class UiControl : public UiObject {
   void RecomposeArea();
 
  private:
-  friend class UiWindow;
-
   [[nodiscard]] LRESULT BuiltInHandling(UINT message, WPARAM wParam, LPARAM lParam,
                                         const std::weak_ptr<UiControl* const>& life, bool& done);
   bool DeliverApplicationEvent(UINT message, WPARAM wParam, LPARAM lParam);
@@ -265,17 +276,17 @@ class UiControl : public UiObject {
   void OnLeft();
   void ApplyParentResize();
   void PaintNow();
-  void Attach(UiWindow& host, UiControl* parent, Gdiplus::TextRenderingHint hint);
+  void Attach(ControlHost& host, UiControl* parent, Gdiplus::TextRenderingHint hint);
   void Unlink();
   void StartTransition();
   void StopTransition(bool recompose);
-  void TransitionStep();
+  void ComposeDirtyArea();
   [[nodiscard]] Size ParentSize() const;
   void ResizeCanvas();
 
   // Tree and host (the host and the parent outlive their links: both unlink
   // this control when they go).
-  UiWindow* host_ = nullptr;
+  ControlHost* host_ = nullptr;
   UiControl* parent_ = nullptr;
   std::vector<UiControl*> children_;  // paint order: the last is on top
 

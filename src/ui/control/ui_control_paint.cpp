@@ -1,10 +1,10 @@
 // UiControl: repainting, committing a drawing to the window, and the state
 // transition that cross-fades a control from its previous picture to the
 // new one over a few timer ticks.
+#include "base/animation/easing.h"
+#include "ui/control/control_host.h"
 #include "ui/control/dirty_rect.h"
 #include "ui/control/ui_control.h"
-#include "base/animation/easing.h"
-#include "ui/window/ui_window.h"
 
 namespace tabulo::ui {
 namespace {
@@ -31,8 +31,14 @@ void UiControl::Update() { HandleMessage(kMsgRedrawNow, 0, 0); }
 
 void UiControl::RecomposeArea() {
   if (!host_) return;
-  const Rect area = AbsoluteRect().intersect(Rect{0, 0, host_->size_.width, host_->size_.height});
-  if (!area.empty()) host_->Compose(area, true);
+  const Size client = host_->ClientSize();
+  const Rect area = AbsoluteRect().intersect(Rect{0, 0, client.width, client.height});
+  if (!area.empty()) host_->Recompose(area);
+}
+
+void UiControl::ComposeDirtyArea() {
+  const Rect abs = AbsoluteRect();
+  if (const auto area = DirtyWindowRect(dirtyRect_, Point{abs.x, abs.y}, host_->ClientSize())) host_->Recompose(*area);
 }
 
 Gdiplus::Graphics* UiControl::BeginPaint(bool clear) {
@@ -66,9 +72,7 @@ void UiControl::EndPaint() {
     StartTransition();
     return;
   }
-  if (const auto area = DirtyWindowRect(dirtyRect_, Point{AbsoluteRect().x, AbsoluteRect().y}, host_->size_)) {
-    host_->Compose(*area, true);
-  }
+  ComposeDirtyArea();
   dirtyRect_ = WholeRect(rect_);
 }
 
@@ -78,20 +82,16 @@ void UiControl::StartTransition() {
   stateFlags_ |= kStateTransition;
   HandleMessage(kMsgTransitionStarted, 0, 0);
   if (!host_ || !(stateFlags_ & kStateTransition)) return;
-  if (!::SetTimer(host_->hwnd_, TransitionTimerId(this), static_cast<UINT>(extraValue1_), nullptr)) {
+  if (!::SetTimer(host_->WindowHandle(), TransitionTimerId(this), static_cast<UINT>(extraValue1_), nullptr)) {
     StopTransition(true);  // no timer: show the new picture at once
   }
 }
 
 void UiControl::StopTransition(bool recompose) {
-  if (host_ && host_->hwnd_) ::KillTimer(host_->hwnd_, TransitionTimerId(this));
+  if (HWND window = HostWindowHandle()) ::KillTimer(window, TransitionTimerId(this));
   stateFlags_ &= ~kStateTransition;
   transitionFrame_ = 0;
-  if (recompose && host_) {
-    if (const auto area = DirtyWindowRect(dirtyRect_, Point{AbsoluteRect().x, AbsoluteRect().y}, host_->size_)) {
-      host_->Compose(*area, true);
-    }
-  }
+  if (recompose && host_) ComposeDirtyArea();
 }
 
 void UiControl::TransitionStep() {
@@ -102,16 +102,37 @@ void UiControl::TransitionStep() {
   ++transitionFrame_;
   const double t = static_cast<double>(transitionFrame_) / extraValue2_;
   transitionFactor_ = Easing(extraValue3_, 0, 1, t).value_or(1.0);
-  if (const auto area = DirtyWindowRect(dirtyRect_, Point{AbsoluteRect().x, AbsoluteRect().y}, host_->size_)) {
-    host_->Compose(*area, true);
-  }
+  ComposeDirtyArea();
   if (transitionFrame_ < extraValue2_) return;
-  ::KillTimer(host_->hwnd_, TransitionTimerId(this));
+  ::KillTimer(host_->WindowHandle(), TransitionTimerId(this));
   previousPicture_.Release();
   transitionFrame_ = 0;
   stateFlags_ &= ~kStateTransition;
   dirtyRect_ = WholeRect(rect_);
   HandleMessage(kMsgTransitionFinished, 0, 0);
+}
+
+bool UiControl::ShowsTransitionFrame() const {
+  return (stateFlags_ & kStateTransition) && transitionFrame_ != extraValue2_ && previousPicture_.valid();
+}
+
+void UiControl::DrawTransitionFrame(Canvas& window, const Rect& abs, const Rect& hit) {
+  Canvas& scratch = transitionScratch_;
+  if (scratch.size() != canvas_.size()) {
+    (void)scratch.Create(canvas_.width(), canvas_.height(), Gdiplus::TextRenderingHintSystemDefault);
+  }
+  if (!scratch.valid()) return;
+  TransitionFrame frame{&window, &previousPicture_, &scratch, abs, transitionFactor_, alpha_};
+  if (HandleMessage(kMsgTransitionFrame, 0, reinterpret_cast<LPARAM>(&frame)) != 0) return;
+  // Cross-fade over what lies beneath: the old picture fading out, the new
+  // one fading in, then the result copied in place.
+  const Point from{hit.x - abs.x, hit.y - abs.y};
+  const Rect inScratch{from.x, from.y, hit.width, hit.height};
+  BitBlt(scratch.dc(), inScratch.x, inScratch.y, hit.width, hit.height, window.dc(), hit.x, hit.y, SRCCOPY);
+  const double factor = std::clamp(transitionFactor_, 0.0, 1.0);
+  BlendCanvas(scratch, inScratch, previousPicture_, from, static_cast<int>(alpha_ * (1.0 - factor)));
+  BlendCanvas(scratch, inScratch, canvas_, from, static_cast<int>(alpha_ * factor));
+  BitBlt(window.dc(), hit.x, hit.y, hit.width, hit.height, scratch.dc(), from.x, from.y, SRCCOPY);
 }
 
 }  // namespace tabulo::ui

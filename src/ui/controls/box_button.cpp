@@ -1,10 +1,10 @@
 #include "ui/controls/box_button.h"
 
-#include "ui/accessibility/accessible_events.h"
+#include "ui/control/accessible_events.h"
+#include "ui/control/control_host.h"
 #include "ui/controls/check_box_layout.h"
 #include "ui/skin/resource_package.h"
 #include "ui/skin/skin_draw.h"
-#include "ui/window/ui_window.h"
 
 namespace tabulo::ui {
 namespace {
@@ -35,7 +35,7 @@ bool BoxButton::PreClassHook(UINT message, WPARAM, LPARAM, LRESULT&) {
 bool BoxButton::BackgroundHook(Gdiplus::Graphics&, const RectF&, int) { return true; }
 
 SizeF BoxButton::BoxSize() const {
-  const ResourcePackage* package = HostWindow() ? HostWindow()->Package() : nullptr;
+  const ResourcePackage* package = Host() ? Host()->Package() : nullptr;
   if (const auto size = package ? package->IntRect(Element(), "size") : std::nullopt) {
     return {static_cast<float>(size->width), static_cast<float>(size->height)};
   }
@@ -47,7 +47,7 @@ void BoxButton::AfterBackgroundHook(Gdiplus::Graphics& graphics, int state, Rect
   picture.width = 0;  // a box button shows no picture
   caption = layout.caption;
   focusRect_ = layout.focus;
-  const ResourcePackage* package = HostWindow() ? HostWindow()->Package() : nullptr;
+  const ResourcePackage* package = Host() ? Host()->Package() : nullptr;
   if (!DrawSkinPicture(package, graphics, Element(), CheckBoxStateName(radio_, state, ticked_), layout.box)) {
     DrawPlainBox(graphics, layout.box, state);
   }

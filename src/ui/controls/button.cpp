@@ -1,9 +1,9 @@
 #include "ui/controls/button.h"
 
+#include "ui/control/control_host.h"
 #include "ui/controls/clip_scope.h"
 #include "ui/skin/resource_package.h"
 #include "ui/skin/skin_draw.h"
-#include "ui/window/ui_window.h"
 
 namespace tabulo::ui {
 namespace {
@@ -118,7 +118,7 @@ void Button::Paint(int state) {
   const RectF whole = WholeRect(*this);
   std::optional<ButtonMargin> margin;
   if (!BackgroundHook(*graphics, whole, state)) {
-    const ResourcePackage* package = HostWindow() ? HostWindow()->Package() : nullptr;
+    const ResourcePackage* package = Host() ? Host()->Package() : nullptr;
     if (!DrawSkinElement(package, *graphics, "Button", whole, static_cast<std::uint32_t>(state))) {
       DrawPlainBackground(*graphics, whole, state);
     }

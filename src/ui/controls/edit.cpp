@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ui/canvas/drawing.h"
+#include "ui/control/control_host.h"
 #include "ui/control/dirty_rect.h"
 #include "ui/controls/edit_text_engine.h"
 #include "ui/controls/scroll_bar.h"
@@ -15,7 +16,6 @@
 #include "ui/engine/fonts.h"
 #include "ui/skin/resource_package.h"
 #include "ui/skin/skin_draw.h"
-#include "ui/window/ui_window.h"
 
 namespace tabulo::ui {
 namespace {
@@ -24,7 +24,7 @@ constexpr DWORD kEventMask = ENM_CHANGE | ENM_SELCHANGE | ENM_LINK;
 constexpr int kSystemCaretHeight = 12;  // the hidden caret only places the input method's window
 constexpr wchar_t kLineProbe[] = L"泆";  // a tall CJK glyph: one full line of the font
 
-EditMargin SkinMargin(const UiWindow* host) {
+EditMargin SkinMargin(const ControlHost* host) {
   const ResourcePackage* package = host ? host->Package() : nullptr;
   const std::optional<Rect> margin = package ? package->IntRect(kEditElement, "margin") : std::nullopt;
   if (!margin) return {};
@@ -125,7 +125,7 @@ void Edit::Layout(int width, int height) {
   const int lineHeight = MeasureLineHeight();
   EditLayoutInput in;
   in.size = {width, height};
-  in.skinMargin = SkinMargin(HostWindow());
+  in.skinMargin = SkinMargin(Host());
   in.border = static_cast<int>(border_);
   in.backgroundColour = backgroundColour_;
   in.multiLine = multiLine_;
@@ -142,7 +142,7 @@ void Edit::Layout(int width, int height) {
 }
 
 int Edit::MeasureLineHeight() const {
-  const UiWindow* host = HostWindow();
+  const ControlHost* host = Host();
   Gdiplus::Graphics* graphics = host ? host->WindowCanvas().graphics() : nullptr;
   if (!graphics) return 0;
   Gdiplus::StringFormat format;
@@ -157,7 +157,7 @@ void Edit::Paint(std::uint32_t state) {
   const RectF whole{0, 0, static_cast<float>(Width()), static_cast<float>(Height())};
   const Rect area = CoveringPixels(DirtyRect()).intersect(LocalRect());
   if (border_ == 0 && backgroundColour_ == 0) {
-    const UiWindow* host = HostWindow();
+    const ControlHost* host = Host();
     (void)DrawSkinElement(host ? host->Package() : nullptr, *graphics, kEditElement, whole,
                           HasFocus() ? kStateFocused : state);
   } else {
@@ -237,7 +237,7 @@ LRESULT Edit::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONUP: {
       if (!SurvivesForward(message, wParam, lParam)) return 0;
-      const UiWindow* host = HostWindow();
+      const ControlHost* host = Host();
       const Rect abs = AbsoluteRect();
       const Point at{abs.x + static_cast<short>(LOWORD(lParam)), abs.y + static_cast<short>(HIWORD(lParam))};
       if (host && !host->ControlAt(at)) ::SetCursor(Engine().defaultCursor);
@@ -387,7 +387,7 @@ LRESULT Edit::OnChar(WPARAM character, LPARAM lParam) {
   if (!SurvivesForward(WM_CHAR, character, lParam)) return 0;
   // Typing hides the mouse pointer on some systems; bring back the one the
   // pointer's control shows.
-  const UiWindow* host = HostWindow();
+  const ControlHost* host = Host();
   const UiControl* hot = host ? host->HotControl() : nullptr;
   ::SetCursor(hot && hot->Cursor() ? hot->Cursor() : Engine().defaultCursor);
   return 0;

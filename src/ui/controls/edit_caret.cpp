@@ -6,9 +6,9 @@
 // phase is odd, so it shows on one tick and goes on the next.
 #include <algorithm>
 
+#include "ui/control/control_host.h"
 #include "ui/controls/edit.h"
 #include "ui/controls/text_services.h"
-#include "ui/window/ui_window.h"
 
 namespace tabulo::ui {
 
@@ -33,7 +33,7 @@ void Edit::PlaceCaret(int x, int y) {
 }
 
 void Edit::DrawCaret(bool show, bool restart) {
-  UiWindow* host = HostWindow();
+  ControlHost* host = Host();
   if (!host || !Visible() || !HasFocus() || Width() < 1 || Height() < 1) return;
   const Rect caret = CaretRect();
   if (show && caret.height <= 0) return;
@@ -55,7 +55,7 @@ void Edit::DrawCaret(bool show, bool restart) {
   }
   --caretPhase_;
   const Rect area{caret.x, caret.y, caret.width, std::max(caret.height, 1)};
-  host->Compose(area, true);
+  host->Recompose(area);
 }
 
 }  // namespace tabulo::ui

@@ -1,7 +1,7 @@
 #include "ui/controls/image_box.h"
 
+#include "ui/control/control_host.h"
 #include "ui/skin/resource_package.h"
-#include "ui/window/ui_window.h"
 
 namespace tabulo::ui {
 
@@ -36,7 +36,7 @@ bool ImageBox::CreateFromPackage(ControlParent parent, const Rect& rect, std::st
 }
 
 bool ImageBox::SetPackagePicture(std::string_view element, std::string_view name) {
-  const ResourcePackage* package = HostWindow() ? HostWindow()->Package() : nullptr;
+  const ResourcePackage* package = Host() ? Host()->Package() : nullptr;
   const auto picture = package ? package->Picture(element, name) : std::nullopt;
   Gdiplus::Bitmap* image = picture ? package->Image(picture->image) : nullptr;
   if (!image) return false;

@@ -1,14 +1,14 @@
 #include "ui/controls/radio_button.h"
 
+#include "ui/control/control_host.h"
 #include "ui/controls/check_box_layout.h"
-#include "ui/window/ui_window.h"
 
 namespace tabulo::ui {
 
 void RadioButton::Select() {
   if (Ticked()) return;
   const std::vector<UiControl*> siblings =
-      Parent() ? Parent()->Children() : (HostWindow() ? HostWindow()->Children() : std::vector<UiControl*>());
+      Parent() ? Parent()->Children() : (Host() ? Host()->Children() : std::vector<UiControl*>());
   for (UiControl* sibling : siblings) {
     if (sibling != this && sibling->ClassNumber() == kRadioButtonClassNumber) {
       sibling->HandleMessage(kMsgRadioClear, group_, reinterpret_cast<LPARAM>(this));

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
+#include "ui/control/control_host.h"
 #include "ui/skin/resource_package.h"
 #include "ui/skin/skin_draw.h"
-#include "ui/window/ui_window.h"
 
 namespace tabulo::ui {
 namespace {
@@ -65,7 +65,7 @@ bool ScrollBar::Create(ControlParent parent, const Rect& rect, const ScrollBarOp
 }
 
 ScrollBarSkinMetrics ScrollBar::ReadMetrics() const {
-  const ResourcePackage* package = HostWindow() ? HostWindow()->Package() : nullptr;
+  const ResourcePackage* package = Host() ? Host()->Package() : nullptr;
   if (!package) return {};
   const std::string prefix = settings_.horizontal ? "h_" : "v_";
   ScrollBarSkinMetrics metrics;
@@ -132,7 +132,7 @@ Point ScrollBar::CursorInBar() const {
 void ScrollBar::DrawPieces(const std::vector<ScrollBarPiece>& pieces) {
   Gdiplus::Graphics* graphics = BeginPaint();
   if (!graphics) return;
-  const ResourcePackage* package = HostWindow() ? HostWindow()->Package() : nullptr;
+  const ResourcePackage* package = Host() ? Host()->Package() : nullptr;
   for (const ScrollBarPiece& piece : pieces) {
     if (piece.centred) {
       (void)DrawSkinPicture(package, *graphics, kScrollBarElement, piece.picture, piece.rect, "gird", kFillCentre);

@@ -149,7 +149,7 @@ void UiMenu::Popup(UiWindow& owner, std::optional<Point> at) {
 }
 
 void UiMenu::Popup(UiControl& control, std::optional<Point> at) {
-  UiWindow* host = control.HostWindow();
+  ControlHost* host = control.Host();
   if (!host || !host->IsBound() || !host->OwnsControl(&control)) return;
   PopupFor(host->WindowHandle(), &control, at);
 }

@@ -5,7 +5,7 @@
 
 #include "base/win/wide_text.h"
 #include "ui/canvas/drawing.h"
-#include "ui/window/ui_window.h"
+#include "ui/control/control_host.h"
 
 namespace tabulo::ui {
 namespace {
@@ -15,7 +15,7 @@ constexpr int kLabelClass = 2;
 
 }  // namespace
 
-bool CaptionPart::CreatePart(UiWindow& host, const Rect& rect, int classNumber, std::string_view name) {
+bool CaptionPart::CreatePart(ControlHost& host, const Rect& rect, int classNumber, std::string_view name) {
   ControlOptions options;
   options.classNumber = classNumber;
   options.name = std::string(name);
@@ -63,7 +63,7 @@ void DrawIconOnCanvas(Canvas& canvas, HICON icon, const Rect& rect) {
   }
 }
 
-bool CaptionIcon::Create(UiWindow& host, const Rect& rect, HICON icon) {
+bool CaptionIcon::Create(ControlHost& host, const Rect& rect, HICON icon) {
   icon_ = icon;
   return CreatePart(host, rect, kImageBoxClass, "CaptionIcon");
 }
@@ -79,7 +79,7 @@ void CaptionIcon::Paint() {
   EndPaint();
 }
 
-bool CaptionTitle::Create(UiWindow& host, const Rect& rect, std::string text) {
+bool CaptionTitle::Create(ControlHost& host, const Rect& rect, std::string text) {
   SetBaseText(text);
   return CreatePart(host, rect, kLabelClass, "CaptionTitle");
 }

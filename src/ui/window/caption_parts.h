@@ -11,14 +11,14 @@ namespace tabulo::ui {
 // Repaints itself on every paint, repaint or skin change request.
 class CaptionPart : public UiControl {
  protected:
-  [[nodiscard]] bool CreatePart(UiWindow& host, const Rect& rect, int classNumber, std::string_view name);
+  [[nodiscard]] bool CreatePart(ControlHost& host, const Rect& rect, int classNumber, std::string_view name);
   LRESULT ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   virtual void Paint() = 0;
 };
 
 class CaptionIcon : public CaptionPart {
  public:
-  [[nodiscard]] bool Create(UiWindow& host, const Rect& rect, HICON icon);
+  [[nodiscard]] bool Create(ControlHost& host, const Rect& rect, HICON icon);
   void SetIcon(HICON icon);
 
  private:
@@ -28,7 +28,7 @@ class CaptionIcon : public CaptionPart {
 
 class CaptionTitle : public CaptionPart {
  public:
-  [[nodiscard]] bool Create(UiWindow& host, const Rect& rect, std::string text);
+  [[nodiscard]] bool Create(ControlHost& host, const Rect& rect, std::string text);
   void SetTitle(std::string text);
 
  private:

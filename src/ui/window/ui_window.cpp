@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "ui/control/control_order.h"
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_state.h"
 #include "ui/engine/os_version.h"
@@ -31,11 +32,8 @@ UiWindow::UiWindow() = default;
 
 UiWindow::~UiWindow() { Unbind(); }
 
-UiWindow* UiWindow::FromHandle(HWND window) {
-  if (!window) return nullptr;
-  auto* object = static_cast<UiWindow*>(GetPropW(window, kWindowObjectProperty));
-  return object && object->hwnd_ == window ? object : nullptr;
-}
+// Every host bound to a window is a UiWindow.
+UiWindow* UiWindow::FromHandle(HWND window) { return static_cast<UiWindow*>(ControlHost::OfWindow(window)); }
 
 bool UiWindow::Bind(HWND window, const BindOptions& o) {
   if (!IsWindow(window) || window == hwnd_) return false;
@@ -80,7 +78,7 @@ bool UiWindow::Bind(HWND window, const BindOptions& o) {
   GetWindowRect(window, &r);
   size_ = {r.right - r.left, r.bottom - r.top};
   ResizeSurfaces();
-  SetPropW(window, kWindowObjectProperty, this);
+  SetPropW(window, kWindowObjectProperty, static_cast<ControlHost*>(this));
 
   if (owner) {
     picture_ = owner->picture_;
@@ -112,7 +110,7 @@ bool UiWindow::Bind(HWND window, const BindOptions& o) {
 // Made for the first control with a tip: most windows (menus, notices)
 // never show one, and a tooltip window is not free (Wine keeps some 9 KB of
 // every one made).
-HWND UiWindow::EnsureTooltip() {
+HWND UiWindow::Tooltip() {
   if (tooltip_ || !hwnd_) return tooltip_.get();
   tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, L"", TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr));
@@ -137,9 +135,16 @@ void UiWindow::ResizeSurfaces() {
 
 // --- controls ------------------------------------------------------------------
 
-void UiWindow::AddControl(UiControl* control) { live_.emplace(reinterpret_cast<std::uintptr_t>(control), control); }
+void UiWindow::AddControl(UiControl& added, bool topLevel) {
+  UiControl* control = &added;
+  if (topLevel) children_.push_back(control);
+  live_.emplace(reinterpret_cast<std::uintptr_t>(control), control);
+  TabOrderChanged(added);
+}
 
-void UiWindow::RemoveControl(UiControl* control) {
+void UiWindow::RemoveControl(UiControl& removed) {
+  UiControl* control = &removed;
+  std::erase(children_, control);
   live_.erase(reinterpret_cast<std::uintptr_t>(control));
   std::erase(tabOrder_, control);
   messages_.DropFor(control);
@@ -154,6 +159,35 @@ void UiWindow::RemoveControl(UiControl* control) {
       if (GetCapture() == hwnd_) ReleaseCapture();
     }
   }
+}
+
+void UiWindow::SetTopLevel(UiControl& control, bool topLevel) {
+  std::erase(children_, &control);
+  if (topLevel) children_.push_back(&control);
+}
+
+bool UiWindow::MoveInZOrder(UiControl& control, int kind) { return ui::MoveInZOrder(children_, &control, kind); }
+
+void UiWindow::TabOrderChanged(UiControl& control) {
+  InsertInTabOrder(tabOrder_, &control, [](const UiControl* c) { return c->TabStopIndex(); });
+}
+
+LRESULT UiWindow::SendToControl(UiControl& control, UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = hwnd_;
+  const std::uint64_t id = messages_.Park({&control, message, wParam, static_cast<std::intptr_t>(lParam)});
+  const LRESULT result =
+      SendMessageW(window, kMsgDeliverToControl, reinterpret_cast<WPARAM>(&control), static_cast<LPARAM>(id));
+  if (StillBound(this, window)) (void)messages_.Take(id);  // not delivered: do not keep it
+  return result;
+}
+
+bool UiWindow::PostToControl(UiControl& control, UINT message, WPARAM wParam, LPARAM lParam) {
+  const std::uint64_t id = messages_.Park({&control, message, wParam, static_cast<std::intptr_t>(lParam)});
+  if (PostMessageW(hwnd_, kMsgDeliverToControl, reinterpret_cast<WPARAM>(&control), static_cast<LPARAM>(id))) {
+    return true;
+  }
+  (void)messages_.Take(id);
+  return false;
 }
 
 UiControl* UiWindow::LiveControl(std::uintptr_t id) const {

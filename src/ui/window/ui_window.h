@@ -34,6 +34,7 @@
 #include "base/color/color.h"
 #include "base/geometry/rect.h"
 #include "ui/canvas/canvas.h"
+#include "ui/control/control_host.h"
 #include "ui/control/control_messages.h"
 #include "ui/control/ui_object.h"
 #include "base/win/unique_handle.h"
@@ -49,8 +50,6 @@ class CaptionIcon;
 class CaptionTitle;
 class ResourcePackage;
 class UiControl;
-
-inline constexpr wchar_t kWindowObjectProperty[] = L"Orb_Wnd_Control";
 
 struct BindOptions {
   HWND owner = nullptr;  // with setOwner: the owner window (a bound owner lends its package and defaults)
@@ -76,7 +75,8 @@ struct BindOptions {
 // A raw hook on the window procedure; a value ends handling with that result.
 using MessageHook = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
 
-class UiWindow : public UiObject {
+// The window is its controls' ControlHost (control_host.h).
+class UiWindow : public UiObject, public ControlHost {
  public:
   UiWindow();
   ~UiWindow() override;
@@ -85,18 +85,18 @@ class UiWindow : public UiObject {
   // this object's window, or this object is bound to another live window.
   [[nodiscard]] bool Bind(HWND window, const BindOptions& options = {});
   using UiObject::Bind;  // window-level event handlers
-  [[nodiscard]] bool IsBound() const { return hwnd_ != nullptr; }
+  [[nodiscard]] bool IsBound() const override { return hwnd_ != nullptr; }
   [[nodiscard]] static UiWindow* FromHandle(HWND window);
 
-  [[nodiscard]] HWND WindowHandle() const { return hwnd_; }
-  [[nodiscard]] const ResourcePackage* Package() const { return package_.get(); }
+  [[nodiscard]] HWND WindowHandle() const override { return hwnd_; }
+  [[nodiscard]] const ResourcePackage* Package() const override { return package_.get(); }
   [[nodiscard]] const std::shared_ptr<const ResourcePackage>& SharedPackage() const { return package_; }
 
   // --- showing and closing ------------------------------------------------
   // Recomposes, gives the window its shape and shows it; with an effect
   // (window_effect.h) the effect shows it instead.
   void Show(const WindowEffect* effect = nullptr);
-  [[nodiscard]] bool Shown() const { return shown_; }
+  [[nodiscard]] bool Shown() const override { return shown_; }
   void SetCloseEffect(std::optional<WindowEffect> effect);
 
   // --- skin and shape -----------------------------------------------------
@@ -137,34 +137,43 @@ class UiWindow : public UiObject {
   // visible controls that meet it and the focus rectangle, and presents it.
   void Compose(const Rect& area, bool present = true);
   void ComposeAll(bool present = true);
-  void Present(const Rect& area);
+  void Present(const Rect& area) override;
   // Pushes the window canvas of a layered window with an overall opacity
   // (the show and close effects fade with it); with a dirty area only that
   // part of the screen picture changes.
   void PresentLayered(int opacity, const Rect* dirty = nullptr);
-  [[nodiscard]] const Canvas& WindowCanvas() const { return canvas_; }
+  [[nodiscard]] const Canvas& WindowCanvas() const override { return canvas_; }
   [[nodiscard]] const Canvas& BackgroundSurface() const { return background_; }
-  [[nodiscard]] Size ClientSize() const { return size_; }
+  [[nodiscard]] Size ClientSize() const override { return size_; }
+  void Recompose(const Rect& area) override { Compose(area, true); }
 
   // --- controls -----------------------------------------------------------
-  [[nodiscard]] const std::vector<UiControl*>& Children() const { return children_; }
+  [[nodiscard]] const std::vector<UiControl*>& Children() const override { return children_; }
   [[nodiscard]] const std::vector<UiControl*>& TabOrder() const { return tabOrder_; }
-  [[nodiscard]] UiControl* FocusedControl() const { return focused_; }
-  [[nodiscard]] UiControl* HotControl() const { return hot_; }
+  [[nodiscard]] UiControl* FocusedControl() const override { return focused_; }
+  [[nodiscard]] UiControl* HotControl() const override { return hot_; }
   [[nodiscard]] UiControl* PressedControl() const { return pressed_; }
   [[nodiscard]] UiControl* CaptureControl() const { return capture_; }
   [[nodiscard]] UiControl* TabFocusControl() const { return tabFocus_; }
-  [[nodiscard]] bool OwnsControl(const UiControl* control) const {
+  [[nodiscard]] bool OwnsControl(const UiControl* control) const override {
     return live_.contains(reinterpret_cast<std::uintptr_t>(control));
   }
-  // The topmost visible, enabled control under a point (window coordinates)
-  // and the point relative to it.
-  [[nodiscard]] UiControl* ControlAt(Point point, Point* local = nullptr) const;
+  [[nodiscard]] UiControl* ControlAt(Point point, Point* local = nullptr) const override;
   [[nodiscard]] const std::vector<UiControl*>& CaptionControls() const { return captionControlPtrs_; }
+  void AddControl(UiControl& control, bool topLevel) override;
+  void RemoveControl(UiControl& control) override;
+  void SetTopLevel(UiControl& control, bool topLevel) override;
+  bool MoveInZOrder(UiControl& control, int kind) override;
+  void TabOrderChanged(UiControl& control) override;
+  UiControl* MoveFocusTo(UiControl& control, bool showFocusRectangle) override;
+  bool FocusLeft(UiControl& control) override;
+  LRESULT SendToControl(UiControl& control, UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool PostToControl(UiControl& control, UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // --- behaviour ----------------------------------------------------------
   // The tooltip window, once a control with a tip asked for it; null before.
-  [[nodiscard]] HWND TooltipWindow() const { return tooltip_.get(); }
+  [[nodiscard]] HWND TooltipWindow() const override { return tooltip_.get(); }
+  HWND Tooltip() override;  // null when it cannot be made
   [[nodiscard]] std::uint32_t CaptionButtons() const { return captionButtons_; }
   [[nodiscard]] int CaptionHeight() const { return skin_.captionHeight; }
   void SetEscCloses(bool on) { escCloses_ = on; }
@@ -194,8 +203,6 @@ class UiWindow : public UiObject {
   [[nodiscard]] const WindowTrayIcon& TrayIcon() const { return tray_; }
 
  private:
-  friend class UiControl;
-
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam);
@@ -239,7 +246,6 @@ class UiWindow : public UiObject {
 
   // Pieces of Bind and the skin.
   void StripFrame();
-  HWND EnsureTooltip();  // null when it cannot be made
   void BuildCaptionBand();
   void LayoutCaptionBand();
   void DestroyCaptionBand();
@@ -266,14 +272,11 @@ class UiWindow : public UiObject {
     UiWindow& window_;
   };
 
-  // Control bookkeeping (called by UiControl).
-  void AddControl(UiControl* control);
-  void RemoveControl(UiControl* control);
   [[nodiscard]] UiControl* LiveControl(std::uintptr_t id) const;
+  void RecomposeAt(const UiControl& control);
   void DrawFocusRectangle(const Rect& area);
   void ComposeList(const std::vector<UiControl*>& list, const Rect& area);
   void ComposeControl(UiControl& control, const Rect& area);
-  void ComposeTransitionFrame(UiControl& control, const Rect& abs, const Rect& hit);
 
   HWND hwnd_ = nullptr;
   HWND owner_ = nullptr;

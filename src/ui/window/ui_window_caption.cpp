@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/win/wide_text.h"
-#include "ui/control/sys_button.h"
+#include "ui/window/sys_button.h"
 #include "ui/engine/engine_state.h"
 #include "ui/window/caption_layout.h"
 #include "ui/window/caption_parts.h"

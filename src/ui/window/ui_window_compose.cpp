@@ -13,12 +13,6 @@ BLENDFUNCTION Blend(int alpha) {
   return BLENDFUNCTION{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), AC_SRC_ALPHA};
 }
 
-void AlphaBlendCanvas(const Canvas& target, const Rect& at, const Canvas& source, Point from, int alpha) {
-  if (alpha <= 0) return;
-  GdiAlphaBlend(target.dc(), at.x, at.y, at.width, at.height, source.dc(), from.x, from.y, at.width, at.height,
-                Blend(alpha));
-}
-
 }  // namespace
 
 void UiWindow::Compose(const Rect& area, bool present) {
@@ -45,6 +39,11 @@ void UiWindow::ComposeAll(bool present) {
   Compose(Rect{0, 0, size_.width, size_.height}, present);
 }
 
+void UiWindow::RecomposeAt(const UiControl& control) {
+  const Rect area = control.AbsoluteRect().intersect(Rect{0, 0, size_.width, size_.height});
+  if (!area.empty()) Compose(area, true);
+}
+
 void UiWindow::ComposeList(const std::vector<UiControl*>& list, const Rect& area) {
   for (UiControl* control : list) ComposeControl(*control, area);
 }
@@ -54,37 +53,15 @@ void UiWindow::ComposeControl(UiControl& control, const Rect& area) {
   const Rect abs = control.AbsoluteRect();
   const Rect hit = abs.intersect(area);
   if (hit.empty()) return;
-  const Canvas& picture = control.canvas_;
+  const Canvas& picture = control.GetCanvas();
   const Point from{hit.x - abs.x, hit.y - abs.y};
   const bool fits = picture.valid() && from.x + hit.width <= picture.width() && from.y + hit.height <= picture.height();
-  const bool inTransition = (control.stateFlags_ & kStateTransition) &&
-                            control.transitionFrame_ != control.extraValue2_ && control.previousPicture_.valid();
-  if (fits && inTransition) {
-    ComposeTransitionFrame(control, abs, hit);
+  if (fits && control.ShowsTransitionFrame()) {
+    control.DrawTransitionFrame(canvas_, abs, hit);
   } else if (fits) {
-    AlphaBlendCanvas(canvas_, hit, picture, from, control.alpha_);
+    BlendCanvas(canvas_, hit, picture, from, control.Alpha());
   }
-  ComposeList(control.children_, area);
-}
-
-void UiWindow::ComposeTransitionFrame(UiControl& control, const Rect& abs, const Rect& hit) {
-  Canvas& scratch = control.transitionScratch_;
-  if (scratch.size() != control.canvas_.size()) {
-    (void)scratch.Create(control.canvas_.width(), control.canvas_.height(), Gdiplus::TextRenderingHintSystemDefault);
-  }
-  if (!scratch.valid()) return;
-  TransitionFrame frame{&canvas_, &control.previousPicture_, &scratch, abs, control.transitionFactor_, control.alpha_};
-  if (control.HandleMessage(kMsgTransitionFrame, 0, reinterpret_cast<LPARAM>(&frame)) != 0) return;
-  // Cross-fade over what lies beneath: the old picture fading out, the new
-  // one fading in, then the result copied in place.
-  const Point from{hit.x - abs.x, hit.y - abs.y};
-  const Rect inScratch{from.x, from.y, hit.width, hit.height};
-  BitBlt(scratch.dc(), inScratch.x, inScratch.y, hit.width, hit.height, canvas_.dc(), hit.x, hit.y, SRCCOPY);
-  const double factor = std::clamp(control.transitionFactor_, 0.0, 1.0);
-  AlphaBlendCanvas(scratch, inScratch, control.previousPicture_, from,
-                   static_cast<int>(control.alpha_ * (1.0 - factor)));
-  AlphaBlendCanvas(scratch, inScratch, control.canvas_, from, static_cast<int>(control.alpha_ * factor));
-  BitBlt(canvas_.dc(), hit.x, hit.y, hit.width, hit.height, scratch.dc(), from.x, from.y, SRCCOPY);
+  ComposeList(control.Children(), area);
 }
 
 void UiWindow::DrawFocusRectangle(const Rect& area) {

@@ -219,12 +219,7 @@ LRESULT UiWindow::DeliverToControl(WPARAM wParam, LPARAM lParam) {
 
 bool UiWindow::OnTimer(WPARAM id) {
   if (UiControl* control = LiveControl(id)) {
-    if (control->timerCallback_) {
-      const std::function<void()> callback = control->timerCallback_;  // may rearm or kill itself
-      callback();
-    } else {
-      control->HandleMessage(WM_TIMER, id, 0);
-    }
+    control->TimerFired();
     return true;
   }
   if (UiControl* control = LiveControl(id - 1)) {  // a state transition's frame timer

@@ -206,6 +206,38 @@ void UiWindow::UpdateCursorAt(Point point) {
   ::SetCursor(control ? control->Cursor() : Engine().defaultCursor);
 }
 
+// --- focus -----------------------------------------------------------------------
+
+UiControl* UiWindow::MoveFocusTo(UiControl& control, bool showFocusRectangle) {
+  if (UiControl* shown = tabFocus_) {
+    tabFocus_ = nullptr;
+    RecomposeAt(*shown);
+  }
+  UiControl* old = focused_;
+  focused_ = &control;
+  if (showFocusRectangle) {
+    tabFocus_ = &control;
+    RecomposeAt(control);
+  }
+  return old;
+}
+
+bool UiWindow::FocusLeft(UiControl& control) {
+  if (tabFocus_ == &control) {
+    tabFocus_ = nullptr;
+    RecomposeAt(control);
+  }
+  if (capture_ == &control) {
+    capture_ = nullptr;
+    capturing_ = false;
+    ReleaseCapture();
+  }
+  if (focused_ == &control) focused_ = nullptr;
+  if (hot_ != &control) return false;
+  hot_ = nullptr;
+  return true;
+}
+
 // --- keyboard --------------------------------------------------------------------
 
 bool UiWindow::RouteKeyDown(WPARAM key, LPARAM lParam) {

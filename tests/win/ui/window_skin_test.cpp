@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "ui/control/sys_button.h"
+#include "ui/window/sys_button.h"
 #include "ui/skin/window_shape.h"
 #include "win/ui/engine_fixture.h"
 

@@ -9,12 +9,12 @@
 
 namespace tabulo::ui {
 
+class ControlHost;
 class UiControl;
-class UiWindow;
 
 [[nodiscard]] long EventChildId(const UiControl& control);
 // Null when no control alive in the window has that id.
-[[nodiscard]] UiControl* ControlOfEventChildId(const UiWindow& window, long childId);
+[[nodiscard]] UiControl* ControlOfEventChildId(const ControlHost& window, long childId);
 
 void AnnounceFocus(const UiControl& control);
 void AnnounceStateChange(const UiControl& control);

@@ -1,10 +1,10 @@
-#include "ui/accessibility/accessible_events.h"
+#include "ui/control/accessible_events.h"
 
 #include <cstdint>
 #include <vector>
 
+#include "ui/control/control_host.h"
 #include "ui/control/ui_control.h"
-#include "ui/window/ui_window.h"
 
 namespace tabulo::ui {
 namespace {
@@ -30,7 +30,7 @@ long EventChildId(const UiControl& control) {
   return -bits - 1;
 }
 
-UiControl* ControlOfEventChildId(const UiWindow& window, long childId) {
+UiControl* ControlOfEventChildId(const ControlHost& window, long childId) {
   if (childId >= 0) return nullptr;
   return Find(window.Children(), childId);
 }

@@ -1,10 +1,10 @@
-#include "ui/control/sys_button.h"
+#include "ui/window/sys_button.h"
 
 #include "ui/accessibility/spoken_language.h"
 #include "ui/canvas/drawing.h"
+#include "ui/control/control_host.h"
 #include "ui/skin/resource_package.h"
 #include "ui/skin/skin_draw.h"
-#include "ui/window/ui_window.h"
 
 namespace tabulo::ui {
 namespace {
@@ -54,7 +54,7 @@ std::string SysButtonElement(std::uint32_t kind, bool zoomed, bool iconic) {
   return std::string("SysButton.") + name;
 }
 
-bool SysButton::Create(UiWindow& host, std::uint32_t kind) {
+bool SysButton::Create(ControlHost& host, std::uint32_t kind) {
   kind_ = kind;
   ControlOptions options;
   options.classNumber = kSysButtonClassNumber;
@@ -72,7 +72,7 @@ bool SysButton::Create(UiWindow& host, std::uint32_t kind) {
 }
 
 Size SysButton::SkinSize() const {
-  const ResourcePackage* package = HostWindow() ? HostWindow()->Package() : nullptr;
+  const ResourcePackage* package = Host() ? Host()->Package() : nullptr;
   const auto skinned = package ? package->IntRect(Element(), "size") : std::nullopt;
   return skinned ? Size{skinned->width, skinned->height} : kPlainSize;
 }
@@ -121,7 +121,7 @@ void SysButton::Paint() {
   Gdiplus::Graphics* graphics = BeginPaint();
   if (!graphics) return;
   const RectF rect{0, 0, static_cast<float>(Width()), static_cast<float>(Height())};
-  const ResourcePackage* package = HostWindow() ? HostWindow()->Package() : nullptr;
+  const ResourcePackage* package = Host() ? Host()->Package() : nullptr;
   if (!DrawSkinElement(package, *graphics, Element(), rect, StateFlags())) PaintPlain(*graphics, rect);
   EndPaint();
 }

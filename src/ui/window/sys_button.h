@@ -23,7 +23,7 @@ class SysButton : public UiControl {
  public:
   // Kind is one caption-button bit (kCaptionClose …). The size comes from
   // the host's theme ("size" of the element) or the plain default.
-  [[nodiscard]] bool Create(UiWindow& host, std::uint32_t kind);
+  [[nodiscard]] bool Create(ControlHost& host, std::uint32_t kind);
   [[nodiscard]] std::uint32_t Kind() const { return kind_; }
   [[nodiscard]] Size SkinSize() const;
   // A caption button shows only a glyph; screen readers hear what it does.

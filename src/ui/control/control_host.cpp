@@ -1,0 +1,11 @@
+#include "ui/control/control_host.h"
+
+namespace tabulo::ui {
+
+ControlHost* ControlHost::OfWindow(HWND window) {
+  if (!window) return nullptr;
+  auto* host = static_cast<ControlHost*>(GetPropW(window, kWindowObjectProperty));
+  return host && host->WindowHandle() == window ? host : nullptr;
+}
+
+}  // namespace tabulo::ui
