@@ -1,106 +1,272 @@
-// The running bar's costs: how long from process start until the bar is
-// visible (the start-up window's 800 ms included), the private memory and
-// the GDI and USER objects of the running program, and the CPU time the
-// idle bar uses (its 500 ms clock and 5 s reminder ticks) over a while.
-// Run under Wine from the run directory, with no other copy running:
-//   wine bar_start_win_bench.exe [Tabulo.exe] [idle seconds, 60]
-// Wine 8 reports no private memory, GDI/USER object counts or CPU times of
-// another process (they come out 0); there, read the wine process's
-// /proc/PID/status and /proc/PID/stat from Linux instead.
-#define PSAPI_VERSION 2  // GetProcessMemoryInfo from kernel32
+// How long Tabulo takes to come up, beside the floor (bench/floor: one
+// layered GDI+ window with a clock, the least any GDI+ program pays here),
+// started in turn in the same run so that load on the machine hits both:
+//   - process start → the floor's window visible;
+//   - process start → the start-up window visible, → the bar visible, and
+//     → the bar visible with the tray icon present;
+// as medians over several runs (after one warm-up run of each, which starts
+// the Wine server's helpers and fills the file cache), each with its
+// difference from and ratio to the floor. Tabulo runs with TABULO_TRACE, so
+// the bench also prints the program's own start-up steps (milliseconds
+// after process entry, medians) and how long each step took.
+// Run under Wine from a run directory, with no other copy of Tabulo running
+// (bench/bar_start_bench.sh does this on a private Wine desktop):
+//   wine bar_start_win_bench.exe [--runs N] [--program Tabulo.exe] [--floor floor_win.exe]
+// Memory and idle CPU are measured by bench/window_memory_bench.sh: Wine 8
+// reports neither for another process.
 #include <windows.h>
-#include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
-constexpr int kBarWidth = 146;
-constexpr int kBarHeight = 702;
+struct Size {
+  int width;
+  int height;
+};
+constexpr Size kStartupWindow{318, 218};
+constexpr Size kBar{146, 702};
+constexpr DWORD kPollMs = 5;
+constexpr double kGiveUpMs = 20000;
+constexpr char kTraceFile[] = "bar_start_bench.trace";
 
-struct Search {
-  DWORD process;
-  HWND bar;
+double NowMs() {
+  LARGE_INTEGER counter, frequency;
+  QueryPerformanceCounter(&counter);
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The visible top-level windows of one process, by size.
+struct Windows {
+  DWORD process = 0;
+  HWND any = nullptr;
+  HWND startup = nullptr;
+  HWND bar = nullptr;
 };
 
-// The bar: a visible top-level window of the process with the bar's size.
-HWND FindBar(DWORD process) {
-  Search search{process, nullptr};
+Windows VisibleWindowsOf(DWORD process) {
+  Windows found;
+  found.process = process;
   EnumWindows(
       [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
+        auto* f = reinterpret_cast<Windows*>(data);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         RECT r{};
-        if (owner != s->process || !IsWindowVisible(window) || !GetWindowRect(window, &r)) return TRUE;
-        if (r.right - r.left != kBarWidth || r.bottom - r.top != kBarHeight) return TRUE;
-        s->bar = window;
-        return FALSE;
+        if (owner != f->process || !IsWindowVisible(window) || !GetWindowRect(window, &r)) return TRUE;
+        const int width = r.right - r.left, height = r.bottom - r.top;
+        if (!f->any) f->any = window;
+        if (width == kStartupWindow.width && height == kStartupWindow.height) f->startup = window;
+        if (width == kBar.width && height == kBar.height) f->bar = window;
+        return TRUE;
       },
-      reinterpret_cast<LPARAM>(&search));
-  return search.bar;
+      reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+// With no tray on the X display (Xvfb has none), Wine shows the icons in a
+// stand-alone tray window of its own while any icon is there, and hides it
+// when the last icon goes.
+bool TrayIconPresent() {
+  HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+  return tray && IsWindowVisible(tray);
 }
 
-double CpuMilliseconds(HANDLE process) {
-  FILETIME created, exited, kernel, user;
-  if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
-  auto ticks = [](FILETIME t) { return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
-  return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+struct Program {
+  PROCESS_INFORMATION info{};
+  double startedMs = 0;
+
+  explicit Program(const std::string& command) {
+    std::string line = command;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startedMs = NowMs();
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+      info = {};
+    }
+  }
+  ~Program() {
+    if (!info.hProcess) return;
+    if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+  }
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  bool started() const { return info.hProcess != nullptr; }
+  double Elapsed() const { return NowMs() - startedMs; }
+  void Close(HWND window) const {
+    if (!window || !PostMessageW(window, WM_CLOSE, 0, 0)) TerminateProcess(info.hProcess, 1);
+  }
+};
+
+std::optional<double> FloorStart(const std::string& command) {
+  Program floor(command);
+  if (!floor.started()) return std::nullopt;
+  for (;;) {
+    const Windows w = VisibleWindowsOf(floor.info.dwProcessId);
+    if (w.any) {
+      const double ms = floor.Elapsed();
+      floor.Close(w.any);
+      return ms;
+    }
+    if (floor.Elapsed() > kGiveUpMs) return std::nullopt;
+    Sleep(kPollMs);
+  }
+}
+
+struct TraceEvent {
+  std::string name;
+  double ms;  // after process entry
+};
+
+struct TabuloRun {
+  std::optional<double> startup, bar, barWithTray;
+  std::vector<TraceEvent> trace;  // in the order traced
+};
+
+// The event of a trace line without the figures some events carry
+// ("bar ready gdi=… user=…").
+std::string EventName(const std::string& event) {
+  std::istringstream words(event);
+  std::string word, name;
+  while (words >> word && word.find('=') == std::string::npos) name += (name.empty() ? "" : " ") + word;
+  return name;
+}
+
+std::vector<TraceEvent> ReadTrace() {
+  std::vector<TraceEvent> events;
+  std::ifstream in(kTraceFile);
+  double ms;
+  std::string event;
+  while (in >> ms && std::getline(in, event)) events.push_back({EventName(event), ms});
+  return events;
+}
+
+bool Traced(const std::vector<TraceEvent>& events, const std::string& name) {
+  return std::any_of(events.begin(), events.end(), [&](const TraceEvent& e) { return e.name == name; });
+}
+
+std::optional<TabuloRun> TabuloStart(const std::string& command) {
+  DeleteFileA(kTraceFile);
+  SetEnvironmentVariableA("TABULO_TRACE", kTraceFile);
+  // A tray still showing the last run's icon would be taken for this run's.
+  for (int i = 0; i < 400 && TrayIconPresent(); ++i) Sleep(kPollMs);
+  Program tabulo(command);
+  SetEnvironmentVariableA("TABULO_TRACE", nullptr);
+  if (!tabulo.started()) return std::nullopt;
+  TabuloRun run;
+  HWND bar = nullptr;
+  while (!run.barWithTray) {
+    const Windows w = VisibleWindowsOf(tabulo.info.dwProcessId);
+    const double ms = tabulo.Elapsed();
+    if (w.startup && !run.startup) run.startup = ms;
+    if (w.bar && !run.bar) run.bar = ms;
+    if (w.bar) bar = w.bar;
+    if (run.bar && TrayIconPresent()) run.barWithTray = ms;
+    if (ms > kGiveUpMs) break;
+    Sleep(kPollMs);
+  }
+  // Let the last start-up steps reach the trace before closing.
+  for (int i = 0; i < 400 && !Traced(ReadTrace(), "bar ready"); ++i) Sleep(kPollMs);
+  tabulo.Close(bar);
+  run.trace = ReadTrace();
+  return run;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void PrintRow(const char* what, const std::vector<double>& values, double floor) {
+  if (values.empty()) {
+    std::printf("  %-34s      (never seen)\n", what);
+    return;
+  }
+  const double median = Median(values);
+  std::printf("  %-34s %7.0f %7.0f %7.0f %+9.0f %7.2f\n", what, median,
+              *std::min_element(values.begin(), values.end()), *std::max_element(values.begin(), values.end()),
+              median - floor, median / floor);
+}
+
+int ArgumentAfter(int argc, char** argv, const char* name) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], name) == 0) return i + 1;
+  }
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::wstring command = L"Tabulo.exe";
-  if (argc > 1) command.assign(argv[1], argv[1] + std::strlen(argv[1]));  // a plain ASCII path
-  const int idleSeconds = argc > 2 ? std::atoi(argv[2]) : 60;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION program{};
-  LARGE_INTEGER started, visible;
-  QueryPerformanceCounter(&started);
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &program)) {
-    std::printf("cannot start %ls\n", command.c_str());
-    return 1;
-  }
-  HWND bar = nullptr;
-  for (int i = 0; i < 3000 && !(bar = FindBar(program.dwProcessId)); ++i) Sleep(5);
-  QueryPerformanceCounter(&visible);
-  if (!bar) {
-    std::printf("the bar did not appear within 15 s\n");
-    TerminateProcess(program.hProcess, 1);
-    return 1;
-  }
-  std::printf("process start to bar visible: %.0f ms\n", Milliseconds(started, visible));
+  int runs = 7;
+  std::string program = "Tabulo.exe", floorProgram = "floor_win.exe";
+  if (int i = ArgumentAfter(argc, argv, "--runs")) runs = std::max(1, std::atoi(argv[i]));
+  if (int i = ArgumentAfter(argc, argv, "--program")) program = argv[i];
+  if (int i = ArgumentAfter(argc, argv, "--floor")) floorProgram = argv[i];
 
-  Sleep(2000);  // let the start-up window go and the first clock ticks pass
-  PROCESS_MEMORY_COUNTERS_EX memory{};
-  memory.cb = sizeof memory;
-  if (GetProcessMemoryInfo(program.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
-    std::printf("private memory: %.1f MiB (working set %.1f MiB)\n", memory.PrivateUsage / 1048576.0,
-                memory.WorkingSetSize / 1048576.0);
+  std::vector<double> floors, startups, bars, barsWithTray;
+  std::map<std::string, std::vector<double>> steps;  // the first time each event is traced in a run
+  std::map<std::string, std::size_t> order;          // where it first came in a trace
+  for (int run = 0; run <= runs; ++run) {  // run 0 warms up
+    const std::optional<double> floor = FloorStart(floorProgram);
+    const std::optional<TabuloRun> tabulo = TabuloStart(program);
+    if (!floor || !tabulo) {
+      std::printf("run %d: %s did not start\n", run, floor ? program.c_str() : floorProgram.c_str());
+      return 1;
+    }
+    std::printf("run %d%s: floor %.0f ms, start-up window %.0f ms, bar %.0f ms, bar with tray icon %.0f ms\n", run,
+                run == 0 ? " (warm-up)" : "", *floor, tabulo->startup.value_or(-1), tabulo->bar.value_or(-1),
+                tabulo->barWithTray.value_or(-1));
+    std::fflush(stdout);
+    if (run == 0) continue;
+    floors.push_back(*floor);
+    if (tabulo->startup) startups.push_back(*tabulo->startup);
+    if (tabulo->bar) bars.push_back(*tabulo->bar);
+    if (tabulo->barWithTray) barsWithTray.push_back(*tabulo->barWithTray);
+    std::map<std::string, double> first;
+    for (const TraceEvent& event : tabulo->trace) {
+      first.emplace(event.name, event.ms);
+      order.emplace(event.name, order.size());
+    }
+    for (const auto& [event, ms] : first) steps[event].push_back(ms);
   }
-  std::printf("GDI objects: %lu, USER objects: %lu\n", GetGuiResources(program.hProcess, GR_GDIOBJECTS),
-              GetGuiResources(program.hProcess, GR_USEROBJECTS));
 
-  const double cpuBefore = CpuMilliseconds(program.hProcess);
-  Sleep(static_cast<DWORD>(idleSeconds) * 1000);
-  const double cpu = CpuMilliseconds(program.hProcess) - cpuBefore;
-  std::printf("CPU time of the idle bar over %d s: %.0f ms (%.3f%%)\n", idleSeconds, cpu,
-              100.0 * cpu / (idleSeconds * 1000.0));
+  const double floor = Median(floors);
+  std::printf("\nprocess start → window visible, ms over %d runs    median     min     max  − floor  ÷ floor\n", runs);
+  PrintRow("floor: its window", floors, floor);
+  PrintRow("Tabulo: start-up window", startups, floor);
+  PrintRow("Tabulo: bar", bars, floor);
+  PrintRow("Tabulo: bar with tray icon", barsWithTray, floor);
 
-  PostMessageW(bar, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(program.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(program.hProcess, 1);
-  CloseHandle(program.hThread);
-  CloseHandle(program.hProcess);
+  struct Step {
+    double ms;
+    std::size_t order;
+    std::string event;
+  };
+  std::vector<Step> ordered;
+  for (const auto& [event, values] : steps) ordered.push_back({Median(values), order[event], event});
+  std::sort(ordered.begin(), ordered.end(),
+            [](const Step& a, const Step& b) { return a.ms != b.ms ? a.ms < b.ms : a.order < b.order; });
+  std::printf("\nTabulo's own steps (TABULO_TRACE), ms after process entry, medians\n");
+  std::printf("  %-30s %8s %8s\n", "event", "at", "step");
+  double previous = 0;
+  for (const Step& step : ordered) {
+    std::printf("  %-30s %8.0f %8.0f\n", step.event.c_str(), step.ms, step.ms - previous);
+    previous = step.ms;
+  }
   return 0;
 }

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Start-up times of Tabulo beside the floor program, on a private Wine
+# desktop: runs bar_start_win_bench.exe (see its top comment) in a copy of
+# the run directory, with floor_win.exe beside it.
+#
+#   bench/bar_start_bench.sh [RUNS]      (after scripts/build; RUNS defaults to 7, about 6 s a run)
+#
+# The figures are also kept in <build>/bench-output/bar_start_bench/figures.txt.
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+export TABULO_TEST_OUTPUT="${TABULO_TEST_OUTPUT:-${TABULO_BUILD_DIR:-$ROOT/build}/bench-output}"
+source "$ROOT/tests/e2e/lib.sh"
+
+BENCH_BIN="$TABULO_BUILD/windows/bench"
+cp "$BENCH_BIN/bar_start_win_bench.exe" "$BENCH_BIN/floor_win.exe" "$E2E_RUN/"
+cd "$E2E_RUN"
+wine ./bar_start_win_bench.exe --runs "${1:-7}" 2>/dev/null | tr -d '\r' | tee "$E2E_OUT/figures.txt"
