@@ -1,11 +1,11 @@
 #include "app/shell/bar_window.h"
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "app/shell/app_windows.h"
+#include "app/shell/bar_presenter.h"
 #include "app/shell/bar_tray.h"
 #include "app/shell/bound_form_window.h"
 #include "app/shell/message_presenter.h"
@@ -17,10 +17,7 @@
 #include "app/shell/single_instance.h"
 #include "app/shell/trace_log.h"
 #include "app/storage_names.h"
-#include "app/timetable/day_schedule.h"
 #include "app/timetable/reminder.h"
-#include "app/timetable/timetable_file.h"
-#include "base/time/date_text.h"
 #include "base/win/local_time.h"
 #include "base/win/resource_bytes.h"
 #include "base/win/run_directory.h"
@@ -37,9 +34,10 @@ constexpr int kCentred = 1;             // StringAlignmentCenter
 
 HWND StartupWindow() { return reinterpret_cast<HWND>(AppWindows().Get(AppWindow::kStartupWindow)); }
 
-class BarWindow final : public BoundFormWindow, private ReminderView {
+class BarWindow final : public BoundFormWindow, private BarView, private ReminderView {
  public:
-  explicit BarWindow(ReminderPopupHost* popups) : BoundFormWindow(FormId::kBar), popups_(popups) {}
+  explicit BarWindow(ReminderPopupHost* popups)
+      : BoundFormWindow(FormId::kBar), popups_(popups), presenter_(static_cast<BarView&>(*this), RunDirectory()) {}
   ~BarWindow() override { ShellWindowContext().reloadBar = {}; }
 
   bool Build() {
@@ -55,8 +53,8 @@ class BarWindow final : public BoundFormWindow, private ReminderView {
                      CentredTop(GetSystemMetrics(SM_CYSCREEN), form().client_size.height), std::nullopt, std::nullopt);
     if (!CreateControls()) return false;
     Trace("bar controls");
-    WeekdayStep();
-    LoadTimetable();
+    toolButton_.OnClick([] { ToggleToolWindow(); });
+    presenter_.Open(LocalNow());
     Trace("timetable loaded");
     if (HWND startup = StartupWindow()) DestroyWindow(startup);
     return true;
@@ -70,7 +68,7 @@ class BarWindow final : public BoundFormWindow, private ReminderView {
       AttachToolWindowToBar();
       return false;
     });
-    ShellWindowContext().reloadBar = [this] { LoadTimetable(); };
+    ShellWindowContext().reloadBar = [this] { presenter_.ReloadTimetable(); };
     tray_.AddIcon(ui_);
     Trace("tray icon");
     InstallRightClickToggle();
@@ -86,11 +84,11 @@ class BarWindow final : public BoundFormWindow, private ReminderView {
     }
     if (message != WM_TIMER) return std::nullopt;
     if (wparam == kClockTimer) {
-      ClockTick();
+      presenter_.OnClockTick(LocalNow());
       return 0;
     }
     if (wparam == kReminderTimer) {
-      if (reminder_) reminder_->Tick(LocalNow());
+      presenter_.OnReminderTick(LocalNow());
       return 0;
     }
     return std::nullopt;
@@ -137,46 +135,19 @@ class BarWindow final : public BoundFormWindow, private ReminderView {
     }
     if (!weekday_.Create(ui_, layout.weekday, LabelLook("", 13, true)) ||
         !separator_.Create(ui_, layout.separator, LabelLook("-------", 24, false)) ||
-        !clock_.Create(ui_, layout.clock, LabelLook(ClockText(LocalNow()), 13, true))) {
+        !clock_.Create(ui_, layout.clock, LabelLook("", 13, true))) {
       return false;
     }
     tray_.FillMenu();
     return true;
   }
 
-  void WeekdayStep() {
-    const DateTime now = LocalNow();
-    schedule_.ChooseToday(now.weekday);
-    weekday_.SetText(schedule_.today);
-    dateWatch_.emplace(now);
-    toolButton_.OnClick([] { ToggleToolWindow(); });
-  }
-
-  void LoadTimetable() {
-    const std::array<std::string, kPeriods> subjects = schedule_.Load(TimetableFile(RunDirectory()));
-    for (int row = 0; row < kPeriods; ++row) periods_[row].SetText(subjects[row]);
-  }
-
   void StartTimers() {
-    reminder_ = std::make_unique<Reminder>(static_cast<ReminderView&>(*this), schedule_, settings_.clock_offset, settings_.reminders_off,
-                                           skin_.textColour);
+    presenter_.StartReminder(static_cast<ReminderView&>(*this), settings_.clock_offset, settings_.reminders_off,
+                             skin_.textColour);
     SetTimer(hwnd(), kClockTimer, FormControlOf(FormId::kBar, "北京时钟").period_ms, nullptr);
     if (const int period = ReminderTimerPeriod(settings_.reminders_off); period != 0) {
       SetTimer(hwnd(), kReminderTimer, static_cast<UINT>(period), nullptr);
-    }
-  }
-
-  void ClockTick() {
-    const DateTime now = LocalNow();
-    clock_.SetText(ClockText(now));
-    // Left running over midnight, the bar moves on to the new day's periods
-    // instead of reminding of yesterday's.
-    if (dateWatch_ && dateWatch_->Changed(now)) {
-      schedule_.ChooseToday(now.weekday);
-      weekday_.SetText(schedule_.today);
-      LoadTimetable();
-      if (reminder_) reminder_->StartNewDay();
-      if (TraceEnabled()) Trace("new day " + schedule_.today + " " + DescribeResources());
     }
   }
 
@@ -188,13 +159,21 @@ class BarWindow final : public BoundFormWindow, private ReminderView {
     });
   }
 
+  // BarView: the labels.
+  void ShowClock(std::string_view text) override { clock_.SetText(text); }
+  void ShowWeekday(std::string_view text) override { weekday_.SetText(text); }
+  void ShowSubject(int period, std::string_view subject) override { periods_[period - 1].SetText(subject); }
+  void NewDayStarted(std::string_view today) override {
+    if (TraceEnabled()) Trace("new day " + std::string(today) + " " + DescribeResources());
+  }
+
   // ReminderView: the period rows are the bar's labels.
   std::string PeriodText(int period) const override { return periods_[period - 1].Text(); }
   void SetPeriodColour(int period, Argb colour) override { periods_[period - 1].SetTextColour(colour); }
   bool PopupExists() const override { return popups_ && popups_->Exists(); }
   void OpenPopup(std::string_view subject) override {
     Trace("reminder open " + std::string(subject));
-    if (popups_ && reminder_) popups_->Open(subject, skin_, *reminder_);
+    if (Reminder* reminder = presenter_.reminder(); popups_ && reminder) popups_->Open(subject, skin_, *reminder);
   }
   void DestroyPopup() override {
     Trace("reminder destroyed");
@@ -208,9 +187,7 @@ class BarWindow final : public BoundFormWindow, private ReminderView {
   ReminderPopupHost* popups_;
   Settings settings_;
   BarSkin skin_;
-  DaySchedule schedule_;
-  std::optional<DateWatch> dateWatch_;
-  std::unique_ptr<Reminder> reminder_;
+  BarPresenter presenter_;
   ui::Button toolButton_;
   std::array<ui::Label, kPeriods> periods_;
   ui::Label weekday_;

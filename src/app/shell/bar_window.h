@@ -3,7 +3,8 @@
 // eight periods, the weekday, the date and time and the "工 具" button. Its
 // life is the program's life. It owns the two periodic timers: 北京时钟
 // (500 ms) keeps the clock label current, 提示时钟 (5000 ms) runs the class
-// reminder (reminder.h), which stays off when the setting `tip` is "true".
+// reminder (reminder.h), which stays off when the setting `tip` is "true";
+// what the labels show follows from BarPresenter (bar_presenter.h).
 //
 // The reminder's pop-up window plugs in through ReminderPopupHost; without
 // one the reminder still colours the rows but shows no pop-up.
