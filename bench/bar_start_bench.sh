@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Start-up times of Tabulo beside the floor program, on a private Wine
 # desktop: runs bar_start_win_bench.exe (see its top comment) in a copy of
-# the run directory, with floor_win.exe beside it.
+# the run directory, with floor_win.exe beside it; then what hiding a window
+# costs on that desktop by the way it was shown (window_hide_win_bench.exe),
+# Wine's own share of the wait before the bar shows.
 #
 #   bench/bar_start_bench.sh [RUNS]      (after scripts/build; RUNS defaults to 7, about 6 s a run)
 #
@@ -12,6 +14,10 @@ export TABULO_TEST_OUTPUT="${TABULO_TEST_OUTPUT:-${TABULO_BUILD_DIR:-$ROOT/build
 source "$ROOT/tests/e2e/lib.sh"
 
 BENCH_BIN="$TABULO_BUILD/windows/bench"
-cp "$BENCH_BIN/bar_start_win_bench.exe" "$BENCH_BIN/floor_win.exe" "$E2E_RUN/"
+cp "$BENCH_BIN/bar_start_win_bench.exe" "$BENCH_BIN/floor_win.exe" "$BENCH_BIN/window_hide_win_bench.exe" "$E2E_RUN/"
 cd "$E2E_RUN"
-wine ./bar_start_win_bench.exe --runs "${1:-7}" 2>/dev/null | tr -d '\r' | tee "$E2E_OUT/figures.txt"
+{
+  wine ./bar_start_win_bench.exe --runs "${1:-7}"
+  echo
+  wine ./window_hide_win_bench.exe
+} 2>/dev/null | tr -d '\r' | tee "$E2E_OUT/figures.txt"
