@@ -139,26 +139,15 @@ void UiWindow::AddControl(UiControl& added, bool topLevel) {
   UiControl* control = &added;
   if (topLevel) children_.push_back(control);
   live_.emplace(reinterpret_cast<std::uintptr_t>(control), control);
-  TabOrderChanged(added);
+  router_.PlaceInTabOrder(added);
 }
 
 void UiWindow::RemoveControl(UiControl& removed) {
   UiControl* control = &removed;
   std::erase(children_, control);
   live_.erase(reinterpret_cast<std::uintptr_t>(control));
-  std::erase(tabOrder_, control);
   messages_.DropFor(control);
-  if (focused_ == control) focused_ = nullptr;
-  if (hot_ == control) hot_ = nullptr;
-  if (pressed_ == control) pressed_ = nullptr;
-  if (tabFocus_ == control) tabFocus_ = nullptr;
-  if (capture_ == control) {
-    capture_ = nullptr;
-    if (capturing_) {
-      capturing_ = false;
-      if (GetCapture() == hwnd_) ReleaseCapture();
-    }
-  }
+  router_.Forget(removed);
 }
 
 void UiWindow::SetTopLevel(UiControl& control, bool topLevel) {
@@ -167,10 +156,6 @@ void UiWindow::SetTopLevel(UiControl& control, bool topLevel) {
 }
 
 bool UiWindow::MoveInZOrder(UiControl& control, int kind) { return ui::MoveInZOrder(children_, &control, kind); }
-
-void UiWindow::TabOrderChanged(UiControl& control) {
-  InsertInTabOrder(tabOrder_, &control, [](const UiControl* c) { return c->TabStopIndex(); });
-}
 
 LRESULT UiWindow::SendToControl(UiControl& control, UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = hwnd_;
@@ -231,10 +216,8 @@ void UiWindow::ReleaseResources() {
   shape_ = WindowShape();
   closeEffect_.reset();
   children_.clear();
-  tabOrder_.clear();
   live_.clear();
-  focused_ = hot_ = pressed_ = capture_ = tabFocus_ = nullptr;
-  capturing_ = false;
+  router_.Clear();
 }
 
 void UiWindow::OnNcDestroy() {

@@ -40,6 +40,7 @@
 #include "base/win/unique_handle.h"
 #include "ui/skin/window_shape.h"
 #include "ui/skin/window_skin_values.h"
+#include "ui/window/input_router.h"
 #include "ui/window/window_effect.h"
 #include "ui/window/window_hot_keys.h"
 #include "ui/window/window_tray_icon.h"
@@ -149,12 +150,12 @@ class UiWindow : public UiObject, public ControlHost {
 
   // --- controls -----------------------------------------------------------
   [[nodiscard]] const std::vector<UiControl*>& Children() const override { return children_; }
-  [[nodiscard]] const std::vector<UiControl*>& TabOrder() const { return tabOrder_; }
-  [[nodiscard]] UiControl* FocusedControl() const override { return focused_; }
-  [[nodiscard]] UiControl* HotControl() const override { return hot_; }
-  [[nodiscard]] UiControl* PressedControl() const { return pressed_; }
-  [[nodiscard]] UiControl* CaptureControl() const { return capture_; }
-  [[nodiscard]] UiControl* TabFocusControl() const { return tabFocus_; }
+  [[nodiscard]] const std::vector<UiControl*>& TabOrder() const { return router_.TabOrder(); }
+  [[nodiscard]] UiControl* FocusedControl() const override { return router_.Focused(); }
+  [[nodiscard]] UiControl* HotControl() const override { return router_.Hot(); }
+  [[nodiscard]] UiControl* PressedControl() const { return router_.Pressed(); }
+  [[nodiscard]] UiControl* CaptureControl() const { return router_.Capture(); }
+  [[nodiscard]] UiControl* TabFocusControl() const { return router_.TabFocus(); }
   [[nodiscard]] bool OwnsControl(const UiControl* control) const override {
     return live_.contains(reinterpret_cast<std::uintptr_t>(control));
   }
@@ -213,24 +214,17 @@ class UiWindow : public UiObject, public ControlHost {
   // checks this (which reads the window's property, never the object)
   // before it touches the object again.
   [[nodiscard]] static bool StillBound(const UiWindow* self, HWND window) { return FromHandle(window) == self; }
-  [[nodiscard]] static bool StillOwns(const UiWindow* self, HWND window, const UiControl* control) {
-    return StillBound(self, window) && self->OwnsControl(control);
-  }
 
   // Routing.
   bool DeliverWindowEvent(UINT message, WPARAM wParam, LPARAM lParam);
   bool PreRouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
   bool SizingHitTest(UINT message, Point point);
-  void RouteMouseMove(Point point, WPARAM keys);
   void RouteLeftPress(Point point, bool doubleClick);
-  void RouteLeftRelease(Point point);
   void RouteRightButton(UINT message, WPARAM wParam, LPARAM lParam);
   bool RouteKeyDown(WPARAM key, LPARAM lParam);
-  void MoveFocusByTab();
   void DragWindow();
   void ToggleMaximise();
   void UpdateCursorAt(Point point);
-  [[nodiscard]] UiControl* HitTestList(const std::vector<UiControl*>& list, Point point, Point* local) const;
   LRESULT DeliverToControl(WPARAM wParam, LPARAM lParam);
   bool OnTimer(WPARAM id);
 
@@ -245,7 +239,6 @@ class UiWindow : public UiObject, public ControlHost {
   void OnMouseLeave();
 
   // Pieces of Bind and the skin.
-  void StripFrame();
   void BuildCaptionBand();
   void LayoutCaptionBand();
   void DestroyCaptionBand();
@@ -273,7 +266,6 @@ class UiWindow : public UiObject, public ControlHost {
   };
 
   [[nodiscard]] UiControl* LiveControl(std::uintptr_t id) const;
-  void RecomposeAt(const UiControl& control);
   void DrawFocusRectangle(const Rect& area);
   void ComposeList(const std::vector<UiControl*>& list, const Rect& area);
   void ComposeControl(UiControl& control, const Rect& area);
@@ -313,19 +305,12 @@ class UiWindow : public UiObject, public ControlHost {
   Canvas background_;
 
   std::vector<UiControl*> children_;
-  std::vector<UiControl*> tabOrder_;
   // Controls alive in this window by address: ids arriving in messages and
   // timers are only turned back into controls through this table.
   std::unordered_map<std::uintptr_t, UiControl*> live_;
   ControlMessageQueue messages_;
-  UiControl* focused_ = nullptr;
-  UiControl* hot_ = nullptr;
-  UiControl* pressed_ = nullptr;
-  UiControl* capture_ = nullptr;
-  UiControl* tabFocus_ = nullptr;
-  bool capturing_ = false;
+  InputRouter router_{*this};
   bool inSizingZone_ = false;
-  Point lastMouse_;
 
   bool activatedOnce_ = false;
   bool shown_ = false;

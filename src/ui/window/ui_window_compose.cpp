@@ -39,11 +39,6 @@ void UiWindow::ComposeAll(bool present) {
   Compose(Rect{0, 0, size_.width, size_.height}, present);
 }
 
-void UiWindow::RecomposeAt(const UiControl& control) {
-  const Rect area = control.AbsoluteRect().intersect(Rect{0, 0, size_.width, size_.height});
-  if (!area.empty()) Compose(area, true);
-}
-
 void UiWindow::ComposeList(const std::vector<UiControl*>& list, const Rect& area) {
   for (UiControl* control : list) ComposeControl(*control, area);
 }
@@ -65,7 +60,7 @@ void UiWindow::ComposeControl(UiControl& control, const Rect& area) {
 }
 
 void UiWindow::DrawFocusRectangle(const Rect& area) {
-  UiControl* control = tabFocus_;
+  UiControl* control = router_.TabFocus();
   if (!control || !OwnsControl(control) || !control->DrawTabStop() || !control->Visible()) return;
   const std::optional<RectF> content = control->ContentRect();
   if (!content) return;

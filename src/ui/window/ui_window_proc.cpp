@@ -66,30 +66,32 @@ LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& han
       return HTCLIENT;  // no native frame: the whole window is client area
     case WM_MOUSEMOVE: {
       const Point point = PointOf(lParam);
-      lastMouse_ = point;
+      router_.SetLastMouse(point);
       if (!tracking_) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
         tracking_ = TrackMouseEvent(&track) != FALSE;
         UpdateCursorAt(point);
       }
-      if (!PreRouteMouse(message, wParam, lParam)) RouteMouseMove(point, wParam);
+      if (!PreRouteMouse(message, wParam, lParam)) router_.MouseMove(point, wParam);
       return 0;
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP: {
       const Point point = PointOf(lParam);
-      lastMouse_ = point;
+      router_.SetLastMouse(point);
       if (PreRouteMouse(message, wParam, lParam)) return 0;
       if (message == WM_LBUTTONDOWN) {
         RouteLeftPress(point, false);
       } else {
-        RouteLeftRelease(point);
+        router_.Release(point);
       }
       return 0;
     }
     case WM_LBUTTONDBLCLK:
-      lastMouse_ = PointOf(lParam);
-      if (!DeliverWindowEvent(message, wParam, lParam) && StillBound(this, window)) RouteLeftPress(lastMouse_, true);
+      router_.SetLastMouse(PointOf(lParam));
+      if (!DeliverWindowEvent(message, wParam, lParam) && StillBound(this, window)) {
+        RouteLeftPress(router_.LastMouse(), true);
+      }
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
@@ -102,10 +104,7 @@ LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& han
     case WM_MOUSEWHEEL:
     case WM_CHAR: {
       if (DeliverWindowEvent(message, wParam, lParam)) return 0;
-      if (focused_ && StillOwns(this, window, focused_)) {
-        const LPARAM forward = message == WM_MOUSEWHEEL ? MAKELPARAM(lastMouse_.x, lastMouse_.y) : lParam;
-        focused_->HandleMessage(message, wParam, forward);
-      }
+      if (StillBound(this, window)) router_.ForwardToFocused(message, wParam, lParam);
       return 0;
     }
     case WM_MOUSELEAVE:
@@ -236,19 +235,9 @@ void UiWindow::OnActivate(WPARAM wParam, LPARAM lParam) {
     DeliverWindowEvent(kMsgFirstActivation, 0, 0);
     if (!StillBound(this, window)) return;
   }
-  if (LOWORD(wParam) == WA_INACTIVE && capturing_) {
-    UiControl* control = capture_;
-    capture_ = nullptr;
-    capturing_ = false;
-    ReleaseCapture();
-    if (control && OwnsControl(control)) {
-      POINT cursor{};
-      GetCursorPos(&cursor);
-      ScreenToClient(hwnd_, &cursor);
-      const Rect abs = control->AbsoluteRect();
-      control->HandleMessage(WM_LBUTTONUP, 0, MAKELPARAM(cursor.x - abs.x, cursor.y - abs.y));
-      if (!StillBound(this, window)) return;
-    }
+  if (LOWORD(wParam) == WA_INACTIVE && router_.Capturing()) {
+    router_.CancelCapture();
+    if (!StillBound(this, window)) return;
   }
   DeliverWindowEvent(WM_ACTIVATE, wParam, lParam);
 }
@@ -275,13 +264,7 @@ LRESULT UiWindow::OnClose(WPARAM wParam, LPARAM lParam) {
 
 void UiWindow::OnMouseLeave() {
   tracking_ = false;
-  // While a control holds the capture the press is still going on: its
-  // release must still reach it, wherever the mouse is let go.
-  if (capturing_) return;
-  if (UiControl* hot = hot_) {
-    hot_ = nullptr;
-    if (OwnsControl(hot)) hot->HandleMessage(kMsgMouseLeft, 0, 0);
-  }
+  router_.MouseLeftWindow();
 }
 
 void UiWindow::OnPaint() {
