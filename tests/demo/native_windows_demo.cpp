@@ -15,8 +15,8 @@
 #include <memory>
 #include <string_view>
 
-#include "app/shell/form_window.h"
-#include "app/shell/native_window_context.h"
+#include "app/forms/form_window.h"
+#include "app/forms/native_window_context.h"
 #include "app/shell/run_key_registry.h"
 #include "app/shell/settings_window.h"
 #include "app/timetable/class_time_adjustment_window.h"

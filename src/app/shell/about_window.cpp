@@ -1,7 +1,7 @@
 #include "app/shell/about_window.h"
 
+#include "app/forms/bound_form_window.h"
 #include "app/resource_ids.h"
-#include "app/shell/bound_form_window.h"
 #include "ui/controls/image_button.h"
 
 namespace tabulo::app {

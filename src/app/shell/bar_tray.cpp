@@ -5,10 +5,10 @@
 #include <string_view>
 #include <utility>
 
+#include "app/forms/form_window.h"
 #include "app/resource_ids.h"
 #include "app/shell/about_window.h"
 #include "app/shell/exit_routine.h"
-#include "app/shell/form_window.h"
 #include "app/shell/shell_commands.h"
 #include "base/win/resource_bytes.h"
 #include "ui/control/engine_messages.h"

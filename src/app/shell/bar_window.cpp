@@ -4,13 +4,14 @@
 #include <optional>
 #include <string>
 
-#include "app/shell/app_windows.h"
+#include "app/forms/app_windows.h"
+#include "app/forms/bar_skin.h"
+#include "app/forms/bound_form_window.h"
+#include "app/forms/message_presenter.h"
 #include "app/shell/bar_presenter.h"
 #include "app/shell/bar_tray.h"
-#include "app/shell/bound_form_window.h"
-#include "app/shell/message_presenter.h"
-#include "app/shell/resource_figures.h"
 #include "app/shell/program_hot_keys.h"
+#include "app/shell/resource_figures.h"
 #include "app/shell/settings_store.h"
 #include "app/shell/shell_commands.h"
 #include "app/shell/shell_layout.h"
@@ -18,6 +19,7 @@
 #include "app/shell/trace_log.h"
 #include "app/storage_names.h"
 #include "app/timetable/reminder.h"
+#include "app/timetable/reminder_popup_host.h"
 #include "base/win/local_time.h"
 #include "base/win/resource_bytes.h"
 #include "base/win/run_directory.h"

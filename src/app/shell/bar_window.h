@@ -8,24 +8,9 @@
 //
 // The reminder's pop-up window plugs in through ReminderPopupHost; without
 // one the reminder still colours the rows but shows no pop-up.
-#include <string_view>
-
 namespace tabulo::app {
 
-class Reminder;
-struct BarSkin;
-
-class ReminderPopupHost {
- public:
-  virtual ~ReminderPopupHost() = default;
-  [[nodiscard]] virtual bool Exists() const = 0;
-  // Creates the pop-up showing `subject` in the bar's look and runs its
-  // message loop; its creation calls reminder.OnPopupCreated() and its
-  // "关闭提示" button reminder.OnDismiss(). Returns once the pop-up is gone.
-  virtual void Open(std::string_view subject, const BarSkin& skin, Reminder& reminder) = 0;
-  virtual void Destroy() = 0;
-  virtual void Close() = 0;  // posts WM_CLOSE
-};
+class ReminderPopupHost;
 
 // Loads the bar and runs it: single-instance check, settings, controls,
 // today's timetable, the start-up window destroyed, the bar shown, its

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/shell/app_windows.h"
+#include "app/forms/app_windows.h"
 
 namespace tabulo::app {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/shell/form_window.h"
+#include "app/forms/form_window.h"
 
 namespace tabulo::app {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/shell/message_box_request.h"
+#include "app/forms/message_box_request.h"
 #include "app/shell/settings_store.h"
 #include "app/shell/start_with_windows.h"
 

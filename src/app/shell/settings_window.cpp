@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "app/shell/edit_filter.h"
-#include "app/shell/native_form_window.h"
+#include "app/forms/edit_filter.h"
+#include "app/forms/native_form_window.h"
+#include "app/forms/signed_digits_filter.h"
 #include "app/shell/settings_form.h"
-#include "app/shell/signed_digits_filter.h"
 #include "base/win/window_text.h"
 
 namespace tabulo::app {

@@ -3,7 +3,7 @@
 // settings logic (settings_form.h), which decides what is shown and saved.
 #include <windows.h>
 
-#include "app/shell/native_window_context.h"
+#include "app/forms/native_window_context.h"
 
 namespace tabulo::app {
 

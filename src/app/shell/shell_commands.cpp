@@ -2,10 +2,14 @@
 
 #include <windows.h>
 
-#include "app/shell/app_windows.h"
-#include "app/shell/form_window.h"
+#include <memory>
+
+#include "app/forms/app_windows.h"
+#include "app/forms/form_window.h"
+#include "app/shell/run_key_registry.h"
 #include "app/shell/tool_window.h"
 #include "app/tools/random_draw_window.h"
+#include "base/win/run_directory.h"
 
 namespace tabulo::app {
 namespace {
@@ -49,7 +53,13 @@ void OpenRandomDraw() {
 }
 
 NativeWindowContext& ShellWindowContext() {
-  static NativeWindowContext context = NativeWindowContext::ForThisProgram();
+  // The run directory of the executable, real message boxes, the program's
+  // own Run value and no bar yet.
+  static NativeWindowContext context{
+      .runDirectory = RunDirectory(),
+      .messages = &SystemMessagePresenter(),
+      .runKey = std::make_shared<RegistryRunKeyValue>(RegistryRunKeyValue::ForThisProgram()),
+      .reloadBar = {}};
   return context;
 }
 

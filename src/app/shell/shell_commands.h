@@ -1,7 +1,7 @@
 #pragma once
 // The commands the bar, the tool window, the tray menu and F9 share, and the
 // context the native windows opened from them get.
-#include "app/shell/native_window_context.h"
+#include "app/forms/native_window_context.h"
 
 namespace tabulo::app {
 

@@ -2,15 +2,9 @@
 
 #include <cmath>
 
-#include "app/resource_ids.h"
-#include "app/shell/form_catalogue.h"
+#include "app/forms/form_catalogue.h"
 
 namespace tabulo::app {
-
-BarSkin ChooseBarSkin(std::string_view skin) {
-  if (skin == "蓝天") return {IDR_SKY_JPG, 0xFF000000};
-  return {IDR_STARRY_JPG, 0xFFFFFFFF};
-}
 
 int BarLeftEdge(int screenWidth, int barWidth) { return screenWidth - barWidth - 10; }
 

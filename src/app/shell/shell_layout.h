@@ -1,24 +1,10 @@
 #pragma once
-// Where the shell puts its windows and controls, and how the bar looks for a
-// skin setting: the pieces of the bar, tool window and start-up window that
-// are plain arithmetic on the forms (form_catalogue.h) and the screen size.
-#include <string_view>
-
-#include "base/color/color.h"
+// Where the shell puts its windows and controls: the pieces of the bar, tool
+// window and start-up window that are plain arithmetic on the forms
+// (form_catalogue.h) and the screen size.
 #include "base/geometry/rect.h"
 
 namespace tabulo::app {
-
-// The bar's background picture (a resource number of resource_ids.h) and the
-// colour of every label on it.
-struct BarSkin {
-  int pictureResource = 0;
-  Argb textColour = 0;
-};
-
-// "蓝天" gives the light sky with black text; every other value, "星空" and
-// anything unexpected alike, the starry night with white text.
-[[nodiscard]] BarSkin ChooseBarSkin(std::string_view skin);
 
 // The bar stands 10 pixels in from the right edge of the screen.
 [[nodiscard]] int BarLeftEdge(int screenWidth, int barWidth);

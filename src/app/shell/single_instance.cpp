@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "app/shell/app_windows.h"
+#include "app/forms/app_windows.h"
+#include "app/forms/message_presenter.h"
 #include "app/shell/exit_routine.h"
-#include "app/shell/message_presenter.h"
 #include "base/win/run_directory.h"
 #include "base/win/unique_handle.h"
 

@@ -2,9 +2,9 @@
 
 #include <optional>
 
+#include "app/forms/bound_form_window.h"
 #include "app/resource_ids.h"
 #include "app/shell/bar_window.h"
-#include "app/shell/bound_form_window.h"
 #include "app/shell/trace_log.h"
 #include "app/timetable/reminder_popup_window.h"
 #include "base/win/resource_bytes.h"

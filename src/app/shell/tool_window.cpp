@@ -4,10 +4,10 @@
 #include <functional>
 #include <string_view>
 
+#include "app/forms/app_windows.h"
+#include "app/forms/bound_form_window.h"
 #include "app/resource_ids.h"
 #include "app/shell/about_window.h"
-#include "app/shell/app_windows.h"
-#include "app/shell/bound_form_window.h"
 #include "app/shell/settings_window.h"
 #include "app/shell/shell_commands.h"
 #include "app/shell/shell_layout.h"

@@ -3,9 +3,9 @@
 #include <array>
 #include <memory>
 
-#include "app/shell/edit_filter.h"
-#include "app/shell/native_form_window.h"
-#include "app/shell/signed_digits_filter.h"
+#include "app/forms/edit_filter.h"
+#include "app/forms/native_form_window.h"
+#include "app/forms/signed_digits_filter.h"
 #include "app/timetable/class_time_adjustment.h"
 #include "app/timetable/grid_layout.h"
 #include "app/timetable/school_week.h"

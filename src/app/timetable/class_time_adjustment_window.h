@@ -5,7 +5,7 @@
 // (class_time_adjustment.h).
 #include <windows.h>
 
-#include "app/shell/native_window_context.h"
+#include "app/forms/native_window_context.h"
 
 namespace tabulo::app {
 

@@ -1,6 +1,6 @@
 #include "app/timetable/grid_layout.h"
 
-#include "app/shell/form_catalogue.h"
+#include "app/forms/form_catalogue.h"
 
 namespace tabulo::app {
 

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <string>
 
+#include "app/forms/bar_skin.h"
+#include "app/forms/bound_form_window.h"
+#include "app/forms/form_catalogue.h"
 #include "app/resource_ids.h"
-#include "app/shell/bound_form_window.h"
-#include "app/shell/form_catalogue.h"
-#include "app/shell/shell_layout.h"
 #include "app/timetable/reminder.h"
 #include "base/win/resource_bytes.h"
 #include "ui/canvas/drawing.h"

@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/shell/bar_window.h"
+#include "app/timetable/reminder_popup_host.h"
 
 namespace tabulo::app {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <utility>
 
-#include "app/shell/form_window.h"
+#include "app/forms/form_window.h"
 
 namespace tabulo::app {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/shell/message_box_request.h"
+#include "app/forms/message_box_request.h"
 #include "app/timetable/timetable_file.h"
 #include "base/geometry/rect.h"
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <memory>
 
-#include "app/shell/edit_filter.h"
-#include "app/shell/native_form_window.h"
+#include "app/forms/edit_filter.h"
+#include "app/forms/native_form_window.h"
 #include "app/timetable/class_time_adjustment_window.h"
 #include "app/timetable/grid_layout.h"
 #include "app/timetable/school_week.h"

@@ -4,7 +4,7 @@
 // picker, mapped onto the editor logic (timetable_editor.h).
 #include <windows.h>
 
-#include "app/shell/native_window_context.h"
+#include "app/forms/native_window_context.h"
 
 namespace tabulo::app {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/shell/message_box_request.h"
+#include "app/forms/message_box_request.h"
 #include "app/tools/file_list.h"
 
 namespace tabulo::app {

@@ -9,8 +9,8 @@
 #include <array>
 #include <string>
 
-#include "app/shell/bound_form_window.h"
-#include "app/shell/message_presenter.h"
+#include "app/forms/bound_form_window.h"
+#include "app/forms/message_presenter.h"
 #include "app/tools/batch_writer.h"
 #include "app/tools/file_list_view.h"
 #include "app/tools/writer_dialogs.h"

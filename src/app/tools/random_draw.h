@@ -17,7 +17,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/shell/message_box_request.h"
+#include "app/forms/message_box_request.h"
 #include "app/tools/draw_pool.h"
 #include "base/ini/profile_store.h"
 #include "base/random/random.h"

@@ -11,8 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "app/shell/bound_form_window.h"
-#include "app/shell/message_presenter.h"
+#include "app/forms/bound_form_window.h"
+#include "app/forms/message_presenter.h"
 #include "app/tools/random_draw.h"
 #include "base/ini/profile_store.h"
 #include "ui/controls/button.h"

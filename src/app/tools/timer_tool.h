@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/shell/message_box_request.h"
+#include "app/forms/message_box_request.h"
 
 namespace tabulo::app {
 

@@ -9,8 +9,8 @@
 #include <array>
 #include <functional>
 
-#include "app/shell/bound_form_window.h"
-#include "app/shell/message_presenter.h"
+#include "app/forms/bound_form_window.h"
+#include "app/forms/message_presenter.h"
 #include "app/tools/timer_tool.h"
 #include "ui/controls/button.h"
 #include "ui/controls/check_button.h"

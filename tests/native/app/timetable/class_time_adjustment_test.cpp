@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/shell/signed_digits_filter.h"
+#include "app/forms/signed_digits_filter.h"
 #include "app/timetable/school_week.h"
 #include "support/file_bytes.h"
 #include "support/temp_directory.h"

@@ -1,10 +1,10 @@
 #include "app/shell/settings_window.h"
 
+#include "../forms/native_form_fixture.h"
 #include "app/shell/settings_store.h"
 #include "app/shell/settings_texts.h"
 #include "base/text/gbk.h"
 #include "base/win/wide_text.h"
-#include "native_form_fixture.h"
 
 namespace tabulo::app {
 namespace {

@@ -1,6 +1,6 @@
 #include "app/timetable/class_time_adjustment_window.h"
 
-#include "../shell/native_form_fixture.h"
+#include "../forms/native_form_fixture.h"
 #include "app/timetable/school_week.h"
 #include "app/timetable/timetable_file.h"
 

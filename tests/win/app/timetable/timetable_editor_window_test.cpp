@@ -1,6 +1,6 @@
 #include "app/timetable/timetable_editor_window.h"
 
-#include "../shell/native_form_fixture.h"
+#include "../forms/native_form_fixture.h"
 #include "app/timetable/school_week.h"
 #include "app/timetable/timetable_file.h"
 #include "app/timetable/timetable_texts.h"

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../shell/native_form_fixture.h"
+#include "../forms/native_form_fixture.h"
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_state.h"
 

@@ -1,14 +1,14 @@
-#include "app/shell/form_window.h"
+#include "app/forms/form_window.h"
 
 #include <algorithm>
 #include <cwchar>
 #include <utility>
 #include <vector>
 
+#include "app/forms/app_windows.h"
+#include "app/forms/dialog_keys.h"
+#include "app/forms/native_control.h"
 #include "app/resource_ids.h"
-#include "app/shell/app_windows.h"
-#include "app/shell/dialog_keys.h"
-#include "app/shell/native_control.h"
 #include "base/win/wide_text.h"
 
 namespace tabulo::app {

@@ -1,4 +1,4 @@
-#include "app/shell/app_windows.h"
+#include "app/forms/app_windows.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "app/shell/form_window.h"
+#include "app/forms/form_window.h"
 
 #include <memory>
 
-#include "app/shell/app_windows.h"
+#include "app/forms/app_windows.h"
 #include "app/shell/exit_routine.h"
 #include "app/shell/settings_window.h"
 #include "app/timetable/class_time_adjustment_window.h"

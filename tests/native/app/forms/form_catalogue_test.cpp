@@ -1,4 +1,4 @@
-#include "app/shell/form_catalogue.h"
+#include "app/forms/form_catalogue.h"
 
 #include <gtest/gtest.h>
 

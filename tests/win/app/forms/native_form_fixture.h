@@ -12,9 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shell/form_window.h"
-#include "app/shell/message_presenter.h"
-#include "app/shell/native_window_context.h"
+#include "app/forms/form_window.h"
+#include "app/forms/message_presenter.h"
+#include "app/forms/native_window_context.h"
 #include "base/geometry/rect.h"
 #include "base/win/window_text.h"
 #include "support/fake_run_key_value.h"

@@ -1,4 +1,4 @@
-#include "app/shell/bound_form_window.h"
+#include "app/forms/bound_form_window.h"
 
 #include <fstream>
 #include <iterator>

@@ -10,7 +10,7 @@
 //   const Rect tool = FormControlOf(FormId::kBar, "按钮_工具").rect;  // checked at compile time
 #include <string_view>
 
-#include "app/shell/form.h"
+#include "app/forms/form.h"
 
 namespace tabulo::app {
 

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "app/shell/form.h"
+#include "app/forms/form.h"
 #include "base/geometry/rect.h"
 
 namespace tabulo::app {

@@ -4,7 +4,7 @@
 // MessageBoxW themselves, so tests can answer them without a modal loop.
 #include <windows.h>
 
-#include "app/shell/message_box_request.h"
+#include "app/forms/message_box_request.h"
 
 namespace tabulo::app {
 

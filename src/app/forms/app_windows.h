@@ -15,7 +15,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/shell/form.h"
+#include "app/forms/form.h"
 
 namespace tabulo::app {
 

@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/shell/form_window.h"
+#include "app/forms/form_window.h"
 #include "ui/engine/message_loop.h"
 #include "ui/window/ui_window.h"
 

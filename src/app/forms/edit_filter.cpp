@@ -1,4 +1,4 @@
-#include "app/shell/edit_filter.h"
+#include "app/forms/edit_filter.h"
 
 #include <commctrl.h>
 

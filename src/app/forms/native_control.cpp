@@ -1,4 +1,4 @@
-#include "app/shell/native_control.h"
+#include "app/forms/native_control.h"
 
 #include "base/win/wide_text.h"
 

@@ -1,4 +1,4 @@
-#include "app/shell/message_presenter.h"
+#include "app/forms/message_presenter.h"
 
 #include "base/win/wide_text.h"
 

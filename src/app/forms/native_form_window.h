@@ -6,10 +6,10 @@
 // with OpenFormWindow (form_window.h).
 #include <windows.h>
 
-#include "app/shell/form_catalogue.h"
-#include "app/shell/form_window.h"
-#include "app/shell/message_box_request.h"
-#include "app/shell/native_window_context.h"
+#include "app/forms/form_catalogue.h"
+#include "app/forms/form_window.h"
+#include "app/forms/message_box_request.h"
+#include "app/forms/native_window_context.h"
 
 namespace tabulo::app {
 

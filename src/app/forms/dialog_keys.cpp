@@ -1,4 +1,4 @@
-#include "app/shell/dialog_keys.h"
+#include "app/forms/dialog_keys.h"
 
 namespace tabulo::app {
 namespace {

@@ -25,8 +25,8 @@
 #include <type_traits>
 #include <utility>
 
-#include "app/shell/form.h"
-#include "app/shell/form_catalogue.h"
+#include "app/forms/form.h"
+#include "app/forms/form_catalogue.h"
 #include "base/geometry/rect.h"
 
 namespace tabulo::app {
