@@ -129,8 +129,7 @@ HWND UiWindow::Tooltip() {
 }
 
 void UiWindow::ResizeSurfaces() {
-  (void)canvas_.Create(size_.width, size_.height, Gdiplus::TextRenderingHintAntiAlias);
-  (void)background_.Create(size_.width, size_.height, Gdiplus::TextRenderingHintAntiAlias);
+  compositor_.Resize(size_);
 }
 
 // --- controls ------------------------------------------------------------------
@@ -203,8 +202,7 @@ void UiWindow::OnDestroy() {
 void UiWindow::ReleaseResources() {
   // The surfaces go first: controls leaving one by one need not recompose
   // a window that is going away.
-  canvas_.Release();
-  background_.Release();
+  compositor_.Release();
   tooltip_.reset();
   hotKeys_.ReleaseAll(hwnd_);
   tray_.Remove();

@@ -3,17 +3,19 @@
 // frame, subclasses the window procedure (the object is found again through
 // the window property "Orb_Wnd_Control"), applies the skin and the shape,
 // builds the caption band, and from then on the engine owns the window's
-// mouse, keyboard, focus and painting: it hit-tests the windowless controls,
-// keeps the hot, pressed, focused and capturing control, turns presses into
-// clicks, moves focus with Tab, drags and resizes the frameless window and
-// delivers window-level events to the application. What it does not consume
-// goes on to the window's previous procedure.
+// mouse, keyboard, focus and painting. Its input router (input_router.h)
+// hit-tests the windowless controls, keeps the hot, pressed, focused and
+// capturing control, turns presses into clicks and moves focus with Tab; the
+// window itself drags and resizes the frameless window and delivers
+// window-level events to the application. What it does not consume goes on
+// to the window's previous procedure. To its controls the window is a
+// ControlHost (control_host.h).
 //
-// Surfaces: the background surface holds the skin (colour, picture, shadow,
-// border); the window canvas holds the composed picture that is presented,
-// with UpdateLayeredWindow for a window with an alpha, or through WM_PAINT
-// for an opaque one. Both are window-sized (shadow band included) and in
-// window coordinates, which equal client coordinates once the frame is gone.
+// Surfaces: the compositor (window_compositor.h) holds the background
+// surface and the window canvas; the window presents the canvas with
+// UpdateLayeredWindow for a window with an alpha, or through WM_PAINT for an
+// opaque one. Window coordinates equal client coordinates once the frame is
+// gone.
 //
 // Lifetime: the object may outlive its window (it is unbound at
 // WM_NCDESTROY and may be bound again) and the window may outlive the
@@ -41,6 +43,7 @@
 #include "ui/skin/window_shape.h"
 #include "ui/skin/window_skin_values.h"
 #include "ui/window/input_router.h"
+#include "ui/window/window_compositor.h"
 #include "ui/window/window_effect.h"
 #include "ui/window/window_hot_keys.h"
 #include "ui/window/window_tray_icon.h"
@@ -143,8 +146,8 @@ class UiWindow : public UiObject, public ControlHost {
   // (the show and close effects fade with it); with a dirty area only that
   // part of the screen picture changes.
   void PresentLayered(int opacity, const Rect* dirty = nullptr);
-  [[nodiscard]] const Canvas& WindowCanvas() const override { return canvas_; }
-  [[nodiscard]] const Canvas& BackgroundSurface() const { return background_; }
+  [[nodiscard]] const Canvas& WindowCanvas() const override { return compositor_.WindowCanvas(); }
+  [[nodiscard]] const Canvas& BackgroundSurface() const { return compositor_.BackgroundSurface(); }
   [[nodiscard]] Size ClientSize() const override { return size_; }
   void Recompose(const Rect& area) override { Compose(area, true); }
 
@@ -252,23 +255,8 @@ class UiWindow : public UiObject, public ControlHost {
   void ResetBinding();
   void DestroyAllControls();
 
-  // While held, compositions are skipped: many controls change at once and
-  // one composition of the whole window follows.
-  class ComposeHold {
-   public:
-    explicit ComposeHold(UiWindow& window) : window_(window) { ++window_.composeHold_; }
-    ComposeHold(const ComposeHold&) = delete;
-    ComposeHold& operator=(const ComposeHold&) = delete;
-    ~ComposeHold() { --window_.composeHold_; }
-
-   private:
-    UiWindow& window_;
-  };
 
   [[nodiscard]] UiControl* LiveControl(std::uintptr_t id) const;
-  void DrawFocusRectangle(const Rect& area);
-  void ComposeList(const std::vector<UiControl*>& list, const Rect& area);
-  void ComposeControl(UiControl& control, const Rect& area);
 
   HWND hwnd_ = nullptr;
   HWND owner_ = nullptr;
@@ -300,9 +288,7 @@ class UiWindow : public UiObject, public ControlHost {
   bool regionValid_ = false;  // the shape has been applied and the window presented
 
   Size size_;
-  int composeHold_ = 0;
-  Canvas canvas_;
-  Canvas background_;
+  WindowCompositor compositor_;
 
   std::vector<UiControl*> children_;
   // Controls alive in this window by address: ids arriving in messages and

@@ -270,11 +270,7 @@ void UiWindow::OnMouseLeave() {
 void UiWindow::OnPaint() {
   PAINTSTRUCT ps{};
   HDC dc = ::BeginPaint(hwnd_, &ps);
-  if (dc && canvas_.valid()) {
-    canvas_.Flush();
-    const RECT& r = ps.rcPaint;
-    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas_.dc(), r.left, r.top, SRCCOPY);
-  }
+  compositor_.PaintTo(dc, ps.rcPaint);
   ::EndPaint(hwnd_, &ps);
 }
 

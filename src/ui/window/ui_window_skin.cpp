@@ -37,7 +37,7 @@ void UiWindow::ApplySkin(std::span<const std::uint8_t> theme, std::string_view p
   RebuildShape();
   if (!redraw) return;
   {
-    const ComposeHold hold(*this);
+    const WindowCompositor::Hold hold(compositor_);
     for (UiControl* control : captionControlPtrs_) control->HandleMessage(kMsgSkinChanged, 0, 0);
     LayoutCaptionBand();
     const std::vector<UiControl*> children = children_;
@@ -64,7 +64,7 @@ void UiWindow::PaintBackground(std::optional<std::span<const std::uint8_t>> pict
   if (picture) {
     picture_ = std::shared_ptr<Gdiplus::Bitmap>(LoadBackgroundPicture(*picture, fillType_, backgroundOffset_));
   }
-  if (Gdiplus::Graphics* graphics = background_.graphics()) {
+  if (Gdiplus::Graphics* graphics = compositor_.Background().graphics()) {
     WindowBackground in;
     in.window = size_;
     in.shape = &shape_;
@@ -80,10 +80,10 @@ void UiWindow::PaintBackground(std::optional<std::span<const std::uint8_t>> pict
     in.hook = backgroundHook_;
     PaintWindowBackground(*graphics, in);
     graphics->ResetClip();
-    background_.Flush();
+    compositor_.Background().Flush();
   }
   if (forceControls) {
-    const ComposeHold hold(*this);  // one composition for all of them, below
+    const WindowCompositor::Hold hold(compositor_);  // one composition for all of them, below
     std::vector<UiControl*> all;
     all.reserve(live_.size());
     for (const auto& [id, control] : live_) all.push_back(control);
@@ -140,13 +140,13 @@ void UiWindow::OnSize(int width, int height) {
   const Size now{r.right - r.left, r.bottom - r.top};
   (void)width;
   (void)height;
-  if (now == size_ && canvas_.valid()) return;
+  if (now == size_ && compositor_.valid()) return;
   size_ = now;
   ResizeSurfaces();
   content_ = ui::ContentRect(size_, skin_.margins);
   RebuildShape();
   {
-    const ComposeHold hold(*this);
+    const WindowCompositor::Hold hold(compositor_);
     LayoutCaptionBand();
     const std::vector<UiControl*> children = children_;
     for (UiControl* control : children) {

@@ -1,0 +1,107 @@
+#include "ui/window/window_compositor.h"
+
+#include <algorithm>
+
+#include "ui/canvas/drawing.h"
+#include "ui/control/ui_control.h"
+
+namespace tabulo::ui {
+
+void WindowCompositor::Resize(Size size) {
+  size_ = size;
+  (void)canvas_.Create(size.width, size.height, Gdiplus::TextRenderingHintAntiAlias);
+  (void)background_.Create(size.width, size.height, Gdiplus::TextRenderingHintAntiAlias);
+}
+
+void WindowCompositor::Release() {
+  canvas_.Release();
+  background_.Release();
+}
+
+std::optional<Rect> WindowCompositor::Compose(const Rect& area, const Scene& scene) {
+  if (!canvas_.valid() || holds_ > 0) return std::nullopt;
+  const Rect cut = area.intersect(Rect{0, 0, size_.width, size_.height});
+  if (cut.empty()) return std::nullopt;
+  canvas_.Flush();
+  background_.Flush();
+  HDC dc = canvas_.dc();
+  if (scene.shape) SelectClipRgn(dc, scene.shape);
+  BitBlt(dc, cut.x, cut.y, cut.width, cut.height, background_.dc(), cut.x, cut.y, SRCCOPY);
+  ComposeList(scene.controls, cut);
+  SelectClipRgn(dc, nullptr);
+  if (scene.focusRectangleOf) DrawFocusRectangle(*scene.focusRectangleOf, cut);
+  return cut;
+}
+
+void WindowCompositor::CopyBackground() {
+  if (!canvas_.valid()) return;
+  canvas_.Flush();
+  background_.Flush();
+  BitBlt(canvas_.dc(), 0, 0, size_.width, size_.height, background_.dc(), 0, 0, SRCCOPY);
+}
+
+void WindowCompositor::ComposeList(const std::vector<UiControl*>& list, const Rect& area) {
+  for (UiControl* control : list) ComposeControl(*control, area);
+}
+
+void WindowCompositor::ComposeControl(UiControl& control, const Rect& area) {
+  if (!control.Visible()) return;
+  const Rect abs = control.AbsoluteRect();
+  const Rect hit = abs.intersect(area);
+  if (hit.empty()) return;
+  const Canvas& picture = control.GetCanvas();
+  const Point from{hit.x - abs.x, hit.y - abs.y};
+  const bool fits = picture.valid() && from.x + hit.width <= picture.width() && from.y + hit.height <= picture.height();
+  if (fits && control.ShowsTransitionFrame()) {
+    control.DrawTransitionFrame(canvas_, abs, hit);
+  } else if (fits) {
+    BlendCanvas(canvas_, hit, picture, from, control.Alpha());
+  }
+  ComposeList(control.Children(), area);
+}
+
+void WindowCompositor::DrawFocusRectangle(const UiControl& control, const Rect& area) {
+  if (!control.DrawTabStop() || !control.Visible()) return;
+  const std::optional<RectF> content = control.ContentRect();
+  if (!content) return;
+  const Rect abs = control.AbsoluteRect();
+  const RectF frame{content->x + static_cast<float>(abs.x), content->y + static_cast<float>(abs.y), content->width,
+                    content->height};
+  Gdiplus::Graphics* graphics = canvas_.graphics();
+  if (!graphics) return;
+  graphics->SetClip(Gdiplus::Rect(area.x, area.y, area.width, area.height), Gdiplus::CombineModeReplace);
+  DrawFrame(graphics, frame, kFrameFocus);
+  graphics->ResetClip();
+  canvas_.Flush();
+}
+
+void WindowCompositor::PresentLayered(HWND window, int opacity, const Rect* dirty) const {
+  canvas_.Flush();
+  SIZE size{size_.width, size_.height};
+  POINT origin{0, 0};
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(std::clamp(opacity, 0, 255)), AC_SRC_ALPHA};
+  RECT changed{};
+  UPDATELAYEREDWINDOWINFO info{};
+  info.cbSize = sizeof info;
+  info.psize = &size;
+  info.hdcSrc = canvas_.dc();
+  info.pptSrc = &origin;
+  info.pblend = &blend;
+  info.dwFlags = ULW_ALPHA;
+  if (dirty) {
+    changed = RECT{dirty->x, dirty->y, dirty->right(), dirty->bottom()};
+    info.prcDirty = &changed;
+  }
+  if (!UpdateLayeredWindowIndirect(window, &info) && dirty) {
+    info.prcDirty = nullptr;  // some systems refuse a dirty rectangle: push everything
+    UpdateLayeredWindowIndirect(window, &info);
+  }
+}
+
+void WindowCompositor::PaintTo(HDC dc, const RECT& r) const {
+  if (!dc || !canvas_.valid()) return;
+  canvas_.Flush();
+  BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas_.dc(), r.left, r.top, SRCCOPY);
+}
+
+}  // namespace tabulo::ui
