@@ -45,7 +45,15 @@ class StartupWindow final : public BoundFormWindow {
   }
 
   void ShowBound() {
-    ShowWithEffect(1);
+    // Faded in without taking activation: it is topmost, has no taskbar
+    // button and takes no input, and the bar takes activation when it shows.
+    // Under Wine's X11 driver a window that was activated belongs to the
+    // window manager, and destroying it waits up to 2 s for one to confirm;
+    // a display without one never does.
+    ui::WindowEffect show;
+    show.effect = 1;
+    show.activate = false;
+    ui_.Show(&show);
     Trace("start-up window shown");
     // The form's timer stores no period; it runs from here on.
     SetTimer(hwnd(), kLoadBarTimer, kLoadBarDelayMs, nullptr);
