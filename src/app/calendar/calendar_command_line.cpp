@@ -7,8 +7,8 @@
 #include "app/calendar/calendar_texts.h"
 #include "app/calendar/cses_export.h"
 #include "app/calendar/cses_import.h"
-#include "app/tools/utf8_path.h"
 #include "base/file/atomic_file.h"
+#include "base/file/utf8_path.h"
 
 namespace tabulo::app {
 namespace {

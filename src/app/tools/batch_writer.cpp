@@ -2,7 +2,7 @@
 
 #include "app/tools/batch_writer_texts.h"
 #include "app/tools/file_copier.h"
-#include "app/tools/utf8_path.h"
+#include "base/file/utf8_path.h"
 
 namespace tabulo::app {
 

@@ -5,7 +5,7 @@
 #include "app/calendar/calendar_file.h"
 #include "app/calendar/calendar_texts.h"
 #include "app/calendar/cses_reader.h"
-#include "app/tools/utf8_path.h"
+#include "base/file/utf8_path.h"
 #include "native/app/calendar/calendar_test_helpers.h"
 #include "support/temp_directory.h"
 

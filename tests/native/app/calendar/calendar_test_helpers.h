@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "app/calendar/school_calendar.h"
-#include "app/tools/utf8_path.h"
 #include "base/file/atomic_file.h"
+#include "base/file/utf8_path.h"
 
 namespace tabulo::test {
 
@@ -26,7 +26,7 @@ inline app::SchoolCalendar Cycle(int weeks, const char* week1) {
 // A file named in UTF-8 ("课表.yaml") in `folder`: on Windows a path made
 // from a plain string would read the name in the ANSI code page.
 inline std::filesystem::path FileIn(const std::filesystem::path& folder, std::string_view utf8_name) {
-  return folder / app::PathFromUtf8(utf8_name);
+  return folder / PathFromUtf8(utf8_name);
 }
 
 inline void WriteFileIn(const std::filesystem::path& folder, std::string_view utf8_name, std::string_view bytes) {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/tools/utf8_path.h"
+#include "base/file/utf8_path.h"
 #include "support/file_bytes.h"
 #include "support/temp_directory.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/tools/utf8_path.h"
+#include "base/file/utf8_path.h"
 #include "support/file_bytes.h"
 #include "support/temp_directory.h"
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/tools/utf8_path.h"
+#include "base/file/utf8_path.h"
 #include "base/win/wide_text.h"
 #include "win/app/tools/tool_window_fixture.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace tabulo::app {
+namespace tabulo {
 
 [[nodiscard]] inline std::filesystem::path PathFromUtf8(std::string_view utf8) {
   return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
@@ -18,4 +18,4 @@ namespace tabulo::app {
   return std::string(text.begin(), text.end());
 }
 
-}  // namespace tabulo::app
+}  // namespace tabulo
