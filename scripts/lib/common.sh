@@ -18,7 +18,8 @@ tabulo_say() { printf '%s\n' "$*" >&2; }
 TABULO_PACKAGES=(
   cmake ninja-build g++ make libgtest-dev googletest
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei faketime locales procps ccache
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
+  wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-wqy-microhei faketime locales procps ccache python3 unzip
 )
 
 tabulo_install_deps() {

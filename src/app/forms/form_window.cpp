@@ -220,9 +220,10 @@ HWND FormWindow::FindOpen(FormId form) {
     FormId form;
     HWND found;
   } search{form, nullptr};
+  // CALLBACK: 32-bit Windows calls the enumeration's function stdcall.
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
         const FormWindow* object = FromHandle(window);
         if (object && object->form_.id == s->form && !object->destroying_) {

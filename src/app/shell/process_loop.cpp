@@ -9,9 +9,10 @@ namespace {
 
 bool AnyProgramWindowOpen() {
   bool found = false;
+  // CALLBACK: 32-bit Windows calls the enumeration's function stdcall.
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         if (FormWindow::FromHandle(window) == nullptr) return TRUE;
         *reinterpret_cast<bool*>(data) = true;
         return FALSE;

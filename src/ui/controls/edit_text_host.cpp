@@ -5,10 +5,30 @@
 // notifications run application handlers, which may take the Edit away.
 #include "ui/controls/edit_text_host.h"
 
+#include <type_traits>
+
 #include "ui/controls/edit.h"
 #include "ui/controls/scroll_bar.h"
 
 namespace tabulo::ui {
+
+#if defined(__i386__)
+// On 32-bit Windows the text engine calls the host's ITextHost methods, and
+// takes calls of its own ITextServices methods, as C++ member functions of
+// Microsoft's compiler: thiscall (the object in ECX, the callee pops the
+// arguments). Only the IUnknown methods are COM's stdcall. MinGW's
+// textserv.h declares the Tx methods without a calling convention, which
+// GCC and Clang make thiscall on this target, and the overrides follow the
+// base. Were the header to declare them stdcall, every call between the
+// engine and the Edit would take the object from the wrong place and crash;
+// these lines keep the 32-bit build from compiling that.
+static_assert(std::is_same_v<decltype(&EditTextHost::TxGetDC), HDC (__thiscall EditTextHost::*)()>);
+static_assert(std::is_same_v<decltype(&EditTextHost::TxNotify), HRESULT (__thiscall EditTextHost::*)(DWORD, void*)>);
+static_assert(std::is_same_v<decltype(&ITextServices::TxSendMessage),
+                             HRESULT (__thiscall ITextServices::*)(UINT, WPARAM, LPARAM, LRESULT*)>);
+static_assert(std::is_same_v<decltype(&EditTextHost::AddRef), ULONG (__stdcall EditTextHost::*)()>);
+#endif
+
 namespace {
 
 // TxActivate, TxDeactivate and the format-change notices: "not done".
