@@ -125,3 +125,9 @@ e2e_wait_settled_window() {
 # Waits up to $4 seconds (10) until process $1 shows no window of size $2×$3.
 e2e_wait_sized_gone() { e2e_poll "${4:-10}" e2e_no_sized_window "$1" "$2" "$3"; }
 e2e_no_sized_window() { ! e2e_sized_window "$@" >/dev/null; }
+
+# The 32-bit program's run directory (dist32/ beside dist/), and whether this
+# machine runs 32-bit Windows programs: Wine needs its 32-bit part, package
+# wine32 (README.md tells how to install it).
+E2E_DIST32="$(dirname "${TABULO_DIST:-$TABULO_BUILD/dist}")/dist32"
+e2e_have_wine32() { dpkg-query -W -f='${Status}' wine32 2>/dev/null | grep -q 'install ok installed'; }
