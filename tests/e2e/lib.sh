@@ -128,6 +128,8 @@ e2e_no_sized_window() { ! e2e_sized_window "$@" >/dev/null; }
 
 # The 32-bit program's run directory (dist32/ beside dist/), and whether this
 # machine runs 32-bit Windows programs: Wine needs its 32-bit part, package
-# wine32 (README.md tells how to install it).
+# wine32 (README.md tells how to install it), and a prefix made with it,
+# which has the 32-bit system DLLs.
 E2E_DIST32="$(dirname "${TABULO_DIST:-$TABULO_BUILD/dist}")/dist32"
 e2e_have_wine32() { dpkg-query -W -f='${Status}' wine32 2>/dev/null | grep -q 'install ok installed'; }
+e2e_prefix_runs_32bit() { [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; }

@@ -88,6 +88,8 @@ e2e_sized_window "$E2E_APP_PID" $BAR_W $BAR_H >/dev/null || e2e_fail "the bar we
 # that a 32-bit Wine does not load, so every day has the same timetable.
 if ! e2e_have_wine32; then
   echo "SKIPPED the 32-bit program: Wine's 32-bit part (wine32) is not installed"
+elif ! e2e_prefix_runs_32bit; then
+  echo "SKIPPED the 32-bit program: the Wine prefix was made before wine32 was installed (delete build/wine)"
 elif [ ! -f "$E2E_DIST32/Tabulo.exe" ]; then
   echo "SKIPPED the 32-bit program: $E2E_DIST32/Tabulo.exe is not built"
 else
