@@ -123,7 +123,7 @@ void EngineInitialise(EngineDefaults defaults) {
   engine.service->SetLayoutMap(defaults.layoutMap);
   for (const ControlClass& c : BuiltInControlClasses()) engine.service->RegisterControlClass(c.name, c.number);
   engine.defaultPackage.reset();
-  engine.defaultPackage = ResourcePackage::Open(defaults.defaultPackage, defaults.packagePassword);
+  engine.defaultPackage = engine.decodes.Package(defaults.defaultPackage, defaults.packagePassword);
   ApplyFontDefaults(engine, defaults);
   if (defaults.textRenderingHint) engine.defaultTextRenderingHint = *defaults.textRenderingHint;
   ApplyCursorDefaults(engine, defaults);

@@ -21,6 +21,7 @@
 #include <string>
 
 #include "ui/engine/service_module.h"
+#include "ui/skin/shared_decodes.h"
 #include "base/win/unique_handle.h"
 
 namespace tabulo::ui {
@@ -34,6 +35,7 @@ struct EngineState {
   bool initialised = false;
   float osVersion = 0;
   GdiplusPtr<Gdiplus::ImageAttributes> sharedImageAttributes;
+  SharedDecodes decodes;                                  // theme packages and pictures, decoded once
   std::shared_ptr<const ResourcePackage> defaultPackage;  // windows share it
   GdiplusPtr<Gdiplus::Font> defaultFont;                 // null when no face could be made
   Gdiplus::TextRenderingHint defaultTextRenderingHint = Gdiplus::TextRenderingHintSingleBitPerPixelGridFit;

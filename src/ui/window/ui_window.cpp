@@ -84,7 +84,7 @@ bool UiWindow::Bind(HWND window, const BindOptions& o) {
     picture_ = owner->picture_;
     ApplySkin({}, {}, owner->package_, false);
   } else {
-    picture_ = std::shared_ptr<Gdiplus::Bitmap>(LoadBackgroundPicture(o.background, fillType_, backgroundOffset_));
+    picture_ = Engine().decodes.BackgroundPicture(o.background, fillType_, backgroundOffset_);
     ApplySkin(o.theme, o.themePassword, nullptr, false);
   }
 

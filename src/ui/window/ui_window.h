@@ -95,6 +95,8 @@ class UiWindow : public UiObject, public ControlHost {
   [[nodiscard]] HWND WindowHandle() const override { return hwnd_; }
   [[nodiscard]] const ResourcePackage* Package() const override { return package_.get(); }
   [[nodiscard]] const std::shared_ptr<const ResourcePackage>& SharedPackage() const { return package_; }
+  // The background picture as decoded for this window's fill type, or null.
+  [[nodiscard]] const Gdiplus::Bitmap* BackgroundPicture() const { return picture_.get(); }
 
   // --- showing and closing ------------------------------------------------
   // Recomposes, gives the window its shape and shows it; with an effect

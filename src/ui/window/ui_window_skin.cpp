@@ -27,7 +27,7 @@ void UiWindow::ApplySkin(std::span<const std::uint8_t> theme, std::string_view p
   if (package) {
     package_ = std::move(package);
   } else if (!theme.empty()) {
-    package_ = ResourcePackage::Open(theme, password);
+    package_ = Engine().decodes.Package(theme, password);
   } else {
     package_ = Engine().defaultPackage;
   }
@@ -62,7 +62,7 @@ void UiWindow::PaintBackground(std::optional<std::span<const std::uint8_t>> pict
                                bool forceControls) {
   if (!hwnd_) return;
   if (picture) {
-    picture_ = std::shared_ptr<Gdiplus::Bitmap>(LoadBackgroundPicture(*picture, fillType_, backgroundOffset_));
+    picture_ = Engine().decodes.BackgroundPicture(*picture, fillType_, backgroundOffset_);
   }
   if (Gdiplus::Graphics* graphics = compositor_.Background().graphics()) {
     WindowBackground in;
