@@ -108,7 +108,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       scroll.Create(hwnd, {300, 230, 240, 10}, scrollOptions);
   if (!created) return 3;
   imageButton.SetPicture(tabulo::ResourceBytes(IDR_REMINDER_CLOSE_PNG));
-  imageButton.SetLayout(static_cast<int>(tabulo::ui::ButtonLayoutMode::PictureAtTop), 0);
+  imageButton.SetLayout(tabulo::ui::ButtonLayoutMode::PictureAtTop, 0);
   radio1.SetTicked(true);
 
   button.OnClick([] { Say("clicked button"); });

@@ -15,8 +15,9 @@
 #include <memory>
 #include <string_view>
 
+#include "app/forms/app_context.h"
 #include "app/forms/form_window.h"
-#include "app/forms/native_window_context.h"
+#include "app/forms/message_presenter.h"
 #include "app/shell/run_key_registry.h"
 #include "app/shell/settings_window.h"
 #include "app/timetable/class_time_adjustment_window.h"
@@ -43,15 +44,15 @@ bool AnyFormWindowOpen() {
 
 int wmain(int argc, wchar_t** argv) {
   const std::wstring_view which = argc > 1 ? argv[1] : L"";
-  NativeWindowContext context{
-      .runDirectory = std::filesystem::current_path(),
-      .messages = &SystemMessagePresenter(),
-      .runKey = std::make_shared<RegistryRunKeyValue>(L"software\\TabuloTest\\Run\\Timetable",
-                                                      L"C:\\Tabulo\\Tabulo.exe"),
-      .reloadBar = [] {
-        std::printf("bar reloaded\n");
-        std::fflush(stdout);
-      }};
+  AppContext context;
+  context.runDirectory = std::filesystem::current_path();
+  context.messages = &SystemMessagePresenter();
+  context.runKey =
+      std::make_shared<RegistryRunKeyValue>(L"software\\TabuloTest\\Run\\Timetable", L"C:\\Tabulo\\Tabulo.exe");
+  context.reloadBar = [] {
+    std::printf("bar reloaded\n");
+    std::fflush(stdout);
+  };
   HWND opened = which == L"settings"     ? OpenSettingsWindow(context)
                 : which == L"editor"     ? OpenTimetableEditor(context)
                 : which == L"adjustment" ? OpenClassTimeAdjustment(context)

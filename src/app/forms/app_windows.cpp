@@ -28,9 +28,4 @@ std::vector<AppWindowList::Handle> AppWindowList::CloseOrder() const {
   return order;
 }
 
-AppWindowList& AppWindows() {
-  static AppWindowList list;
-  return list;
-}
-
 }  // namespace tabulo::app

@@ -40,9 +40,14 @@ inline constexpr int kAppWindowCount = 12;
 // and the class-time adjustment.
 [[nodiscard]] std::optional<AppWindow> AppWindowOfForm(FormId form);
 
+// The program's one list is its context's (app_context.h).
 class AppWindowList {
  public:
   using Handle = std::uintptr_t;
+
+  AppWindowList() = default;
+  AppWindowList(const AppWindowList&) = delete;
+  AppWindowList& operator=(const AppWindowList&) = delete;
 
   void Store(AppWindow window, Handle handle) { handles_[Index(window)] = handle; }
   // Clears the entry only while it still holds `handle`: a newer window of
@@ -59,8 +64,5 @@ class AppWindowList {
   static constexpr int Index(AppWindow window) { return static_cast<int>(window); }
   std::array<Handle, kAppWindowCount> handles_{};
 };
-
-// The program's one list; lives until the process ends.
-[[nodiscard]] AppWindowList& AppWindows();
 
 }  // namespace tabulo::app

@@ -35,7 +35,7 @@ bool BoundFormWindow::BindEngine(ui::BindOptions options) {
   return ui_.Bind(hwnd(), options);
 }
 
-void BoundFormWindow::ShowWithEffect(int effect) {
+void BoundFormWindow::ShowWithEffect(ui::ShowEffect effect) {
   ui::WindowEffect show;
   show.effect = effect;
   ui_.Show(&show);

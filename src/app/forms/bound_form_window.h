@@ -33,7 +33,7 @@ inline constexpr char kThemePackageFile[] = "User Interface.ext";
 
 class BoundFormWindow : public FormWindow {
  public:
-  explicit BoundFormWindow(FormId form) : FormWindow(GetForm(form)) {}
+  BoundFormWindow(FormId form, AppContext& context) : FormWindow(GetForm(form), context) {}
 
   [[nodiscard]] ui::UiWindow& Ui() { return ui_; }
 
@@ -43,8 +43,8 @@ class BoundFormWindow : public FormWindow {
   // Reads the theme package and binds the created window with it and
   // `options`; the window keeps its top-left corner and takes the form's size.
   [[nodiscard]] bool BindEngine(ui::BindOptions options);
-  // Show effect 0 is the plain show, 1 fades in; others show plainly.
-  void ShowWithEffect(int effect);
+  // Shows the window with a show effect (window_effect.h).
+  void ShowWithEffect(ui::ShowEffect effect);
 
   ui::UiWindow ui_;
 };

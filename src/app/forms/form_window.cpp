@@ -86,7 +86,7 @@ bool IsGroupBox(HWND control) {
 
 }  // namespace
 
-FormWindow::FormWindow(const Form& form) : form_(form) {}
+FormWindow::FormWindow(const Form& form, AppContext& context) : form_(form), context_(context) {}
 
 FormWindow::~FormWindow() {
   if (!hwnd_) return;
@@ -95,7 +95,9 @@ FormWindow::~FormWindow() {
   HWND hwnd = std::exchange(hwnd_, nullptr);
   SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
   DialogKeys::Disable(hwnd);
-  if (auto entry = AppWindowOfForm(form_.id)) AppWindows().Forget(*entry, reinterpret_cast<AppWindowList::Handle>(hwnd));
+  if (auto entry = AppWindowOfForm(form_.id)) {
+    context_.windows.Forget(*entry, reinterpret_cast<AppWindowList::Handle>(hwnd));
+  }
   DestroyWindow(hwnd);
 }
 
@@ -125,7 +127,9 @@ bool FormWindow::Create() {
     dialogKeys_ = DialogKeys::Acquire();
     DialogKeys::Enable(hwnd_);
   }
-  if (auto entry = AppWindowOfForm(form_.id)) AppWindows().Store(*entry, reinterpret_cast<AppWindowList::Handle>(hwnd_));
+  if (auto entry = AppWindowOfForm(form_.id)) {
+    context_.windows.Store(*entry, reinterpret_cast<AppWindowList::Handle>(hwnd_));
+  }
   return true;
 }
 
@@ -329,7 +333,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnDestroying();
       DialogKeys::Disable(hwnd_);
       if (auto entry = AppWindowOfForm(form_.id)) {
-        AppWindows().Forget(*entry, reinterpret_cast<AppWindowList::Handle>(hwnd_));
+        context_.windows.Forget(*entry, reinterpret_cast<AppWindowList::Handle>(hwnd_));
       }
       return 0;
     default:

@@ -16,7 +16,7 @@
 // at that moment has returned, so a handler may destroy its own window.
 //
 // While it exists, the window of a form listed in the program's window list
-// (app_windows.h) is stored there.
+// (app_windows.h) is stored in its context's list.
 #include <windows.h>
 
 #include <memory>
@@ -25,6 +25,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "app/forms/app_context.h"
 #include "app/forms/form.h"
 #include "app/forms/form_catalogue.h"
 #include "base/geometry/rect.h"
@@ -48,7 +49,8 @@ using BrushHandle = std::unique_ptr<std::remove_pointer_t<HBRUSH>, DeleteGdiObje
 
 class FormWindow {
  public:
-  explicit FormWindow(const Form& form);
+  // `context` outlives the window object.
+  FormWindow(const Form& form, AppContext& context);
   virtual ~FormWindow();
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
@@ -63,6 +65,7 @@ class FormWindow {
 
   [[nodiscard]] HWND hwnd() const { return hwnd_; }
   [[nodiscard]] const Form& form() const { return form_; }
+  [[nodiscard]] AppContext& context() const { return context_; }
   // A native control by its id (FormControlId for the form's own controls).
   [[nodiscard]] HWND Item(int id) const { return hwnd_ ? GetDlgItem(hwnd_, id) : nullptr; }
 
@@ -107,6 +110,7 @@ class FormWindow {
   bool RestoreFocus();
 
   const Form& form_;
+  AppContext& context_;
   HWND hwnd_ = nullptr;
   FontHandle font_;
   BrushHandle background_;

@@ -9,7 +9,7 @@ namespace {
 
 class AboutWindow final : public BoundFormWindow {
  public:
-  AboutWindow() : BoundFormWindow(FormId::kAboutWindow) {}
+  explicit AboutWindow(AppContext& context) : BoundFormWindow(FormId::kAboutWindow, context) {}
 
   bool Build() {
     if (!CreateAndBind(PictureWindowOptions(IDR_ABOUT_PNG, 0))) return false;
@@ -25,7 +25,7 @@ class AboutWindow final : public BoundFormWindow {
     return true;
   }
 
-  void ShowBound() { ShowWithEffect(1); }
+  void ShowBound() { ShowWithEffect(ui::ShowEffect::kFade); }
 
  private:
   ui::ImageButton ok_;
@@ -33,6 +33,6 @@ class AboutWindow final : public BoundFormWindow {
 
 }  // namespace
 
-void RunAboutWindow() { RunBoundWindow<AboutWindow>(FormId::kAboutWindow); }
+void RunAboutWindow(AppContext& context) { RunBoundWindow<AboutWindow>(FormId::kAboutWindow, context); }
 
 }  // namespace tabulo::app

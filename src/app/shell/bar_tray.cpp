@@ -32,13 +32,13 @@ ui::UiMenu::Item CallbackItem(std::string_view text, int iconResource, std::func
 // that does not exist yet would, once opened, keep this call in its message
 // loop until it is gone; it is then asked for from the about window's loop
 // instead, so both windows come up.
-void ToggleToolWindowThenAbout() {
+void ToggleToolWindowThenAbout(AppContext& context) {
   if (FormWindow::FindOpen(FormId::kToolWindow)) {
-    ToggleToolWindow();
+    ToggleToolWindow(context);
   } else {
-    PostToggleToolWindow();
+    PostToggleToolWindow(context);
   }
-  RunAboutWindow();
+  RunAboutWindow(context);
 }
 
 // The bar's large icon, or its class's icon when none was set.
@@ -49,10 +49,10 @@ HICON LargeIconOf(HWND window) {
 
 }  // namespace
 
-void BarTray::FillMenu() {
+void BarTray::FillMenu(AppContext& context) {
   menu_.Clear();
-  menu_.AddItem(CallbackItem("关于(&A)", IDR_MENU_ABOUT_PNG, [] { ToggleToolWindowThenAbout(); }));
-  menu_.AddItem(CallbackItem("退出(&E)", IDR_MENU_EXIT_PNG, [] { CloseAppWindows(); }));
+  menu_.AddItem(CallbackItem("关于(&A)", IDR_MENU_ABOUT_PNG, [&context] { ToggleToolWindowThenAbout(context); }));
+  menu_.AddItem(CallbackItem("退出(&E)", IDR_MENU_EXIT_PNG, [&context] { CloseAppWindows(context.windows); }));
 }
 
 void BarTray::AddIcon(ui::UiWindow& bar) {
@@ -71,7 +71,7 @@ void BarTray::OnTrayMouse(ui::UiWindow& bar, UINT mouseMessage) {
       bar.SetTopmost(true);
       bar.SetTopmost(false);
       ui::WindowEffect show;
-      show.effect = 3;
+      show.effect = ui::ShowEffect::kAtOnce;
       bar.Show(&show);
       break;
     }

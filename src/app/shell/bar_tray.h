@@ -4,6 +4,7 @@
 // click without leaving it topmost; a right click pops up the menu with
 // "关于(&A)" (toggle the tool window, then the about window) and "退出(&E)"
 // (the exit routine). Icon and menu live as long as the bar.
+#include "app/forms/app_context.h"
 #include "ui/menu/ui_menu.h"
 #include "ui/window/ui_window.h"
 
@@ -12,7 +13,7 @@ namespace tabulo::app {
 class BarTray {
  public:
   // Fills the menu; done while the bar's controls are built.
-  void FillMenu();
+  void FillMenu(AppContext& context);
   // Adds the icon to the bound bar and handles its mouse notifications.
   void AddIcon(ui::UiWindow& bar);
 

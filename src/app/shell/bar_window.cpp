@@ -22,7 +22,6 @@
 #include "app/timetable/reminder_popup_host.h"
 #include "base/win/local_time.h"
 #include "base/win/resource_bytes.h"
-#include "base/win/run_directory.h"
 #include "ui/controls/button.h"
 #include "ui/controls/label.h"
 
@@ -34,18 +33,18 @@ constexpr UINT_PTR kClockTimer = 1;     // 北京时钟
 constexpr UINT_PTR kReminderTimer = 2;  // 提示时钟
 constexpr int kCentred = 1;             // StringAlignmentCenter
 
-HWND StartupWindow() { return reinterpret_cast<HWND>(AppWindows().Get(AppWindow::kStartupWindow)); }
-
 class BarWindow final : public BoundFormWindow, private BarView, private ReminderView {
  public:
-  explicit BarWindow(ReminderPopupHost* popups)
-      : BoundFormWindow(FormId::kBar), popups_(popups), presenter_(static_cast<BarView&>(*this), RunDirectory()) {}
-  ~BarWindow() override { ShellWindowContext().reloadBar = {}; }
+  BarWindow(AppContext& context, ReminderPopupHost* popups)
+      : BoundFormWindow(FormId::kBar, context),
+        popups_(popups),
+        presenter_(static_cast<BarView&>(*this), context.runDirectory) {}
+  ~BarWindow() override { context().reloadBar = {}; }
 
   bool Build() {
     if (!Create()) return false;
     Trace("bar created");
-    (void)CheckSingleInstance(SystemMessagePresenter());
+    (void)CheckSingleInstance(context());
     Trace("single-instance check");
     ReadSettings();
     skin_ = ChooseBarSkin(settings_.skin);
@@ -55,33 +54,33 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
                      CentredTop(GetSystemMetrics(SM_CYSCREEN), form().client_size.height), std::nullopt, std::nullopt);
     if (!CreateControls()) return false;
     Trace("bar controls");
-    toolButton_.OnClick([] { ToggleToolWindow(); });
+    toolButton_.OnClick([&context = context()] { ToggleToolWindow(context); });
     presenter_.Open(LocalNow());
     Trace("timetable loaded");
-    if (HWND startup = StartupWindow()) DestroyWindow(startup);
+    if (HWND startup = ListedWindow(context(), AppWindow::kStartupWindow)) DestroyWindow(startup);
     return true;
   }
 
   void ShowBound() {
-    ShowWithEffect(3);
+    ShowWithEffect(ui::ShowEffect::kAtOnce);
     Trace("bar shown");
     StartTimers();
-    ui_.Bind(ui::kMsgMove, [](const ui::EventArgs&) {
-      AttachToolWindowToBar();
+    ui_.Bind(ui::kMsgMove, [&context = context()](const ui::EventArgs&) {
+      AttachToolWindowToBar(context);
       return false;
     });
-    ShellWindowContext().reloadBar = [this] { presenter_.ReloadTimetable(); };
+    context().reloadBar = [this] { presenter_.ReloadTimetable(); };
     tray_.AddIcon(ui_);
     Trace("tray icon");
     InstallRightClickToggle();
-    (void)hotKeys_.Add(ui_, 0, VK_F9, [] { OpenRandomDraw(); });
+    (void)hotKeys_.Add(ui_, 0, VK_F9, [&context = context()] { OpenRandomDraw(context); });
     if (TraceEnabled()) Trace("bar ready " + DescribeResources());
   }
 
  protected:
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM) override {
     if (message == kMsgToggleToolWindow) {
-      ToggleToolWindow();
+      ToggleToolWindow(context());
       return 0;
     }
     if (message != WM_TIMER) return std::nullopt;
@@ -98,7 +97,7 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
 
  private:
   void ReadSettings() {
-    const SettingsStore store(RunDirectory());
+    const SettingsStore store(context().runDirectory);
     settings_.skin = store.Read(kSkinKey, kSkinDefault);
     settings_.clock_offset = store.Read(kClockOffsetKey, kClockOffsetDefault);
     settings_.reminders_off = store.Read(kRemindersOffKey, kRemindersOffDefault);
@@ -140,7 +139,7 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
         !clock_.Create(ui_, layout.clock, LabelLook("", 13, true))) {
       return false;
     }
-    tray_.FillMenu();
+    tray_.FillMenu(context());
     return true;
   }
 
@@ -155,8 +154,8 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
 
   // A right-button release anywhere on the bar does what "工 具" does.
   void InstallRightClickToggle() {
-    ui_.Bind(ui::kMsgRButtonUp, [](const ui::EventArgs&) {
-      ToggleToolWindow();
+    ui_.Bind(ui::kMsgRButtonUp, [&context = context()](const ui::EventArgs&) {
+      ToggleToolWindow(context);
       return true;
     });
   }
@@ -201,6 +200,6 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
 
 }  // namespace
 
-void RunBar(ReminderPopupHost* popups) { RunBoundWindow<BarWindow>(FormId::kBar, popups); }
+void RunBar(AppContext& context, ReminderPopupHost* popups) { RunBoundWindow<BarWindow>(FormId::kBar, context, popups); }
 
 }  // namespace tabulo::app

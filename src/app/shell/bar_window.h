@@ -8,6 +8,8 @@
 //
 // The reminder's pop-up window plugs in through ReminderPopupHost; without
 // one the reminder still colours the rows but shows no pop-up.
+#include "app/forms/app_context.h"
+
 namespace tabulo::app {
 
 class ReminderPopupHost;
@@ -15,6 +17,6 @@ class ReminderPopupHost;
 // Loads the bar and runs it: single-instance check, settings, controls,
 // today's timetable, the start-up window destroyed, the bar shown, its
 // message loop. Returns when the bar is gone.
-void RunBar(ReminderPopupHost* popups = nullptr);
+void RunBar(AppContext& context, ReminderPopupHost* popups = nullptr);
 
 }  // namespace tabulo::app

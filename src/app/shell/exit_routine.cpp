@@ -6,8 +6,8 @@
 
 namespace tabulo::app {
 
-void CloseAppWindows() {
-  for (AppWindowList::Handle handle : AppWindows().CloseOrder()) {
+void CloseAppWindows(const AppWindowList& windows) {
+  for (AppWindowList::Handle handle : windows.CloseOrder()) {
     PostMessageW(reinterpret_cast<HWND>(handle), WM_CLOSE, 0, 0);
   }
 }

@@ -6,6 +6,8 @@
 // window, the class-time adjustment) stay open.
 namespace tabulo::app {
 
-void CloseAppWindows();
+class AppWindowList;
+
+void CloseAppWindows(const AppWindowList& windows);
 
 }  // namespace tabulo::app

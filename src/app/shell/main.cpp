@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "app/shell/process_loop.h"
+#include "app/shell/program_context.h"
 #include "app/shell/startup_window.h"
 #include "app/shell/trace_log.h"
 #include "ui/engine/engine_state.h"
@@ -14,6 +15,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   tabulo::app::Trace("process entry");
   tabulo::ui::EngineStart();
   tabulo::app::Trace("engine started");
-  tabulo::app::RunStartupWindow();
+  tabulo::app::AppContext context = tabulo::app::ProgramContext();
+  tabulo::app::RunStartupWindow(context);
   return tabulo::app::RunUntilLastWindowCloses();
 }

@@ -6,6 +6,7 @@
 #include "app/forms/native_form_window.h"
 #include "app/forms/signed_digits_filter.h"
 #include "app/shell/settings_form.h"
+#include "app/shell/start_with_windows.h"
 #include "base/win/window_text.h"
 
 namespace tabulo::app {
@@ -21,7 +22,7 @@ constexpr int kExitId = FormControlId(kForm, "按钮2");
 
 class SettingsWindow final : public NativeFormWindow<SettingsFormView> {
  public:
-  explicit SettingsWindow(const NativeWindowContext& context)
+  explicit SettingsWindow(AppContext& context)
       : NativeFormWindow(kForm, context), store_(context.runDirectory), logic_(*this, store_, *context.runKey) {}
 
   [[nodiscard]] bool Build() {
@@ -82,7 +83,7 @@ class SettingsWindow final : public NativeFormWindow<SettingsFormView> {
 
 }  // namespace
 
-HWND OpenSettingsWindow(const NativeWindowContext& context) {
+HWND OpenSettingsWindow(AppContext& context) {
   return OpenFormWindow<SettingsWindow>(kForm, context);
 }
 

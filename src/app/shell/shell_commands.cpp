@@ -2,65 +2,49 @@
 
 #include <windows.h>
 
-#include <memory>
-
-#include "app/forms/app_windows.h"
 #include "app/forms/form_window.h"
-#include "app/shell/run_key_registry.h"
 #include "app/shell/tool_window.h"
 #include "app/tools/random_draw_window.h"
-#include "base/win/run_directory.h"
 
 namespace tabulo::app {
 namespace {
 
-HWND Bar() { return reinterpret_cast<HWND>(AppWindows().Get(AppWindow::kBar)); }
-
-void AttachToBar(HWND tool) {
+void AttachToBar(const AppContext& context, HWND tool) {
   RECT bar{}, own{};
-  if (!GetWindowRect(Bar(), &bar) || !GetWindowRect(tool, &own)) return;
+  if (!GetWindowRect(ListedWindow(context, AppWindow::kBar), &bar) || !GetWindowRect(tool, &own)) return;
   SetWindowPos(tool, nullptr, bar.left - (own.right - own.left), bar.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
 
-void ToggleToolWindow() {
+void ToggleToolWindow(AppContext& context) {
   HWND tool = FormWindow::FindOpen(FormId::kToolWindow);
   if (!tool) {
-    RunToolWindow();
+    RunToolWindow(context);
     return;
   }
   ShowWindow(tool, IsWindowVisible(tool) ? SW_HIDE : SW_SHOW);
-  AttachToBar(tool);
+  AttachToBar(context, tool);
 }
 
-void PostToggleToolWindow() { PostMessageW(Bar(), kMsgToggleToolWindow, 0, 0); }
+void PostToggleToolWindow(const AppContext& context) {
+  PostMessageW(ListedWindow(context, AppWindow::kBar), kMsgToggleToolWindow, 0, 0);
+}
 
-void AttachToolWindowToBar() {
+void AttachToolWindowToBar(const AppContext& context) {
   HWND tool = FormWindow::FindOpen(FormId::kToolWindow);
-  if (tool && IsWindowVisible(tool)) AttachToBar(tool);
+  if (tool && IsWindowVisible(tool)) AttachToBar(context, tool);
 }
 
-void OpenRandomDraw() {
+void OpenRandomDraw(AppContext& context) {
   if (HWND draw = FormWindow::FindOpen(FormId::kRandomDraw)) {
     constexpr UINT kKeep = SWP_NOMOVE | SWP_NOSIZE;
     SetWindowPos(draw, HWND_TOPMOST, 0, 0, 0, 0, kKeep);
     SetWindowPos(draw, HWND_NOTOPMOST, 0, 0, 0, 0, kKeep);
     return;
   }
-  RunRandomDrawWindow();
-}
-
-NativeWindowContext& ShellWindowContext() {
-  // The run directory of the executable, real message boxes, the program's
-  // own Run value and no bar yet.
-  static NativeWindowContext context{
-      .runDirectory = RunDirectory(),
-      .messages = &SystemMessagePresenter(),
-      .runKey = std::make_shared<RegistryRunKeyValue>(RegistryRunKeyValue::ForThisProgram()),
-      .reloadBar = {}};
-  return context;
+  RunRandomDrawWindow(context);
 }
 
 }  // namespace tabulo::app

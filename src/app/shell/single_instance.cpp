@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/forms/app_windows.h"
+#include "app/forms/app_context.h"
 #include "app/forms/message_presenter.h"
 #include "app/shell/exit_routine.h"
 #include "base/win/run_directory.h"
@@ -27,14 +27,14 @@ bool AnotherCopyRuns() {
   return count >= 2;
 }
 
-bool CheckSingleInstance(MessagePresenter& messages) {
+bool CheckSingleInstance(AppContext& context) {
   if (!AnotherCopyRuns()) return false;
   // The start-up window stays topmost otherwise and would cover the message.
-  if (const auto startup = AppWindows().Get(AppWindow::kStartupWindow)) {
-    SetWindowPos(reinterpret_cast<HWND>(startup), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (HWND startup = ListedWindow(context, AppWindow::kStartupWindow)) {
+    SetWindowPos(startup, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
-  (void)messages.Show(nullptr, {.text = "请不要重复运行Tabulo!", .flags = kMbIconExclamation});
-  CloseAppWindows();
+  (void)context.messages->Show(nullptr, {.text = "请不要重复运行Tabulo!", .flags = kMbIconExclamation});
+  CloseAppWindows(context.windows);
   return true;
 }
 

@@ -9,13 +9,13 @@
 // executable file names (no directory), byte for byte, case-sensitively.
 namespace tabulo::app {
 
-class MessagePresenter;
+struct AppContext;
 
 // True when at least two running processes, this one included, have this
 // executable's file name.
 [[nodiscard]] bool AnotherCopyRuns();
 
 // The check the bar's creation runs; true when this copy must end.
-bool CheckSingleInstance(MessagePresenter& messages);
+bool CheckSingleInstance(AppContext& context);
 
 }  // namespace tabulo::app

@@ -29,7 +29,7 @@ void InitialiseEngine() {
 
 class StartupWindow final : public BoundFormWindow {
  public:
-  StartupWindow() : BoundFormWindow(FormId::kStartupWindow) {}
+  explicit StartupWindow(AppContext& context) : BoundFormWindow(FormId::kStartupWindow, context) {}
 
   bool Build() {
     InitialiseEngine();
@@ -51,7 +51,7 @@ class StartupWindow final : public BoundFormWindow {
     // window manager, and destroying it waits up to 2 s for one to confirm;
     // a display without one never does.
     ui::WindowEffect show;
-    show.effect = 1;
+    show.effect = ui::ShowEffect::kFade;
     show.activate = false;
     ui_.Show(&show);
     Trace("start-up window shown");
@@ -64,9 +64,9 @@ class StartupWindow final : public BoundFormWindow {
     if (message != WM_TIMER || wparam != kLoadBarTimer) return std::nullopt;
     KillTimer(hwnd(), kLoadBarTimer);  // once
     Trace("start-up timer");
-    ReminderPopups popups;
+    ReminderPopups popups(context());
     // The bar's whole life; it destroys this window on the way.
-    RunBar(&popups);
+    RunBar(context(), &popups);
     return 0;
   }
 
@@ -76,6 +76,6 @@ class StartupWindow final : public BoundFormWindow {
 
 }  // namespace
 
-void RunStartupWindow() { RunBoundWindow<StartupWindow>(FormId::kStartupWindow); }
+void RunStartupWindow(AppContext& context) { RunBoundWindow<StartupWindow>(FormId::kStartupWindow, context); }
 
 }  // namespace tabulo::app

@@ -31,18 +31,17 @@ struct ToolButton {
   int column;
   std::string_view sizeFrom;
   int icon;
-  std::function<void()> open;
+  std::function<void(AppContext&)> open;
 };
 
 const std::array<ToolButton, 6>& ToolButtons() {
   static const std::array<ToolButton, 6> buttons{{
-      {"设置课表", "按钮1", 1, "按钮1", IDR_TOOL_TIMETABLE_PNG, [] { (void)OpenTimetableEditor(ShellWindowContext()); }},
-      {"随机抽号", "按钮1", 2, "按钮1", IDR_TOOL_DRAW_PNG, [] { RunRandomDrawWindow(); }},
-      {"文件写入器", "按钮2", 1, "按钮2", IDR_TOOL_WRITER_PNG,
-       [] { RunBatchWriterWindow(); }},
-      {"计时器", "按钮2", 2, "按钮2", IDR_TOOL_TIMER_PNG, [] { RunTimerWindow(); }},
-      {"设置", "按钮3", 1, "按钮2", IDR_TOOL_SETTINGS_PNG, [] { (void)OpenSettingsWindow(ShellWindowContext()); }},
-      {"关于", "按钮3", 2, "按钮2", IDR_TOOL_ABOUT_PNG, [] { RunAboutWindow(); }},
+      {"设置课表", "按钮1", 1, "按钮1", IDR_TOOL_TIMETABLE_PNG, [](AppContext& c) { (void)OpenTimetableEditor(c); }},
+      {"随机抽号", "按钮1", 2, "按钮1", IDR_TOOL_DRAW_PNG, [](AppContext& c) { RunRandomDrawWindow(c); }},
+      {"文件写入器", "按钮2", 1, "按钮2", IDR_TOOL_WRITER_PNG, [](AppContext& c) { RunBatchWriterWindow(c); }},
+      {"计时器", "按钮2", 2, "按钮2", IDR_TOOL_TIMER_PNG, [](AppContext& c) { RunTimerWindow(c); }},
+      {"设置", "按钮3", 1, "按钮2", IDR_TOOL_SETTINGS_PNG, [](AppContext& c) { (void)OpenSettingsWindow(c); }},
+      {"关于", "按钮3", 2, "按钮2", IDR_TOOL_ABOUT_PNG, [](AppContext& c) { RunAboutWindow(c); }},
   }};
   return buttons;
 }
@@ -51,7 +50,7 @@ Rect Placeholder(std::string_view name) { return GetForm(FormId::kToolWindow).Fi
 
 class ToolWindow final : public BoundFormWindow {
  public:
-  ToolWindow() : BoundFormWindow(FormId::kToolWindow) {}
+  explicit ToolWindow(AppContext& context) : BoundFormWindow(FormId::kToolWindow, context) {}
 
   bool Build() {
     ui::BindOptions options = PictureWindowOptions(IDR_TOOL_WINDOW_PNG, ui::kCaptionTitle);
@@ -62,13 +61,13 @@ class ToolWindow final : public BoundFormWindow {
     return CreateButtons() && CreateHideStrip();
   }
 
-  void ShowBound() { ShowWithEffect(1); }
+  void ShowBound() { ShowWithEffect(ui::ShowEffect::kFade); }
 
  private:
   // Attached while still hidden, so it appears in its place.
   void AttachToBar() {
     RECT bar{};
-    if (!GetWindowRect(reinterpret_cast<HWND>(AppWindows().Get(AppWindow::kBar)), &bar)) return;
+    if (!GetWindowRect(ListedWindow(context(), AppWindow::kBar), &bar)) return;
     ui_.SetPlacement(bar.left - form().client_size.width, bar.top, std::nullopt, std::nullopt);
   }
 
@@ -84,13 +83,12 @@ class ToolWindow final : public BoundFormWindow {
       const Rect rect = ToolButtonRect(Placeholder(plan.placeholder), Placeholder(plan.sizeFrom), plan.column);
       if (!button.Create(ui_, rect, options)) return false;
       button.SetPicture(ResourceBytes(plan.icon));
-      const std::function<void()> open = plan.open;
-      button.OnClick([open] {
-        ToggleToolWindow();  // never stays in front of the window asked for
-        open();
+      button.OnClick([&context = context(), open = plan.open] {
+        ToggleToolWindow(context);  // never stays in front of the window asked for
+        open(context);
       });
       if (i + 1 < buttons_.size()) {
-        button.SetLayout(2, 5);
+        button.SetLayout(ui::ButtonLayoutMode::PictureAboveCaption, 5);
       } else {
         button.SetFontStyle(kBoldUnderlined);
       }
@@ -104,8 +102,8 @@ class ToolWindow final : public BoundFormWindow {
     options.text = kHideStripText;
     if (!hideStrip_.Create(ui_, Placeholder("按钮4"), options)) return false;
     hideStrip_.SetPicture(ResourceBytes(IDR_HIDE_STRIP_PNG));
-    hideStrip_.SetLayoutMode(6);
-    hideStrip_.OnClick([] { ToggleToolWindow(); });
+    hideStrip_.SetLayoutMode(ui::ButtonLayoutMode::PictureAtTop);
+    hideStrip_.OnClick([&context = context()] { ToggleToolWindow(context); });
     return true;
   }
 
@@ -115,6 +113,6 @@ class ToolWindow final : public BoundFormWindow {
 
 }  // namespace
 
-void RunToolWindow() { RunBoundWindow<ToolWindow>(FormId::kToolWindow); }
+void RunToolWindow(AppContext& context) { RunBoundWindow<ToolWindow>(FormId::kToolWindow, context); }
 
 }  // namespace tabulo::app

@@ -4,10 +4,12 @@
 // file writer, the timer, the settings and the about window, and a narrow
 // strip that hides it. It is created on its first toggle (shell_commands.h),
 // then only hidden and shown; the exit routine destroys it.
+#include "app/forms/app_context.h"
+
 namespace tabulo::app {
 
 // Builds, attaches and shows the tool window and runs its message loop;
 // returns when it is gone.
-void RunToolWindow();
+void RunToolWindow(AppContext& context);
 
 }  // namespace tabulo::app

@@ -23,7 +23,7 @@ constexpr int kLoadId = FormControlId(kForm, "按钮4");
 
 class ClassTimeAdjustmentWindow final : public NativeFormWindow<ClassTimeAdjustmentView> {
  public:
-  explicit ClassTimeAdjustmentWindow(const NativeWindowContext& context)
+  explicit ClassTimeAdjustmentWindow(AppContext& context)
       : NativeFormWindow(kForm, context), file_(context.runDirectory), logic_(*this, file_) {}
 
   [[nodiscard]] bool Build() {
@@ -86,7 +86,7 @@ class ClassTimeAdjustmentWindow final : public NativeFormWindow<ClassTimeAdjustm
 
 }  // namespace
 
-HWND OpenClassTimeAdjustment(const NativeWindowContext& context) {
+HWND OpenClassTimeAdjustment(AppContext& context) {
   return OpenFormWindow<ClassTimeAdjustmentWindow>(kForm, context);
 }
 

@@ -5,7 +5,7 @@
 // (class_time_adjustment.h).
 #include <windows.h>
 
-#include "app/forms/native_window_context.h"
+#include "app/forms/app_context.h"
 
 namespace tabulo::app {
 
@@ -19,6 +19,6 @@ namespace tabulo::app {
 
 // Opens the window (non-modal, no owner) with empty fields, or brings the
 // open one forward. Returns its window; nullptr when it could not be created.
-HWND OpenClassTimeAdjustment(const NativeWindowContext& context);
+HWND OpenClassTimeAdjustment(AppContext& context);
 
 }  // namespace tabulo::app

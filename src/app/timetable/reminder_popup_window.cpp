@@ -25,15 +25,13 @@ constexpr Argb kGlowColour = 0x28000000;              // black at alpha 40
 constexpr int kWindowAlpha = 200;
 constexpr int kPictureFill = 1;
 constexpr int kCornerRadius = 5;
-constexpr int kShowEffect = 3;
-constexpr int kPictureAtTop = 6;  // caption below
 constexpr int kCentred = 1;  // StringAlignmentCenter
 static_assert((kWhiteAtAlpha40 & 0x00FFFFFF) == kWhite);
 
 class ReminderPopupWindow final : public BoundFormWindow {
  public:
-  ReminderPopupWindow(const BarSkin& skin, Reminder& reminder)
-      : BoundFormWindow(FormId::kReminderPopup), skin_(skin), reminder_(reminder) {}
+  ReminderPopupWindow(AppContext& context, const BarSkin& skin, Reminder& reminder)
+      : BoundFormWindow(FormId::kReminderPopup, context), skin_(skin), reminder_(reminder) {}
 
   bool Build(std::string_view subject) {
     if (!Create()) return false;
@@ -47,7 +45,7 @@ class ReminderPopupWindow final : public BoundFormWindow {
 
   void ShowAndRun() {
     ui::WindowEffect effect;
-    effect.effect = kShowEffect;
+    effect.effect = ui::ShowEffect::kAtOnce;
     effect.activate = false;
     ui_.SetCloseEffect(effect);
     ui_.Show(&effect);
@@ -98,7 +96,7 @@ class ReminderPopupWindow final : public BoundFormWindow {
     // The icon is the button's picture, laid out above the caption; the
     // button has no background pictures, so only icon and caption show.
     close_.SetPicture(ResourceBytes(IDR_REMINDER_CLOSE_PNG));
-    close_.SetLayout(kPictureAtTop, 0);
+    close_.SetLayout(ui::ButtonLayoutMode::PictureAtTop, 0);
     // The dismissal posts WM_CLOSE: the button's click handling is still on
     // the stack when it returns.
     close_.OnClick([this] { reminder_.OnDismiss(); });
@@ -127,7 +125,7 @@ bool ReminderPopups::Exists() const { return OpenPopup() != nullptr; }
 void ReminderPopups::Open(std::string_view subject, const BarSkin& skin, Reminder& reminder) {
   // The object lives in this frame until the pop-up's loop has ended: the
   // engine still calls into it while the window is being destroyed.
-  ReminderPopupWindow window(skin, reminder);
+  ReminderPopupWindow window(context_, skin, reminder);
   if (!window.Build(subject)) {
     if (window.hwnd()) window.Destroy();
     return;

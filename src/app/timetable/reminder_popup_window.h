@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/forms/app_context.h"
 #include "app/timetable/reminder_popup_host.h"
 
 namespace tabulo::app {
@@ -28,10 +29,15 @@ namespace tabulo::app {
 
 class ReminderPopups final : public ReminderPopupHost {
  public:
+  explicit ReminderPopups(AppContext& context) : context_(context) {}
+
   [[nodiscard]] bool Exists() const override;
   void Open(std::string_view subject, const BarSkin& skin, Reminder& reminder) override;
   void Destroy() override;
   void Close() override;
+
+ private:
+  AppContext& context_;
 };
 
 }  // namespace tabulo::app

@@ -14,8 +14,8 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 class SubjectPickerWindow final : public FormWindow {
  public:
-  explicit SubjectPickerWindow(SubjectPickerHandlers handlers)
-      : FormWindow(GetForm(kForm)), handlers_(std::move(handlers)) {
+  SubjectPickerWindow(AppContext& context, SubjectPickerHandlers handlers)
+      : FormWindow(GetForm(kForm), context), handlers_(std::move(handlers)) {
     SetBackground(kWhite);
   }
 
@@ -37,8 +37,8 @@ class SubjectPickerWindow final : public FormWindow {
 
 }  // namespace
 
-HWND CreateSubjectPicker(SubjectPickerHandlers handlers) {
-  auto picker = std::make_unique<SubjectPickerWindow>(std::move(handlers));
+HWND CreateSubjectPicker(AppContext& context, SubjectPickerHandlers handlers) {
+  auto picker = std::make_unique<SubjectPickerWindow>(context, std::move(handlers));
   if (!picker->Create()) return nullptr;
   return FormWindow::Adopt(std::move(picker));
 }

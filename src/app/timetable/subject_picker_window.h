@@ -7,6 +7,8 @@
 #include <functional>
 #include <string_view>
 
+#include "app/forms/app_context.h"
+
 namespace tabulo::app {
 
 struct SubjectPickerHandlers {
@@ -16,7 +18,7 @@ struct SubjectPickerHandlers {
 
 // Creates the picker hidden; the editor places it and shows it. nullptr when
 // it could not be created.
-HWND CreateSubjectPicker(SubjectPickerHandlers handlers);
+HWND CreateSubjectPicker(AppContext& context, SubjectPickerHandlers handlers);
 
 // Shows the picker with its top-left corner at `screen` without taking the
 // keyboard focus from the editor's cell.

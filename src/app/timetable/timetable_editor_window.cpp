@@ -24,8 +24,11 @@ constexpr int kChangeTimesId = FormControlId(kForm, "按钮4");
 
 class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView> {
  public:
-  explicit TimetableEditorWindow(const NativeWindowContext& context)
-      : NativeFormWindow(kForm, context), file_(context.runDirectory), logic_(*this, file_, context.reloadBar) {}
+  explicit TimetableEditorWindow(AppContext& context)
+      : NativeFormWindow(kForm, context), file_(context.runDirectory), logic_(*this, file_, [&context] {
+          // The bar of the moment, if there is one.
+          if (context.reloadBar) context.reloadBar();
+        }) {}
 
   [[nodiscard]] bool Build() {
     if (!Create()) return false;
@@ -79,7 +82,7 @@ class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView>
   }
   bool PickerOpen() const override { return FindOpen(FormId::kSubjectPicker) != nullptr; }
   void OpenPicker() override {
-    (void)CreateSubjectPicker({.onSubject = [this](std::string_view caption) { logic_.OnPickerSubject(caption); },
+    (void)CreateSubjectPicker(context(), {.onSubject = [this](std::string_view caption) { logic_.OnPickerSubject(caption); },
                                .onClose = [this] { logic_.OnPickerClose(); }});
   }
   void MovePicker(Point topLeft) override {
@@ -97,7 +100,7 @@ class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView>
 
 }  // namespace
 
-HWND OpenTimetableEditor(const NativeWindowContext& context) {
+HWND OpenTimetableEditor(AppContext& context) {
   return OpenFormWindow<TimetableEditorWindow>(kForm, context);
 }
 

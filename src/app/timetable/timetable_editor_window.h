@@ -4,7 +4,7 @@
 // picker, mapped onto the editor logic (timetable_editor.h).
 #include <windows.h>
 
-#include "app/forms/native_window_context.h"
+#include "app/forms/app_context.h"
 
 namespace tabulo::app {
 
@@ -16,6 +16,6 @@ namespace tabulo::app {
 
 // Opens the editor (non-modal, no owner) with empty cells, or brings the open
 // one forward. Returns its window; nullptr when it could not be created.
-HWND OpenTimetableEditor(const NativeWindowContext& context);
+HWND OpenTimetableEditor(AppContext& context);
 
 }  // namespace tabulo::app

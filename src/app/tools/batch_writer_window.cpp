@@ -47,12 +47,7 @@ std::string DroppedPathsText(HDROP drop) {
 
 }  // namespace
 
-BatchWriterServices BatchWriterServices::ForThisProgram() {
-  return {&SystemMessagePresenter(), &SystemWriterDialogs()};
-}
-
-BatchWriterWindow::BatchWriterWindow(const BatchWriterServices& services)
-    : BoundFormWindow(kForm), services_(services) {}
+BatchWriterWindow::BatchWriterWindow(AppContext& context) : BoundFormWindow(kForm, context) {}
 
 bool BatchWriterWindow::Build() {
   ui::BindOptions options;
@@ -147,7 +142,7 @@ void BatchWriterWindow::PopUpContextMenu(const FileListMenuState& state) {
 }
 
 std::optional<std::string> BatchWriterWindow::ChooseFile() {
-  return services_.dialogs->ChooseFile(hwnd(), dialogFolder_);
+  return context().dialogs->ChooseFile(hwnd(), dialogFolder_);
 }
 
 std::optional<LRESULT> BatchWriterWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -187,8 +182,8 @@ void BatchWriterWindow::OnListNotify(const NMHDR& header) {
   }
 }
 
-void RunBatchWriterWindow() {
-  RunBoundWindow<BatchWriterWindow>(kForm, BatchWriterServices::ForThisProgram());
+void RunBatchWriterWindow(AppContext& context) {
+  RunBoundWindow<BatchWriterWindow>(kForm, context);
 }
 
 }  // namespace tabulo::app

@@ -9,6 +9,7 @@
 #include <array>
 #include <string>
 
+#include "app/forms/app_context.h"
 #include "app/forms/bound_form_window.h"
 #include "app/forms/message_presenter.h"
 #include "app/tools/batch_writer.h"
@@ -26,19 +27,14 @@ enum class WriterButton { kAdd, kDelete, kClear, kWrite };
 // Child-window id of the list view.
 inline constexpr int kFileListViewId = 1001;
 
-struct BatchWriterServices {
-  MessagePresenter* messages = nullptr;  // never null
-  WriterDialogs* dialogs = nullptr;      // never null
-  [[nodiscard]] static BatchWriterServices ForThisProgram();
-};
-
 class BatchWriterWindow final : public BoundFormWindow, private BatchWriterView {
  public:
-  explicit BatchWriterWindow(const BatchWriterServices& services);
+  // Chooses files and folders through the context's dialogs.
+  explicit BatchWriterWindow(AppContext& context);
 
   // Creates, binds and fills the window, hidden.
   [[nodiscard]] bool Build();
-  void ShowBound() { ShowWithEffect(0); }
+  void ShowBound() { ShowWithEffect(ui::ShowEffect::kNone); }
 
   [[nodiscard]] const BatchWriter& Logic() const { return logic_; }
   [[nodiscard]] const FileListView& List() const { return list_; }
@@ -61,19 +57,18 @@ class BatchWriterWindow final : public BoundFormWindow, private BatchWriterView 
   void SetStatus(std::string_view text) override { status_.SetText(text); }
   void PopUpContextMenu(const FileListMenuState& state) override;
   [[nodiscard]] std::optional<std::string> ChooseFile() override;
-  [[nodiscard]] std::string ChooseFolder() override { return services_.dialogs->ChooseFolder(hwnd()); }
+  [[nodiscard]] std::string ChooseFolder() override { return context().dialogs->ChooseFolder(hwnd()); }
   void OpenWithShell(std::string_view path, std::string_view verb) override {
-    services_.dialogs->OpenWithShell(path, verb);
+    context().dialogs->OpenWithShell(path, verb);
   }
   MessageBoxAnswer ShowMessage(const MessageBoxRequest& request) override {
-    return services_.messages->Show(hwnd(), request);
+    return context().messages->Show(hwnd(), request);
   }
 
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnDrop(HDROP drop);
   void OnListNotify(const NMHDR& header);
 
-  BatchWriterServices services_;
   BatchWriter logic_{*this};
   FileListView list_;
   ui::Label status_;
@@ -89,6 +84,6 @@ class BatchWriterWindow final : public BoundFormWindow, private BatchWriterView 
 
 // Opens the writer (or brings the open one forward) and runs its message
 // loop until it is closed.
-void RunBatchWriterWindow();
+void RunBatchWriterWindow(AppContext& context);
 
 }  // namespace tabulo::app

@@ -2,11 +2,9 @@
 
 #include "app/resource_ids.h"
 #include "app/storage_names.h"
-#include "app/tools/input_box.h"
 #include "app/tools/random_draw_texts.h"
 #include "app/tools/window_timer.h"
 #include "base/win/resource_bytes.h"
-#include "base/win/run_directory.h"
 #include "base/win/wide_text.h"
 #include "ui/control/engine_messages.h"
 
@@ -28,30 +26,22 @@ bool Contains(const Rect& rect, int x, int y) {
 
 }  // namespace
 
-RandomDrawServices RandomDrawServices::ForThisProgram() {
-  RandomDrawServices services;
-  services.messages = &SystemMessagePresenter();
-  // The file is found through the run directory and "/set", as the program
-  // has always named it; joined in UTF-16 so a run directory whose name the
-  // ANSI code page cannot spell still works.
-  services.settingsFile = RunDirectory().wstring() + L"/" + Wide(kDrawFileName);
-  services.random = &ProgramRandom();
-  services.askText = [](HWND owner, const TextPromptRequest& request) {
-    return AskForText(owner, {request.title, request.prompt, request.initialText, true});
-  };
-  return services;
+std::filesystem::path DrawSettingsFile(const std::filesystem::path& runDirectory) {
+  // The run directory and "/set", as the program has always named the file;
+  // joined in UTF-16 so a run directory whose name the ANSI code page cannot
+  // spell still works.
+  return runDirectory.wstring() + L"/" + Wide(kDrawFileName);
 }
 
-RandomDrawWindow::RandomDrawWindow(RandomDrawServices services)
-    : BoundFormWindow(kForm),
-      services_(std::move(services)),
-      settings_(services_.settingsFile),
-      logic_(*this, settings_, *services_.random, *this) {}
+RandomDrawWindow::RandomDrawWindow(AppContext& context)
+    : BoundFormWindow(kForm, context),
+      settings_(DrawSettingsFile(context.runDirectory)),
+      logic_(*this, settings_, *context.random, *this) {}
 
 bool RandomDrawWindow::Build() {
   ui::BindOptions options;
   options.background = ResourceBytes(IDR_TOOL_BACKGROUND_PNG);
-  options.captionButtons = 23;
+  options.captionButtons = ui::kCaptionIcon | ui::kCaptionTitle | ui::kCaptionClose | ui::kCaptionMin;
   options.alpha = 254;
   options.fillType = 1;
   options.glass = true;
@@ -151,6 +141,6 @@ std::optional<LRESULT> RandomDrawWindow::OnMessage(UINT message, WPARAM wParam, 
   return 0;
 }
 
-void RunRandomDrawWindow() { RunBoundWindow<RandomDrawWindow>(kForm, RandomDrawServices::ForThisProgram()); }
+void RunRandomDrawWindow(AppContext& context) { RunBoundWindow<RandomDrawWindow>(kForm, context); }
 
 }  // namespace tabulo::app

@@ -7,10 +7,10 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 
+#include "app/forms/app_context.h"
 #include "app/forms/bound_form_window.h"
 #include "app/forms/message_presenter.h"
 #include "app/tools/random_draw.h"
@@ -29,22 +29,18 @@ inline constexpr Argb kBigNumberColour = 5524035;
 // The menu item of the big number's right-click menu.
 inline constexpr const char* kExclusionMenuItem = "设置剔除的学号...";
 
-struct RandomDrawServices {
-  MessagePresenter* messages = nullptr;  // never null
-  std::filesystem::path settingsFile;    // the `set` file
-  Random* random = nullptr;              // the program's one generator
-  // The modal input box; nothing when cancelled.
-  std::function<std::optional<std::string>(HWND owner, const TextPromptRequest&)> askText;
-  [[nodiscard]] static RandomDrawServices ForThisProgram();
-};
+// The draw's `set` file in `runDirectory`.
+[[nodiscard]] std::filesystem::path DrawSettingsFile(const std::filesystem::path& runDirectory);
 
 class RandomDrawWindow final : public BoundFormWindow, private RandomDrawView, private DrawClock {
  public:
-  explicit RandomDrawWindow(RandomDrawServices services);
+  // Reads and writes the `set` file of the context's run directory and
+  // draws with its generator.
+  explicit RandomDrawWindow(AppContext& context);
 
   // Creates, binds and fills the window, hidden.
   [[nodiscard]] bool Build();
-  void ShowBound() { ShowWithEffect(0); }
+  void ShowBound() { ShowWithEffect(ui::ShowEffect::kNone); }
 
   [[nodiscard]] RandomDraw& Logic() { return logic_; }
   [[nodiscard]] const ui::Label& BigNumber() const { return bigNumber_; }
@@ -72,10 +68,10 @@ class RandomDrawWindow final : public BoundFormWindow, private RandomDrawView, p
   void SetTimerPeriod(DrawTimer timer, int periodMs) override;
   [[nodiscard]] bool PumpMessages() override;
   MessageBoxAnswer ShowMessage(const MessageBoxRequest& request) override {
-    return services_.messages->Show(hwnd(), request);
+    return context().messages->Show(hwnd(), request);
   }
   [[nodiscard]] std::optional<std::string> AskText(const TextPromptRequest& request) override {
-    return services_.askText ? services_.askText(hwnd(), request) : std::nullopt;
+    return context().askText ? context().askText(hwnd(), request) : std::nullopt;
   }
 
   // DrawClock
@@ -83,7 +79,6 @@ class RandomDrawWindow final : public BoundFormWindow, private RandomDrawView, p
 
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-  RandomDrawServices services_;
   ProfileStore settings_;
   RandomDraw logic_;
   ui::Label bigNumber_;
@@ -102,6 +97,6 @@ class RandomDrawWindow final : public BoundFormWindow, private RandomDrawView, p
 
 // Opens the draw (or brings the open one forward) and runs its message loop
 // until it is closed.
-void RunRandomDrawWindow();
+void RunRandomDrawWindow(AppContext& context);
 
 }  // namespace tabulo::app

@@ -1,7 +1,6 @@
 #include "app/tools/timer_window.h"
 
 #include "app/resource_ids.h"
-#include "app/tools/chime.h"
 #include "app/tools/timer_texts.h"
 #include "app/tools/window_timer.h"
 #include "base/win/resource_bytes.h"
@@ -14,7 +13,6 @@ constexpr char kFontFace[] = "微软雅黑";
 constexpr float kDigitSize = 65;
 constexpr float kSeparatorSize = 40;
 constexpr int kUnderline = 4;         // Gdiplus::FontStyleUnderline
-constexpr int kPictureOverCaption = 3;  // button layout: picture and caption centred on each other
 
 // Window timer ids of the two clocks (时钟1 and 时钟2).
 constexpr UINT_PTR kCountdownTimerId = 1;
@@ -32,14 +30,12 @@ constexpr TimeField kFields[] = {TimeField::kHours, TimeField::kMinutes, TimeFie
 
 }  // namespace
 
-TimerServices TimerServices::ForThisProgram() { return {&SystemMessagePresenter(), [] { app::PlayChime(); }}; }
-
-TimerWindow::TimerWindow(TimerServices services) : BoundFormWindow(kForm), services_(std::move(services)) {}
+TimerWindow::TimerWindow(AppContext& context) : BoundFormWindow(kForm, context) {}
 
 bool TimerWindow::Build() {
   ui::BindOptions options;
   options.background = ResourceBytes(IDR_TOOL_BACKGROUND_PNG);
-  options.captionButtons = 23;
+  options.captionButtons = ui::kCaptionIcon | ui::kCaptionTitle | ui::kCaptionClose | ui::kCaptionMin;
   options.alpha = 254;
   options.fillType = 1;
   options.glass = true;
@@ -102,7 +98,7 @@ bool TimerWindow::CreatePlusMinus() {
     if (!button.Create(ui_, GetForm(kForm).Find(names[i])->rect)) return false;
     const bool plus = i < 3;
     button.SetPicture(ResourceBytes(plus ? IDR_TIMER_PLUS_PNG : IDR_TIMER_MINUS_PNG));
-    button.SetLayoutMode(kPictureOverCaption);
+    button.SetLayoutMode(ui::ButtonLayoutMode::Centred);
     const TimeField field = kFields[i % 3];
     button.OnClick([this, field, plus] { plus ? logic_.OnPlus(field) : logic_.OnMinus(field); });
   }
@@ -193,6 +189,6 @@ std::optional<LRESULT> TimerWindow::OnMessage(UINT message, WPARAM wParam, LPARA
   return 0;
 }
 
-void RunTimerWindow() { RunBoundWindow<TimerWindow>(kForm, TimerServices::ForThisProgram()); }
+void RunTimerWindow(AppContext& context) { RunBoundWindow<TimerWindow>(kForm, context); }
 
 }  // namespace tabulo::app

@@ -7,8 +7,8 @@
 #include <windows.h>
 
 #include <array>
-#include <functional>
 
+#include "app/forms/app_context.h"
 #include "app/forms/bound_form_window.h"
 #include "app/forms/message_presenter.h"
 #include "app/tools/timer_tool.h"
@@ -20,19 +20,14 @@
 
 namespace tabulo::app {
 
-struct TimerServices {
-  MessagePresenter* messages = nullptr;  // never null
-  std::function<void()> playChime;
-  [[nodiscard]] static TimerServices ForThisProgram();
-};
-
 class TimerWindow final : public BoundFormWindow, private TimerToolView {
  public:
-  explicit TimerWindow(TimerServices services);
+  // Plays the context's chime.
+  explicit TimerWindow(AppContext& context);
 
   // Creates, binds and fills the window, hidden.
   [[nodiscard]] bool Build();
-  void ShowBound() { ShowWithEffect(0); }
+  void ShowBound() { ShowWithEffect(ui::ShowEffect::kNone); }
 
   [[nodiscard]] const TimerTool& Logic() const { return logic_; }
   [[nodiscard]] ui::Edit& Field(TimeField field) { return fields_[Index(field)]; }
@@ -73,16 +68,15 @@ class TimerWindow final : public BoundFormWindow, private TimerToolView {
   void SetModeBoxes(bool countdownTicked, bool stopwatchTicked) override;
   void SetClockPeriod(TimerClock clock, int periodMs) override;
   void PlayChime() override {
-    if (services_.playChime) services_.playChime();
+    if (context().playChime) context().playChime();
   }
   void SetTopmost(bool topmost) override { ui_.SetTopmost(topmost); }
   MessageBoxAnswer ShowMessage(const MessageBoxRequest& request) override {
-    return services_.messages->Show(hwnd(), request);
+    return context().messages->Show(hwnd(), request);
   }
 
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-  TimerServices services_;
   TimerTool logic_{*this};
   // The edit fields hold their text in the text engine, which reading
   // changes nothing of; FieldText is const towards the logic.
@@ -101,6 +95,6 @@ class TimerWindow final : public BoundFormWindow, private TimerToolView {
 
 // Opens the timer (or brings the open one forward) and runs its message loop
 // until it is closed.
-void RunTimerWindow();
+void RunTimerWindow(AppContext& context);
 
 }  // namespace tabulo::app

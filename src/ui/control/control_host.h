@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/geometry/rect.h"
+#include "ui/control/control_order.h"
 
 namespace tabulo::ui {
 
@@ -50,8 +51,8 @@ class ControlHost {
   virtual void RemoveControl(UiControl& control) = 0;
   // A control moves out of (false) or into (true, on top) the top-level list.
   virtual void SetTopLevel(UiControl& control, bool topLevel) = 0;
-  // Reorders a top-level control (control_order.h); false when nothing moved.
-  virtual bool MoveInZOrder(UiControl& control, int kind) = 0;
+  // Reorders a top-level control; false when nothing moved.
+  virtual bool MoveInZOrder(UiControl& control, ZOrder order) = 0;
   // The control's tab stop index changed.
   virtual void TabOrderChanged(UiControl& control) = 0;
 

@@ -18,16 +18,16 @@ enum class ZOrder {
 };
 
 // Moves item within list; false (nothing changes) when it is not in the
-// list or the kind is unknown.
+// list or the order is none of the above.
 template <class T>
-bool MoveInZOrder(std::vector<T*>& list, T* item, int kind) {
+bool MoveInZOrder(std::vector<T*>& list, T* item, ZOrder order) {
   const auto it = std::find(list.begin(), list.end(), item);
-  if (it == list.end() || kind < 1 || kind > 6) return false;
+  if (it == list.end() || order < ZOrder::kFirst || order > ZOrder::kSecondToLast) return false;
   const std::size_t from = static_cast<std::size_t>(it - list.begin());
   list.erase(it);
   const std::size_t rest = list.size();
   std::size_t to = from;
-  switch (static_cast<ZOrder>(kind)) {
+  switch (order) {
     case ZOrder::kFirst: to = 0; break;
     case ZOrder::kLast: to = rest; break;
     case ZOrder::kDown: to = from == 0 ? 0 : from - 1; break;

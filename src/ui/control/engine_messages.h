@@ -33,7 +33,10 @@ inline constexpr std::uint32_t kMsgHotKey = 786;
 
 // Engine messages.
 inline constexpr std::uint32_t kMsgFirstActivation = 20101;
-inline constexpr std::uint32_t kMsgWindowEvent20102 = 20102;
+// Two numbers the application may send its windows (and controls) with a
+// meaning of its own: the engine only delivers them, wParam and lParam as
+// they came, to the bound window-level handler.
+inline constexpr std::uint32_t kMsgApplicationEvent = 20102;
 inline constexpr std::uint32_t kMsgDeliverToControl = 20103;  // to a host: wParam control, lParam record id
 inline constexpr std::uint32_t kMsgHidden = 20104;
 inline constexpr std::uint32_t kMsgTrayNotify = 20105;
@@ -45,14 +48,16 @@ inline constexpr std::uint32_t kMsgCreatedFromProperties = 20110;
 inline constexpr std::uint32_t kMsgTransitionStarted = 20111;
 inline constexpr std::uint32_t kMsgTransitionFinished = 20112;
 inline constexpr std::uint32_t kMsgTransitionFrame = 20113;    // lParam: TransitionFrame*
-inline constexpr std::uint32_t kMsgWindowEvent20116 = 20116;
+inline constexpr std::uint32_t kMsgSecondApplicationEvent = 20116;  // as kMsgApplicationEvent
 inline constexpr std::uint32_t kMsgEnableChanged = 20117;      // lParam: new disabled flag
 inline constexpr std::uint32_t kMsgRadioClear = 20118;
 inline constexpr std::uint32_t kMsgRedrawNow = 20201;
 inline constexpr std::uint32_t kMsgHostMode = 20202;           // to a host: lParam on/off
 inline constexpr std::uint32_t kMsgSkinChanged = 20203;
-inline constexpr std::uint32_t kMsgLayoutAnchors = 20204;
-inline constexpr std::uint32_t kMsgLayoutAnchors2 = 20206;
+inline constexpr std::uint32_t kMsgLayoutAnchors = 20204;   // the parent's size changed: follow the anchors
+// The control was moved with its anchors; wParam and lParam carry how far
+// (x and y), which the Edit adds to its caret position.
+inline constexpr std::uint32_t kMsgMovedByAnchors = 20206;
 
 // Control state flags.
 inline constexpr std::uint32_t kStateDisabled = 0x1;

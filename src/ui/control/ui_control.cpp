@@ -66,9 +66,9 @@ bool UiControl::Create(ControlParent parent, const Rect& rect, const ControlOpti
   tabStop_ = options.tabStop;
   tabStopIndex_ = options.tabStopIndex;
   drawTabStop_ = options.drawTabStop;
-  extraValue1_ = options.extraValue1;
-  extraValue2_ = options.extraValue2;
-  extraValue3_ = options.extraValue3;
+  transitionIntervalMs_ = options.transitionIntervalMs;
+  transitionFrameCount_ = options.transitionFrameCount;
+  transitionCurve_ = options.transitionCurve;
   alpha_ = 255;
   anchors_ = {};
   transitionFrame_ = 0;
@@ -251,7 +251,7 @@ LRESULT UiControl::BuiltInHandling(UINT message, WPARAM wParam, LPARAM lParam,
       }
       break;
     case kMsgLayoutAnchors:
-    case kMsgLayoutAnchors2:
+    case kMsgMovedByAnchors:
       ApplyParentResize();
       break;
     default:
@@ -297,9 +297,9 @@ bool UiControl::SetParent(UiControl* parent) {
   return true;
 }
 
-void UiControl::SetZOrder(int kind) {
+void UiControl::SetZOrder(ZOrder order) {
   if (!created_ || !host_) return;
-  const bool moved = parent_ ? MoveInZOrder(parent_->children_, this, kind) : host_->MoveInZOrder(*this, kind);
+  const bool moved = parent_ ? MoveInZOrder(parent_->children_, this, order) : host_->MoveInZOrder(*this, order);
   if (moved) RecomposeArea();
 }
 
@@ -428,9 +428,9 @@ void UiControl::ApplyParentResize() {
   Move(r.x, r.y, r.width, r.height);
 }
 
-void UiControl::SetExtraValue2(int v, std::optional<int> extraValue1) {
-  extraValue2_ = v;
-  if (extraValue1) extraValue1_ = *extraValue1;
+void UiControl::SetTransitionFrameCount(int frames, std::optional<int> intervalMs) {
+  transitionFrameCount_ = frames;
+  if (intervalMs) transitionIntervalMs_ = *intervalMs;
 }
 
 // --- appearance ----------------------------------------------------------------

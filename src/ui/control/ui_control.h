@@ -32,6 +32,7 @@
 #include "ui/control/accessible_info.h"
 #include "ui/canvas/canvas.h"
 #include "ui/control/anchors.h"
+#include "ui/control/control_order.h"
 #include "ui/control/ui_object.h"
 #include "ui/control/engine_messages.h"
 #include "base/win/unique_handle.h"
@@ -62,9 +63,11 @@ struct ControlOptions {
   bool drawTabStop = true;
   HCURSOR cursor = nullptr;      // null: the engine's default cursor
   HCURSOR downCursor = nullptr;  // null: the cursor, else the engine's hot cursor
-  int extraValue1 = 0;           // transition frame interval (ms)
-  int extraValue2 = 0;           // transition frame count
-  int extraValue3 = 1;           // transition easing curve
+  // The cross-fade between a control's pictures when its state changes:
+  // none while the interval or the frame count is 0.
+  int transitionIntervalMs = 0;  // between frames
+  int transitionFrameCount = 0;
+  int transitionCurve = 1;       // easing curve (easing.h)
 };
 
 // The engine's cross-fade between a control's previous and new picture;
@@ -108,8 +111,8 @@ class UiControl : public UiObject {
   [[nodiscard]] const std::vector<UiControl*>& Children() const { return children_; }
   // Moves the control under another parent control (null: the host window).
   bool SetParent(UiControl* parent);
-  // 1 first (bottom), 2 last (top), 3 one down, 4 one up, 5 second, 6 second-to-last.
-  void SetZOrder(int kind = 1);
+  // Moves the control among its siblings (control_order.h).
+  void SetZOrder(ZOrder order = ZOrder::kFirst);
 
   // --- focus and tab order ------------------------------------------------
   void SetFocus();
@@ -177,12 +180,14 @@ class UiControl : public UiObject {
   [[nodiscard]] HWND TooltipWindow() const;
   [[nodiscard]] std::intptr_t UserValue() const { return userValue_; }
   void SetUserValue(std::intptr_t v) { userValue_ = v; }
-  [[nodiscard]] int ExtraValue1() const { return extraValue1_; }
-  void SetExtraValue1(int v) { extraValue1_ = v; }
-  [[nodiscard]] int ExtraValue2() const { return extraValue2_; }
-  void SetExtraValue2(int v, std::optional<int> extraValue1 = std::nullopt);
-  [[nodiscard]] int ExtraValue3() const { return extraValue3_; }
-  void SetExtraValue3(int v) { extraValue3_ = v; }
+  // The state transition: the interval between its frames (ms), how many
+  // frames it has (0: none), and its easing curve.
+  [[nodiscard]] int TransitionInterval() const { return transitionIntervalMs_; }
+  void SetTransitionInterval(int milliseconds) { transitionIntervalMs_ = milliseconds; }
+  [[nodiscard]] int TransitionFrameCount() const { return transitionFrameCount_; }
+  void SetTransitionFrameCount(int frames, std::optional<int> intervalMs = std::nullopt);
+  [[nodiscard]] int TransitionCurve() const { return transitionCurve_; }
+  void SetTransitionCurve(int curve) { transitionCurve_ = curve; }
   [[nodiscard]] int TransitionFrameCounter() const { return transitionFrame_; }
   [[nodiscard]] double TransitionFactor() const { return transitionFactor_; }
 
@@ -313,9 +318,9 @@ class UiControl : public UiObject {
   std::string tagText_;
   std::string tooltipText_;
   std::intptr_t userValue_ = 0;
-  int extraValue1_ = 0;
-  int extraValue2_ = 0;
-  int extraValue3_ = 1;
+  int transitionIntervalMs_ = 0;
+  int transitionFrameCount_ = 0;
+  int transitionCurve_ = 1;
 
   Canvas canvas_;
   bool painting_ = false;

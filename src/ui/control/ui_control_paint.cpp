@@ -44,7 +44,7 @@ void UiControl::ComposeDirtyArea() {
 Gdiplus::Graphics* UiControl::BeginPaint(bool clear) {
   if (!created_ || !canvas_.valid()) return nullptr;
   if (stateFlags_ & kStateTransition) StopTransition(true);
-  if (extraValue1_ != 0 && extraValue2_ != 0) {
+  if (transitionIntervalMs_ != 0 && transitionFrameCount_ != 0) {
     // Keep the picture the transition will fade from.
     if (previousPicture_.size() != canvas_.size()) {
       (void)previousPicture_.Create(canvas_.width(), canvas_.height(), Gdiplus::TextRenderingHintSystemDefault);
@@ -68,7 +68,7 @@ void UiControl::EndPaint() {
   if (Gdiplus::Graphics* graphics = canvas_.graphics()) graphics->ResetClip();
   canvas_.Flush();
   if (!host_) return;
-  if (Visible() && extraValue1_ != 0 && extraValue2_ != 0 && previousPicture_.valid()) {
+  if (Visible() && transitionIntervalMs_ != 0 && transitionFrameCount_ != 0 && previousPicture_.valid()) {
     StartTransition();
     return;
   }
@@ -82,7 +82,7 @@ void UiControl::StartTransition() {
   stateFlags_ |= kStateTransition;
   HandleMessage(kMsgTransitionStarted, 0, 0);
   if (!host_ || !(stateFlags_ & kStateTransition)) return;
-  if (!::SetTimer(host_->WindowHandle(), TransitionTimerId(this), static_cast<UINT>(extraValue1_), nullptr)) {
+  if (!::SetTimer(host_->WindowHandle(), TransitionTimerId(this), static_cast<UINT>(transitionIntervalMs_), nullptr)) {
     StopTransition(true);  // no timer: show the new picture at once
   }
 }
@@ -95,15 +95,15 @@ void UiControl::StopTransition(bool recompose) {
 }
 
 void UiControl::TransitionStep() {
-  if (!(stateFlags_ & kStateTransition) || extraValue2_ <= 0) {
+  if (!(stateFlags_ & kStateTransition) || transitionFrameCount_ <= 0) {
     StopTransition(true);
     return;
   }
   ++transitionFrame_;
-  const double t = static_cast<double>(transitionFrame_) / extraValue2_;
-  transitionFactor_ = Easing(extraValue3_, 0, 1, t).value_or(1.0);
+  const double t = static_cast<double>(transitionFrame_) / transitionFrameCount_;
+  transitionFactor_ = Easing(transitionCurve_, 0, 1, t).value_or(1.0);
   ComposeDirtyArea();
-  if (transitionFrame_ < extraValue2_) return;
+  if (transitionFrame_ < transitionFrameCount_) return;
   ::KillTimer(host_->WindowHandle(), TransitionTimerId(this));
   previousPicture_.Release();
   transitionFrame_ = 0;
@@ -113,7 +113,7 @@ void UiControl::TransitionStep() {
 }
 
 bool UiControl::ShowsTransitionFrame() const {
-  return (stateFlags_ & kStateTransition) && transitionFrame_ != extraValue2_ && previousPicture_.valid();
+  return (stateFlags_ & kStateTransition) && transitionFrame_ != transitionFrameCount_ && previousPicture_.valid();
 }
 
 void UiControl::DrawTransitionFrame(Canvas& window, const Rect& abs, const Rect& hit) {

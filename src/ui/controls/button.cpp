@@ -34,7 +34,7 @@ bool Button::CreateButton(ControlParent parent, const Rect& rect, const ButtonOp
   base.classNumber = classNumber;
   base.name = std::string(className);
   base.visible = options.visible;
-  base.extraValue1 = kButtonFadeIntervalMs;
+  base.transitionIntervalMs = kButtonFadeIntervalMs;
   return UiControl::Create(parent, rect, base);
 }
 
@@ -45,12 +45,12 @@ void Button::OnClick(std::function<void()> handler) {
   });
 }
 
-void Button::SetLayoutMode(int mode) { Change(layoutMode_, mode); }
+void Button::SetLayoutMode(ButtonLayoutMode mode) { Change(layoutMode_, mode); }
 void Button::SetGap(float gap) { Change(gap_, gap); }
 void Button::SetOffsetX(float offset) { Change(offsetX_, offset); }
 void Button::SetOffsetY(float offset) { Change(offsetY_, offset); }
 
-void Button::SetLayout(int mode, float gap) {
+void Button::SetLayout(ButtonLayoutMode mode, float gap) {
   if (mode == layoutMode_ && gap == gap_) return;
   layoutMode_ = mode;
   gap_ = gap;
@@ -89,7 +89,7 @@ LRESULT Button::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kMsgTransitionFinished:
       // Repaints other than the state changes above show at once.
-      SetExtraValue2(0);
+      SetTransitionFrameCount(0);
       return 0;
     case WM_SETTEXT:
       return OnSetText(wParam, lParam);
@@ -107,7 +107,7 @@ void Button::AfterBackgroundHook(Gdiplus::Graphics&, int, RectF&, RectF&) {}
 bool Button::CaptionHook(Gdiplus::Graphics&, const RectF&, Argb&) { return false; }
 
 void Button::PaintWithFade(int state) {
-  SetExtraValue2(kButtonFadeFrames);
+  SetTransitionFrameCount(kButtonFadeFrames);
   Paint(state);
 }
 

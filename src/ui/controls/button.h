@@ -50,11 +50,11 @@ class Button : public TextControl {
   [[nodiscard]] std::vector<std::uint8_t> PictureBytes() const;
   void SetPicture(std::span<const std::uint8_t> bytes);
 
-  // Layout of picture and caption: mode 0 to 6 (ButtonLayoutMode), the gap
-  // between them and an offset added to both.
-  [[nodiscard]] int LayoutMode() const { return layoutMode_; }
-  void SetLayoutMode(int mode);
-  void SetLayout(int mode, float gap);
+  // Layout of picture and caption, the gap between them and an offset added
+  // to both.
+  [[nodiscard]] ButtonLayoutMode LayoutMode() const { return layoutMode_; }
+  void SetLayoutMode(ButtonLayoutMode mode);
+  void SetLayout(ButtonLayoutMode mode, float gap);
   [[nodiscard]] float Gap() const { return gap_; }
   void SetGap(float gap);
   [[nodiscard]] float OffsetX() const { return offsetX_; }
@@ -96,7 +96,7 @@ class Button : public TextControl {
 
   int paintState_ = kButtonNormal;
   std::unique_ptr<Picture> picture_;
-  int layoutMode_ = 0;
+  ButtonLayoutMode layoutMode_ = ButtonLayoutMode::PictureLeftOfCaption;
   float offsetX_ = 0;
   float offsetY_ = 0;
   float gap_ = 0;

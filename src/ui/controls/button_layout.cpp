@@ -20,7 +20,7 @@ std::optional<ButtonLayout> LayOutButton(const ButtonLayoutInput& in) {
   const float captionMiddleY = top + (r.height - th) / 2;
   RectF p{0, 0, iw, ih};
   RectF t{0, 0, tw, th};
-  switch (static_cast<ButtonLayoutMode>(in.mode)) {
+  switch (in.mode) {
     case ButtonLayoutMode::PictureLeftOfCaption:
       p.x = left + (r.width - (iw + g + tw)) / 2;
       p.y = pictureMiddleY;

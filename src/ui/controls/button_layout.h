@@ -52,7 +52,7 @@ enum class ButtonLayoutMode {
 };
 
 struct ButtonLayoutInput {
-  int mode = 0;
+  ButtonLayoutMode mode = ButtonLayoutMode::PictureLeftOfCaption;
   RectF area;
   SizeF picture;  // 0 x 0 without a picture
   SizeF caption;  // measured; a line's height when the caption is empty

@@ -267,7 +267,7 @@ LRESULT Edit::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kMsgRepaint:
       Paint(0);
       return 0;
-    case kMsgLayoutAnchors2:
+    case kMsgMovedByAnchors:
       caretX_ += static_cast<int>(wParam);
       caretY_ += static_cast<int>(lParam);
       return 0;

@@ -72,10 +72,10 @@ void ImageBox::SetPicture(std::span<const std::uint8_t> bytes, std::optional<Pic
   // Without a transition the new picture shows at once.
   transition_ = transition && transition->steps != 0 && transition->intervalMs != 0;
   if (transition_) {
-    SetExtraValue3(transition->curve);
-    SetExtraValue2(transition->steps, transition->intervalMs);
+    SetTransitionCurve(transition->curve);
+    SetTransitionFrameCount(transition->steps, transition->intervalMs);
   } else {
-    SetExtraValue2(0);
+    SetTransitionFrameCount(0);
   }
   Invalidate();
 }
@@ -125,7 +125,7 @@ LRESULT ImageBox::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       }
       return 0;
     case kMsgTransitionFinished:
-      SetExtraValue2(0);
+      SetTransitionFrameCount(0);
       transition_ = false;
       // The frame on screen stays for its own delay, then the next follows.
       if (Animating()) ArmFrameTimer(frames_.AdvanceAfterPaint());

@@ -28,7 +28,7 @@ class ScrollBar::View : public ScrollBarView {
   [[nodiscard]] bool IsVisible() const override { return bar_.Visible(); }
   void SetVisible(bool visible) override { bar_.UiControl::SetVisible(visible); }
   void DrawPieces(const std::vector<ScrollBarPiece>& pieces) override { bar_.DrawPieces(pieces); }
-  void SetFadeFrames(int frames) override { bar_.SetExtraValue2(frames); }
+  void SetFadeFrames(int frames) override { bar_.SetTransitionFrameCount(frames); }
   void StartRepeatTimer(int intervalMs) override { bar_.SetTimer(static_cast<UINT>(intervalMs)); }
   void StopRepeatTimer() override { bar_.KillTimer(); }
   void Scrolled(int position, ScrollCode code) override { bar_.RaiseScrolled(position, code); }
@@ -57,8 +57,8 @@ bool ScrollBar::Create(ControlParent parent, const Rect& rect, const ScrollBarOp
   base.tabStop = false;
   base.tabStopIndex = 0;
   base.drawTabStop = false;
-  base.extraValue1 = kScrollFadeIntervalMs;
-  base.extraValue2 = kScrollFadeFrames;
+  base.transitionIntervalMs = kScrollFadeIntervalMs;
+  base.transitionFrameCount = kScrollFadeFrames;
   if (UiControl::Create(parent, rect, base)) return true;
   logic_.reset();
   return false;

@@ -62,7 +62,7 @@ bool SysButton::Create(ControlHost& host, std::uint32_t kind) {
   options.mayTakeFocus = false;
   options.tabStop = false;
   options.drawTabStop = false;
-  options.extraValue1 = kFrameInterval;
+  options.transitionIntervalMs = kFrameInterval;
   const Size size = [&] {
     const ResourcePackage* package = host.Package();
     const auto skinned = package ? package->IntRect(SysButtonElement(kind, false, false), "size") : std::nullopt;
@@ -97,12 +97,12 @@ LRESULT SysButton::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case kMsgMouseEntered:
     case kMsgMouseLeft:
       // Hover changes fade; presses show at once.
-      SetExtraValue2(kHoverFrames);
+      SetTransitionFrameCount(kHoverFrames);
       Paint();
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-      SetExtraValue2(0);
+      SetTransitionFrameCount(0);
       Paint();
       return 0;
     case kMsgRepaint:

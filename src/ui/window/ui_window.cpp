@@ -154,7 +154,7 @@ void UiWindow::SetTopLevel(UiControl& control, bool topLevel) {
   if (topLevel) children_.push_back(&control);
 }
 
-bool UiWindow::MoveInZOrder(UiControl& control, int kind) { return ui::MoveInZOrder(children_, &control, kind); }
+bool UiWindow::MoveInZOrder(UiControl& control, ZOrder order) { return ui::MoveInZOrder(children_, &control, order); }
 
 LRESULT UiWindow::SendToControl(UiControl& control, UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = hwnd_;

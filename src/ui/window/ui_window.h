@@ -169,7 +169,7 @@ class UiWindow : public UiObject, public ControlHost {
   void AddControl(UiControl& control, bool topLevel) override;
   void RemoveControl(UiControl& control) override;
   void SetTopLevel(UiControl& control, bool topLevel) override;
-  bool MoveInZOrder(UiControl& control, int kind) override;
+  bool MoveInZOrder(UiControl& control, ZOrder order) override;
   void TabOrderChanged(UiControl& control) override;
   UiControl* MoveFocusTo(UiControl& control, bool showFocusRectangle) override;
   bool FocusLeft(UiControl& control) override;

@@ -179,8 +179,8 @@ LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& han
     case kMsgTrayNotify:
     case WM_HOTKEY:
     case kMsgFirstActivation:
-    case kMsgWindowEvent20102:
-    case kMsgWindowEvent20116:
+    case kMsgApplicationEvent:
+    case kMsgSecondApplicationEvent:
       if (DeliverWindowEvent(message, wParam, lParam)) return 1;
       break;
     default:

@@ -183,7 +183,7 @@ void UiWindow::Show(const WindowEffect* effect) {
   if (!hwnd_) return;
   shown_ = false;
   ComposeAll(false);
-  if (effect && effect->effect != kPlainShowEffect) {
+  if (effect && effect->effect != ShowEffect::kNone) {
     RunWindowEffect(hwnd_, *effect, false);
     shown_ = hwnd_ != nullptr;
     return;

@@ -8,7 +8,7 @@ namespace tabulo::ui {
 void RunWindowEffect(HWND window, const WindowEffect& effect, bool closing) {
   const std::function<void()> done = effect.done;
   UiWindow* host = UiWindow::FromHandle(window);
-  const bool fade = effect.effect == kFadeEffect && host && host->WindowAlpha() != -1;
+  const bool fade = effect.effect == ShowEffect::kFade && host && host->WindowAlpha() != -1;
   if (!closing) {
     if (host) host->ApplyShape();
     if (fade) host->PresentLayered(0);

@@ -1,19 +1,26 @@
 #pragma once
-// The show and close effects of a bound window. Effect 0 is the plain
-// show/hide; 1 fades a layered window in (or out) over durationMs with the
-// easing curve, presenting its composed picture at rising (or falling)
-// opacity.
+// The show and close effects of a bound window.
 #include <windows.h>
 
 #include <functional>
 
 namespace tabulo::ui {
 
-inline constexpr int kPlainShowEffect = 0;
-inline constexpr int kFadeEffect = 1;
+enum class ShowEffect {
+  // The window's plain show (or close): the transition events go out and
+  // the cursor of the control under the mouse is set.
+  kNone = 0,
+  // A layered window fades in (or out) over durationMs with the easing
+  // curve, its composed picture presented at rising (or falling) opacity;
+  // an opaque window shows at once.
+  kFade = 1,
+  // Shown at once, shape first, without the plain show's transition events
+  // (and without taking the focus when activate is false).
+  kAtOnce = 3,
+};
 
 struct WindowEffect {
-  int effect = kPlainShowEffect;
+  ShowEffect effect = ShowEffect::kNone;
   int durationMs = 200;
   int frameMs = 15;
   int curve = 1;

@@ -18,34 +18,35 @@ TEST(ButtonLayout, MarginShrinksTheAreaAndContentRect) {
 
 TEST(ButtonLayout, SevenModes) {
   struct Case {
-    int mode;
+    ButtonLayoutMode mode;
     RectF picture;
     RectF caption;
   };
+  using enum ButtonLayoutMode;
   // Area (10, 20, 100, 40), picture 16 x 16, caption 30 x 14, gap 4, offset (2, 1).
   const Case kCases[] = {
-      {0, {37, 33, 16, 16}, {57, 33, 30, 14}},  // caption 1 px above the middle
-      {1, {71, 33, 16, 16}, {37, 34, 30, 14}},
-      {2, {54, 24, 16, 16}, {47, 44, 30, 14}},
-      {3, {54, 33, 16, 16}, {47, 34, 30, 14}},
-      {4, {12, 33, 16, 16}, {32, 34, 78, 14}},
-      {5, {94, 33, 16, 16}, {12, 34, 78, 14}},
-      {6, {54, 21, 16, 16}, {47, 41, 35, 14}},
+      {PictureLeftOfCaption, {37, 33, 16, 16}, {57, 33, 30, 14}},  // caption 1 px above the middle
+      {CaptionLeftOfPicture, {71, 33, 16, 16}, {37, 34, 30, 14}},
+      {PictureAboveCaption, {54, 24, 16, 16}, {47, 44, 30, 14}},
+      {Centred, {54, 33, 16, 16}, {47, 34, 30, 14}},
+      {PictureAtLeftEdge, {12, 33, 16, 16}, {32, 34, 78, 14}},
+      {CaptionAtLeftEdge, {94, 33, 16, 16}, {12, 34, 78, 14}},
+      {PictureAtTop, {54, 21, 16, 16}, {47, 41, 35, 14}},
   };
   for (const Case& c : kCases) {
-    SCOPED_TRACE(c.mode);
+    SCOPED_TRACE(static_cast<int>(c.mode));
     const auto layout = LayOutButton({c.mode, {10, 20, 100, 40}, {16, 16}, {30, 14}, 2, 1, 4});
     ASSERT_TRUE(layout);
     EXPECT_EQ(layout->picture, c.picture);
     EXPECT_EQ(layout->caption, c.caption);
   }
-  EXPECT_FALSE(LayOutButton({7, {10, 20, 100, 40}, {16, 16}, {30, 14}, 0, 0, 0}));
-  EXPECT_FALSE(LayOutButton({-1, {10, 20, 100, 40}, {16, 16}, {30, 14}, 0, 0, 0}));
+  EXPECT_FALSE(LayOutButton({static_cast<ButtonLayoutMode>(7), {10, 20, 100, 40}, {16, 16}, {30, 14}, 0, 0, 0}));
+  EXPECT_FALSE(LayOutButton({static_cast<ButtonLayoutMode>(-1), {10, 20, 100, 40}, {16, 16}, {30, 14}, 0, 0, 0}));
 }
 
 TEST(ButtonLayout, PictureOnlyIsCentredAndPressMovesBoth) {
   // An icon button: layout 3, no caption text (a line's height measured).
-  const auto layout = LayOutButton({3, {0, 0, 24, 24}, {16, 16}, {0, 14}, 0, 0, 0});
+  const auto layout = LayOutButton({ButtonLayoutMode::Centred, {0, 0, 24, 24}, {16, 16}, {0, 14}, 0, 0, 0});
   ASSERT_TRUE(layout);
   EXPECT_EQ(layout->picture, (RectF{4, 4, 16, 16}));
   const ButtonLayout pressed = PressedLayout(*layout);

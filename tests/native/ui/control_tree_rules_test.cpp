@@ -26,28 +26,31 @@ std::string Names(const std::vector<Item*>& list) {
 TEST(ZOrder, EveryKindOfMove) {
   struct Case {
     char item;
-    int kind;
+    ZOrder order;
     const char* expected;
   };
+  using enum ZOrder;
   const Case kCases[] = {
-      {'c', 1, "cabde"}, {'c', 2, "abdec"}, {'c', 3, "acbde"}, {'c', 4, "abdce"}, {'d', 5, "adbce"},
-      {'b', 6, "acdbe"}, {'a', 3, "abcde"}, {'e', 4, "abcde"}, {'e', 5, "aebcd"}, {'a', 6, "bcdae"},
+      {'c', kFirst, "cabde"},  {'c', kLast, "abdec"},   {'c', kDown, "acbde"},
+      {'c', kUp, "abdce"},     {'d', kSecond, "adbce"}, {'b', kSecondToLast, "acdbe"},
+      {'a', kDown, "abcde"},   {'e', kUp, "abcde"},     {'e', kSecond, "aebcd"},
+      {'a', kSecondToLast, "bcdae"},
   };
   for (const Case& c : kCases) {
-    SCOPED_TRACE(testing::Message() << c.item << " kind " << c.kind);
+    SCOPED_TRACE(testing::Message() << c.item << " order " << static_cast<int>(c.order));
     Item items[] = {{'a'}, {'b'}, {'c'}, {'d'}, {'e'}};
     std::vector<Item*> list;
     for (Item& i : items) list.push_back(&i);
-    ASSERT_TRUE(MoveInZOrder(list, &items[c.item - 'a'], c.kind));
+    ASSERT_TRUE(MoveInZOrder(list, &items[c.item - 'a'], c.order));
     EXPECT_EQ(Names(list), c.expected);
   }
 }
 
-TEST(ZOrder, UnknownKindOrStrangerChangesNothing) {
+TEST(ZOrder, UnknownOrderOrStrangerChangesNothing) {
   Item a{'a'}, b{'b'}, stranger{'x'};
   std::vector<Item*> list{&a, &b};
-  EXPECT_FALSE(MoveInZOrder(list, &a, 7));
-  EXPECT_FALSE(MoveInZOrder(list, &stranger, 1));
+  EXPECT_FALSE(MoveInZOrder(list, &a, static_cast<ZOrder>(7)));
+  EXPECT_FALSE(MoveInZOrder(list, &stranger, ZOrder::kFirst));
   EXPECT_EQ(Names(list), "ab");
 }
 

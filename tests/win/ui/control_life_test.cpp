@@ -119,15 +119,15 @@ TEST_F(ControlLifeTest, MessagesPostedToAControlThatIsGoneAreDropped) {
   ColourControl alive, doomed;
   ASSERT_TRUE(alive.Create(hwnd, {0, 0, 10, 10}));
   ASSERT_TRUE(doomed.Create(hwnd, {10, 0, 10, 10}));
-  ASSERT_TRUE(doomed.PostToControl(kMsgWindowEvent20102));
-  ASSERT_TRUE(alive.PostToControl(kMsgWindowEvent20102));
+  ASSERT_TRUE(doomed.PostToControl(kMsgApplicationEvent));
+  ASSERT_TRUE(alive.PostToControl(kMsgApplicationEvent));
   doomed.Destroy();
-  EXPECT_TRUE(PumpUntil([&] { return alive.Count(kMsgWindowEvent20102) == 1; }));
-  EXPECT_EQ(doomed.Count(kMsgWindowEvent20102), 0);
+  EXPECT_TRUE(PumpUntil([&] { return alive.Count(kMsgApplicationEvent) == 1; }));
+  EXPECT_EQ(doomed.Count(kMsgApplicationEvent), 0);
   // A forged delivery finds nothing either.
   EXPECT_EQ(SendMessageW(hwnd, kMsgDeliverToControl, reinterpret_cast<WPARAM>(&alive), 12345), 0);
-  EXPECT_EQ(alive.SendToControl(kMsgWindowEvent20102), 0);
-  EXPECT_EQ(alive.Count(kMsgWindowEvent20102), 2);
+  EXPECT_EQ(alive.SendToControl(kMsgApplicationEvent), 0);
+  EXPECT_EQ(alive.Count(kMsgApplicationEvent), 2);
 }
 
 TEST_F(ControlLifeTest, ACloseHandlerReturningTrueKeepsTheWindow) {
@@ -154,7 +154,7 @@ TEST_F(ControlLifeTest, TimersAndTransitionsRunOnTheHostWindow) {
   }));
   EXPECT_TRUE(PumpUntil([&] { return ticks == 3; }));
 
-  control.SetExtraValue2(4, 10);  // four frames, 10 ms apart
+  control.SetTransitionFrameCount(4, 10);  // four frames, 10 ms apart
   control.SetColour(0xFF0000FFu);
   EXPECT_TRUE(control.StateFlags() & kStateTransition);
   EXPECT_EQ(CanvasPixel(5, 5), 0xFF00FF00u);  // the old picture until the first frame
@@ -265,7 +265,7 @@ TEST_F(LeakCycleTest, CreatingAndDestroyingWindowsAndControlsLeaksNothing) {
         ASSERT_TRUE(a.Create(hwnd, {0, 0, 50, 50}));
         ASSERT_TRUE(b.Create(&a, {5, 5, 10, 10}));
         ASSERT_TRUE(c.Create(hwnd, {60, 0, 30, 30}));
-        c.SetExtraValue2(2, 5);
+        c.SetTransitionFrameCount(2, 5);
         c.SetColour(0xFF0000FFu);
         window.ApplyShape();  // (not Show: without a window manager Wine waits 2 s to unmap a shown window)
         b.Destroy();

@@ -109,8 +109,8 @@ TEST(MessageLoops, PacedWaitKeepsDispatchingAndTheLoopEndsWithItsWindow) {
   UiWindow window;
   ASSERT_TRUE(window.Bind(hwnd, {}));
   int posted = 0;
-  window.Bind(kMsgWindowEvent20102, [&](const EventArgs&) { return ++posted, true; });
-  PostMessageW(hwnd, kMsgWindowEvent20102, 0, 0);
+  window.Bind(kMsgApplicationEvent, [&](const EventArgs&) { return ++posted, true; });
+  PostMessageW(hwnd, kMsgApplicationEvent, 0, 0);
   PacedWait(30'000);
   EXPECT_EQ(posted, 1);
 

@@ -52,11 +52,11 @@ TEST_F(RoutingTest, HoverMovesBetweenControlsAndTheTopmostChildWins) {
   EXPECT_EQ(window.ControlAt({55, 55}), &front);
   EXPECT_EQ(window.ControlAt({65, 65}, &local), &child);
   EXPECT_EQ(local, (Point{5, 5}));
-  front.SetZOrder(1);  // under back now
+  front.SetZOrder(ZOrder::kFirst);  // under back now
   EXPECT_EQ(window.ControlAt({55, 55}), &back);
   EXPECT_EQ(window.ControlAt({120, 100}), &front);
   child.SetVisible(false);
-  front.SetZOrder(2);
+  front.SetZOrder(ZOrder::kLast);
   EXPECT_EQ(window.ControlAt({65, 65}), &front);
 
   SendMessageW(hwnd, WM_MOUSEMOVE, 0, At(20, 20));

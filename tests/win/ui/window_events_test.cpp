@@ -94,14 +94,14 @@ TEST_F(WindowEventsTest, FadeEffectsShowAndCloseTheWindow) {
   options.alpha = 200;
   Bind(options);
   bool shown = false;
-  WindowEffect fade{1, 60, 15, 1, [&] { shown = true; }};
+  WindowEffect fade{ShowEffect::kFade, 60, 15, 1, [&] { shown = true; }};
   window.Show(&fade);
   EXPECT_TRUE(shown);
   EXPECT_TRUE(IsWindowVisible(hwnd));
   EXPECT_TRUE(window.Shown());
 
   bool closed = false;
-  window.SetCloseEffect(WindowEffect{1, 60, 15, 1, [&] { closed = true; }});
+  window.SetCloseEffect(WindowEffect{ShowEffect::kFade, 60, 15, 1, [&] { closed = true; }});
   SendMessageW(hwnd, WM_CLOSE, 0, 0);
   EXPECT_TRUE(closed);
   EXPECT_FALSE(IsWindow(hwnd));

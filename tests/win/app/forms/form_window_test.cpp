@@ -28,7 +28,7 @@ class FormWindowTest : public NativeFormTest {};
 TEST_F(FormWindowTest, TakesItsAttributesFromTheForm) {
   for (const Form& form : AllForms()) {
     SCOPED_TRACE(static_cast<int>(form.id));
-    FormWindow window(form);
+    FormWindow window(form, context_);
     ASSERT_TRUE(window.Create());
     HWND hwnd = window.hwnd();
     RECT client{};
@@ -56,7 +56,7 @@ TEST_F(FormWindowTest, TakesItsAttributesFromTheForm) {
 }
 
 TEST_F(FormWindowTest, PlacesNativeControlsInTheirGroupBoxesWithTheFormsTextsAndVisibility) {
-  FormWindow window(GetForm(FormId::kSettingsWindow));
+  FormWindow window(GetForm(FormId::kSettingsWindow), context_);
   ASSERT_TRUE(window.Create());
   HWND hwnd = window.hwnd();
   struct Case {
@@ -82,7 +82,7 @@ TEST_F(FormWindowTest, PlacesNativeControlsInTheirGroupBoxesWithTheFormsTextsAnd
   SendMessageW(skins, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(item));
   EXPECT_STREQ(item, L"星空");
 
-  FormWindow editor(GetForm(FormId::kTimetableEditor));
+  FormWindow editor(GetForm(FormId::kTimetableEditor), context_);
   ASSERT_TRUE(editor.Create());
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(editor.hwnd(), FormControlId(FormId::kTimetableEditor, "编辑框1"))))
       << "templates stay hidden";
@@ -92,7 +92,7 @@ TEST_F(FormWindowTest, PlacesNativeControlsInTheirGroupBoxesWithTheFormsTextsAnd
 // Tab goes through the hook that hands keys to IsDialogMessage, whichever
 // loop retrieves them; the order is reading order, not the form's row order.
 TEST_F(FormWindowTest, TabMovesTheFocusInReadingOrderAndWrapsAround) {
-  HWND hwnd = OpenSettingsWindow(Context());
+  HWND hwnd = OpenSettingsWindow(context_);
   ASSERT_NE(hwnd, nullptr);
   constexpr FormId kForm = FormId::kSettingsWindow;
   const int kOrder[] = {FormControlId(kForm, "组合框1"), FormControlId(kForm, "选择框2"),
@@ -110,7 +110,7 @@ TEST_F(FormWindowTest, TabMovesTheFocusInReadingOrderAndWrapsAround) {
 TEST_F(FormWindowTest, EscClosesOnlyTheFormsThatSaySo) {
   struct Case {
     const char* name;
-    HWND (*open)(const NativeWindowContext&);
+    HWND (*open)(AppContext&);
     bool closes;
   };
   const Case kCases[] = {
@@ -120,7 +120,7 @@ TEST_F(FormWindowTest, EscClosesOnlyTheFormsThatSaySo) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    HWND hwnd = c.open(Context());
+    HWND hwnd = c.open(context_);
     ASSERT_NE(hwnd, nullptr);
     PressKey(VK_ESCAPE);
     EXPECT_EQ(IsWindow(hwnd) == FALSE, c.closes);
@@ -129,33 +129,33 @@ TEST_F(FormWindowTest, EscClosesOnlyTheFormsThatSaySo) {
 }
 
 TEST_F(FormWindowTest, OpeningAgainBringsTheOpenWindowForward) {
-  HWND first = OpenTimetableEditor(Context());
+  HWND first = OpenTimetableEditor(context_);
   ASSERT_NE(first, nullptr);
   ShowWindow(first, SW_MINIMIZE);
-  EXPECT_EQ(OpenTimetableEditor(Context()), first);
+  EXPECT_EQ(OpenTimetableEditor(context_), first);
   EXPECT_FALSE(IsIconic(first));
   DestroyWindow(first);
-  HWND second = OpenTimetableEditor(Context());
+  HWND second = OpenTimetableEditor(context_);
   EXPECT_NE(second, nullptr);
   EXPECT_TRUE(IsWindow(second));
 }
 
 TEST_F(FormWindowTest, TheWindowListHoldsAWindowOnlyWhileItExists) {
-  HWND settings = OpenSettingsWindow(Context());
+  HWND settings = OpenSettingsWindow(context_);
   ASSERT_NE(settings, nullptr);
-  EXPECT_EQ(AppWindows().Get(AppWindow::kSettingsWindow), reinterpret_cast<AppWindowList::Handle>(settings));
+  EXPECT_EQ(context_.windows.Get(AppWindow::kSettingsWindow), reinterpret_cast<AppWindowList::Handle>(settings));
   DestroyWindow(settings);
-  EXPECT_EQ(AppWindows().Get(AppWindow::kSettingsWindow), 0u);
+  EXPECT_EQ(context_.windows.Get(AppWindow::kSettingsWindow), 0u);
 }
 
 // The exit routine closes the listed windows; the class-time adjustment is
 // not listed and stays open.
 TEST_F(FormWindowTest, ExitRoutineClosesEveryListedWindowButNotTheClassTimeAdjustment) {
-  HWND settings = OpenSettingsWindow(Context());
-  HWND editor = OpenTimetableEditor(Context());
-  HWND adjustment = OpenClassTimeAdjustment(Context());
+  HWND settings = OpenSettingsWindow(context_);
+  HWND editor = OpenTimetableEditor(context_);
+  HWND adjustment = OpenClassTimeAdjustment(context_);
   ASSERT_TRUE(settings && editor && adjustment);
-  CloseAppWindows();
+  CloseAppWindows(context_.windows);
   EXPECT_TRUE(PumpUntil([&] { return !IsWindow(settings) && !IsWindow(editor); }));
   EXPECT_TRUE(IsWindow(adjustment));
 }

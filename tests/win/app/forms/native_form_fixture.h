@@ -1,7 +1,8 @@
 #pragma once
-// Shared pieces of the native windows' tests: a presenter that records the
-// message boxes instead of showing them, a temporary run directory, and
-// helpers that drive controls with the messages a user's actions produce.
+// Shared pieces of the app's window tests: a presenter that records the
+// message boxes instead of showing them, a context with a temporary run
+// directory, and helpers that drive controls with the messages a user's
+// actions produce.
 #include <windows.h>
 
 #include <functional>
@@ -12,9 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/forms/app_context.h"
 #include "app/forms/form_window.h"
 #include "app/forms/message_presenter.h"
-#include "app/forms/native_window_context.h"
 #include "base/geometry/rect.h"
 #include "base/win/window_text.h"
 #include "support/fake_run_key_value.h"
@@ -79,17 +80,19 @@ inline void PressKey(UINT virtualKey) {
 
 class NativeFormTest : public ::testing::Test {
  protected:
-  void TearDown() override { DestroyFormWindows(); }
-
-  NativeWindowContext Context() {
-    return {.runDirectory = run_.path(), .messages = &messages_, .runKey = runKey_,
-            .reloadBar = [this] { ++barReloads_; }};
+  NativeFormTest() {
+    context_.runDirectory = run_.path();
+    context_.messages = &messages_;
+    context_.runKey = runKey_;
+    context_.reloadBar = [this] { ++barReloads_; };
   }
+  void TearDown() override { DestroyFormWindows(); }
 
   test::TempDirectory run_;
   RecordingPresenter messages_;
   std::shared_ptr<test::FakeRunKeyValue> runKey_ = std::make_shared<test::FakeRunKeyValue>();
   int barReloads_ = 0;
+  AppContext context_;  // outlives the windows, which TearDown destroys
 };
 
 }  // namespace tabulo::app::testing

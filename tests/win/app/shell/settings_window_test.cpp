@@ -25,7 +25,7 @@ const MessageBoxRequest kSaved{settings_texts::kSaved, "信息：", MB_ICONINFOR
 class SettingsWindowTest : public NativeFormTest {
  protected:
   HWND Open() {
-    HWND hwnd = OpenSettingsWindow(Context());
+    HWND hwnd = OpenSettingsWindow(context_);
     EXPECT_NE(hwnd, nullptr);
     return hwnd;
   }
@@ -150,9 +150,8 @@ TEST_F(SettingsWindowTest, OffsetFieldRefusesOtherCharactersKeepsThreeAndIsRewri
 }
 
 TEST_F(SettingsWindowTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheWindowOpen) {
-  NativeWindowContext context = Context();
-  context.runDirectory = run_.path() / "missing folder";
-  HWND hwnd = OpenSettingsWindow(context);
+  context_.runDirectory = run_.path() / "missing folder";
+  HWND hwnd = OpenSettingsWindow(context_);
   ASSERT_NE(hwnd, nullptr);
   Click(hwnd, kStartWithWindows);
   Click(hwnd, kSave);

@@ -18,7 +18,7 @@ constexpr int kLoad = FormControlId(kForm, "按钮4");
 class ClassTimeAdjustmentWindowTest : public NativeFormTest {
  protected:
   void SetUp() override {
-    window_ = OpenClassTimeAdjustment(Context());
+    window_ = OpenClassTimeAdjustment(context_);
     ASSERT_NE(window_, nullptr);
   }
   HWND Hour(int cell) const { return GetDlgItem(window_, AdjustmentHourId(cell)); }

@@ -20,7 +20,7 @@ constexpr int kWednesdayPeriod2 = 9;
 class TimetableEditorWindowTest : public NativeFormTest {
  protected:
   void SetUp() override {
-    editor_ = OpenTimetableEditor(Context());
+    editor_ = OpenTimetableEditor(context_);
     ASSERT_NE(editor_, nullptr);
   }
   HWND CellField(int cell) const { return GetDlgItem(editor_, EditorCellId(cell)); }
@@ -166,7 +166,7 @@ TEST_F(TimetableEditorWindowTest, ThePickerGoesWithTheEditor) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.how);
-    if (!IsWindow(editor_)) editor_ = OpenTimetableEditor(Context());
+    if (!IsWindow(editor_)) editor_ = OpenTimetableEditor(context_);
     SetFocus(CellField(1));
     HWND picker = Picker();
     ASSERT_NE(picker, nullptr);

@@ -57,7 +57,8 @@ class BatchWriterWindowTest : public ToolWindowTest {
  protected:
   void SetUp() override {
     ToolWindowTest::SetUp();
-    window_ = std::make_unique<BatchWriterWindow>(BatchWriterServices{&messages_, &dialogs_});
+    context_.dialogs = &dialogs_;
+    window_ = std::make_unique<BatchWriterWindow>(context_);
     ASSERT_TRUE(window_->Build());
     window_->ShowBound();
   }

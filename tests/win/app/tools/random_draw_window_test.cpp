@@ -28,11 +28,8 @@ class RandomDrawWindowTest : public ToolWindowTest {
  protected:
   void SetUp() override {
     ToolWindowTest::SetUp();
-    RandomDrawServices services;
-    services.messages = &messages_;
-    services.settingsFile = folder_.path() / "set";
-    services.random = &random_;
-    window_ = std::make_unique<RandomDrawWindow>(services);
+    context_.random = &random_;
+    window_ = std::make_unique<RandomDrawWindow>(context_);
     ASSERT_TRUE(window_->Build());
     window_->ShowBound();
   }

@@ -24,7 +24,9 @@ class TimerWindowTest : public ToolWindowTest {
  protected:
   void SetUp() override {
     ToolWindowTest::SetUp();
-    window_ = std::make_unique<TimerWindow>(TimerServices{&presenter_, [this] { ++chimes_; }});
+    context_.messages = &presenter_;
+    context_.playChime = [this] { ++chimes_; };
+    window_ = std::make_unique<TimerWindow>(context_);
     ASSERT_TRUE(window_->Build());
     window_->ShowBound();
   }

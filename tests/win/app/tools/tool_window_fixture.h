@@ -1,8 +1,8 @@
 #pragma once
 // Shared pieces of the classroom tools' window tests: the engine started
-// once, a presenter that records message boxes instead of showing them, a
-// temporary folder, and a click on a windowless control as the mouse makes
-// it.
+// once, a context whose presenter records message boxes instead of showing
+// them and whose run directory is a temporary folder, and a click on a
+// windowless control as the mouse makes it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,6 +15,10 @@ namespace tabulo::app::testing {
 
 class ToolWindowTest : public ::testing::Test {
  protected:
+  ToolWindowTest() {
+    context_.runDirectory = folder_.path();
+    context_.messages = &messages_;
+  }
   void SetUp() override {
     ui::EngineStart();
     if (!ui::Engine().initialised) ui::EngineInitialise({});
@@ -23,6 +27,7 @@ class ToolWindowTest : public ::testing::Test {
 
   RecordingPresenter messages_;
   test::TempDirectory folder_;
+  AppContext context_;  // outlives the windows, which TearDown destroys
 };
 
 // Moves onto the control's centre, presses and releases there.

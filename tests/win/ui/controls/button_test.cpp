@@ -57,12 +57,12 @@ TEST_F(ButtonTest, HoverFadesInOverEightFramesAndAPressShowsAtOnce) {
   Bind();
   Button button;
   ASSERT_TRUE(button.Create(hwnd, {20, 20, 80, 30}, Caption("OK")));
-  EXPECT_EQ(button.ExtraValue1(), 25);
+  EXPECT_EQ(button.TransitionInterval(), 25);
   SendMessageW(hwnd, WM_MOUSEMOVE, 0, At(40, 30));
   EXPECT_TRUE(button.StateFlags() & kStateTransition);
-  EXPECT_EQ(button.ExtraValue2(), 8);
+  EXPECT_EQ(button.TransitionFrameCount(), 8);
   ASSERT_TRUE(PumpUntil([&] { return !(button.StateFlags() & kStateTransition); }));
-  EXPECT_EQ(button.ExtraValue2(), 0);
+  EXPECT_EQ(button.TransitionFrameCount(), 0);
   SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(40, 30));
   EXPECT_FALSE(button.StateFlags() & kStateTransition);
 }
@@ -71,23 +71,24 @@ TEST_F(ButtonTest, LayoutModesPlaceThePictureAndTheCaptionInTheCanvas) {
   Bind();
   const std::vector<std::uint8_t> picture = SolidPng(10, 10, kRed);
   struct Case {
-    int mode;
+    ButtonLayoutMode mode;
     // Relation between where the picture was laid out and the caption's ink.
     bool (*placed)(const Rect& picture, const Rect& caption, const Rect& control);
   };
+  using enum ButtonLayoutMode;
   const Case cases[] = {
-      {0, [](const Rect& p, const Rect& t, const Rect&) { return p.right() <= t.x; }},
-      {1, [](const Rect& p, const Rect& t, const Rect&) { return t.right() <= p.x; }},
-      {2, [](const Rect& p, const Rect& t, const Rect&) { return p.bottom() <= t.y; }},
-      {3, [](const Rect& p, const Rect&, const Rect& c) {
+      {PictureLeftOfCaption, [](const Rect& p, const Rect& t, const Rect&) { return p.right() <= t.x; }},
+      {CaptionLeftOfPicture, [](const Rect& p, const Rect& t, const Rect&) { return t.right() <= p.x; }},
+      {PictureAboveCaption, [](const Rect& p, const Rect& t, const Rect&) { return p.bottom() <= t.y; }},
+      {Centred, [](const Rect& p, const Rect&, const Rect& c) {
          return p.x == (c.width - 10) / 2 && p.y == (c.height - 10) / 2;
        }},
-      {4, [](const Rect& p, const Rect& t, const Rect&) { return p.x == 0 && p.right() <= t.x; }},
-      {5, [](const Rect& p, const Rect& t, const Rect& c) { return t.x < 6 && t.right() <= p.x && p.right() == c.width; }},
-      {6, [](const Rect& p, const Rect& t, const Rect&) { return p.y == 0 && p.bottom() <= t.y; }},
+      {PictureAtLeftEdge, [](const Rect& p, const Rect& t, const Rect&) { return p.x == 0 && p.right() <= t.x; }},
+      {CaptionAtLeftEdge, [](const Rect& p, const Rect& t, const Rect& c) { return t.x < 6 && t.right() <= p.x && p.right() == c.width; }},
+      {PictureAtTop, [](const Rect& p, const Rect& t, const Rect&) { return p.y == 0 && p.bottom() <= t.y; }},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.mode);
+    SCOPED_TRACE(static_cast<int>(c.mode));
     ImageButton button;  // no pictures of its own: the canvas holds only picture and caption
     ASSERT_TRUE(button.Create(hwnd, {0, 0, 120, 70}, Caption("Ab")));
     button.SetPicture(picture);
@@ -97,12 +98,13 @@ TEST_F(ButtonTest, LayoutModesPlaceThePictureAndTheCaptionInTheCanvas) {
     ASSERT_TRUE(pictureInk && captionInk);
     const RectF laidOut = button.LastLayout().picture;
     const Rect placed{static_cast<int>(laidOut.x), static_cast<int>(laidOut.y), 10, 10};
-    // Drawn where it was laid out (mode 3 draws the caption over part of it).
+    // Drawn where it was laid out (the centred layout draws the caption over part of it).
     EXPECT_EQ(pictureInk->intersect(placed), *pictureInk);
     EXPECT_TRUE(c.placed(placed, *captionInk, button.Bounds()));
 
     SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(60, 35));
-    // (Mode 5 puts the picture at the right edge, which cuts off its last column.)
+    // (With the caption at the left edge the picture lies at the right edge,
+    // which cuts off its last column.)
     EXPECT_EQ(InkBox(button.GetCanvas(), RedPixel), pictureInk->offset(1, 1).intersect(button.LocalRect()));
     EXPECT_EQ(InkBox(button.GetCanvas(), BluishPixel), captionInk->offset(1, 1));
     SendMessageW(hwnd, WM_LBUTTONUP, 0, At(60, 35));

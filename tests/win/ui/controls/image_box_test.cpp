@@ -84,7 +84,7 @@ TEST_F(ImageBoxTest, FramesStandStillWhileAPictureChangeFadesIn) {
   EXPECT_EQ(box.CurrentFrame(), 1);
 
   ASSERT_TRUE(PumpUntil([&] { return !box.InTransition(); }));
-  EXPECT_EQ(box.ExtraValue2(), 0);
+  EXPECT_EQ(box.TransitionFrameCount(), 0);
   EXPECT_EQ(box.FrameTimerMs(), 100);  // the red frame stays for its delay
   Tick(box);
   EXPECT_EQ(PixelOf(box, 10, 10), kGreen);

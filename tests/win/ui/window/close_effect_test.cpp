@@ -57,7 +57,7 @@ class CloseEffectTest : public ::testing::Test {
     options.backgroundColour = 0x0000FF;
     ASSERT_TRUE(window.Emplace().Bind(hwnd, options));
     WindowEffect fade;
-    fade.effect = 1;
+    fade.effect = ShowEffect::kFade;
     fade.durationMs = 90;
     fade.frameMs = 15;
     fade.done = DoneProbe(counts);
@@ -86,11 +86,11 @@ TEST_F(CloseEffectTest, ASecondCloseDuringTheFadeEndsTheWindowOnceAndTheFirstFad
 }
 
 TEST_F(CloseEffectTest, TheWindowObjectDeletedDuringTheFadeLeavesAHiddenPlainWindow) {
-  window->Bind(kMsgWindowEvent20102, [&](const EventArgs&) {
+  window->Bind(kMsgApplicationEvent, [&](const EventArgs&) {
     window.Delete();
     return true;
   });
-  PostMessageW(hwnd, kMsgWindowEvent20102, 0, 0);
+  PostMessageW(hwnd, kMsgApplicationEvent, 0, 0);
   SendMessageW(hwnd, WM_CLOSE, 0, 0);
   ASSERT_TRUE(window.Deleted());
   EXPECT_TRUE(IsWindow(hwnd)) << "the close did not go on with the object gone";
