@@ -35,7 +35,7 @@ struct AppContext {
   // and the draw's `set`.
   std::filesystem::path runDirectory;
   MessagePresenter* messages = nullptr;  // never null
-  // The program's open windows (app_windows.h).
+  // The program's open windows (app_windows.h), one per form.
   AppWindowList windows;
   // Loads today's timetable into the bar again after a save; set by the bar
   // while it lives, empty otherwise.
@@ -50,9 +50,9 @@ struct AppContext {
   std::function<void()> playChime;   // the timer's chime
 };
 
-// The window the context's list holds in `entry`, or nullptr.
-[[nodiscard]] inline HWND ListedWindow(const AppContext& context, AppWindow entry) {
-  return reinterpret_cast<HWND>(context.windows.Get(entry));
+// The open window of `form`, or nullptr: the one way to find a window.
+[[nodiscard]] inline HWND ListedWindow(const AppContext& context, FormId form) {
+  return reinterpret_cast<HWND>(context.windows.Get(form));
 }
 
 }  // namespace tabulo::app

@@ -21,8 +21,15 @@ std::optional<AppWindow> AppWindowOfForm(FormId form) {
 }
 
 std::vector<AppWindowList::Handle> AppWindowList::CloseOrder() const {
+  std::array<Handle, kAppWindowCount> byEntry{};
+  for (int id = 1; id <= kFormCount; ++id) {
+    const auto form = static_cast<FormId>(id);
+    if (const std::optional<AppWindow> entry = AppWindowOfForm(form)) {
+      byEntry[static_cast<int>(*entry)] = handles_[Index(form)];
+    }
+  }
   std::vector<Handle> order;
-  for (Handle handle : handles_) {
+  for (Handle handle : byEntry) {
     if (handle != 0) order.push_back(handle);
   }
   return order;

@@ -1,12 +1,14 @@
 #pragma once
-// The handles of the program's windows that the exit routine closes: the
-// start-up window, the bar and ten further windows. A window's handle is
-// stored when the window is created and forgotten when it is destroyed, so
-// the exit routine never posts to a handle the system may have given to
-// another window since.
+// The handles of the program's open windows, one per form: how a window is
+// found (OpenWindow brings an open one forward instead of opening a second)
+// and what the exit routine closes. A window's handle is stored when the
+// window is created and forgotten when it is destroyed, so nobody posts to a
+// handle the system may have given to another window since.
 //
-// The timer window and the class-time adjustment are deliberately not here:
-// the exit routine leaves them open, and the process ends once they close.
+// The exit routine closes the start-up window, the bar and ten further
+// windows in a fixed order (AppWindow). The timer window and the class-time
+// adjustment are deliberately not among them: the exit routine leaves them
+// open, and the process ends once they close.
 //
 // Handles are kept as integers so that this list stays free of <windows.h>;
 // the Windows side (exit_routine.h) turns them back into HWNDs.
@@ -36,8 +38,8 @@ enum class AppWindow {
 };
 inline constexpr int kAppWindowCount = 12;
 
-// The entry a window of `form` is stored in; nothing for the timer window
-// and the class-time adjustment.
+// The closing-order entry of a window of `form`; nothing for the timer
+// window and the class-time adjustment.
 [[nodiscard]] std::optional<AppWindow> AppWindowOfForm(FormId form);
 
 // The program's one list is its context's (app_context.h).
@@ -49,20 +51,21 @@ class AppWindowList {
   AppWindowList(const AppWindowList&) = delete;
   AppWindowList& operator=(const AppWindowList&) = delete;
 
-  void Store(AppWindow window, Handle handle) { handles_[Index(window)] = handle; }
+  void Store(FormId form, Handle handle) { handles_[Index(form)] = handle; }
   // Clears the entry only while it still holds `handle`: a newer window of
   // the same kind keeps its entry when an older one goes.
-  void Forget(AppWindow window, Handle handle) {
-    if (handles_[Index(window)] == handle) handles_[Index(window)] = 0;
+  void Forget(FormId form, Handle handle) {
+    if (handles_[Index(form)] == handle) handles_[Index(form)] = 0;
   }
-  [[nodiscard]] Handle Get(AppWindow window) const { return handles_[Index(window)]; }
+  // The open window of `form`, or 0.
+  [[nodiscard]] Handle Get(FormId form) const { return handles_[Index(form)]; }
 
-  // The handles to close, in closing order, empty entries left out.
+  // The handles the exit routine closes, in its order, empty entries left out.
   [[nodiscard]] std::vector<Handle> CloseOrder() const;
 
  private:
-  static constexpr int Index(AppWindow window) { return static_cast<int>(window); }
-  std::array<Handle, kAppWindowCount> handles_{};
+  static constexpr int Index(FormId form) { return static_cast<int>(form) - 1; }
+  std::array<Handle, kFormCount> handles_{};
 };
 
 }  // namespace tabulo::app

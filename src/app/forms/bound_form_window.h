@@ -3,12 +3,19 @@
 // The form's controls only mark places; the derived window creates the
 // engine's windowless controls over them after binding.
 //
-// Lifetime: such a window runs its own message loop (RunBoundWindow), so the
-// call that loaded it returns only once the window is gone, and loops nest
-// (start-up window, bar, the windows opened from the bar). The object lives
-// in that call's frame, never adopted by its window: the engine's subclass
-// procedure (a member here) still runs after the form's own procedure has
-// seen WM_NCDESTROY, so the object must outlive the window.
+// Lifetime: such a window runs its own message loop (kModalLoop, see
+// open_window.h), so the call that opened it returns only once the window
+// is gone, and loops nest (start-up window, bar, the windows opened from the
+// bar). The object lives in that call's frame, never adopted by its window:
+// the engine's subclass procedure (a member here) still runs after the
+// form's own procedure has seen WM_NCDESTROY, so the object must outlive the
+// window.
+//
+// Window events: what the engine delivers as a window-level event (its
+// ui::kMsg… numbers: a move, a right-button release, a tray notification,
+// a hot key) is bound on Ui(); every other message (timers, the program's
+// own messages, drops, notifications of native children) reaches
+// OnMessage.
 #include <windows.h>
 
 #include <cstdint>
@@ -17,7 +24,6 @@
 #include <vector>
 
 #include "app/forms/form_window.h"
-#include "ui/engine/message_loop.h"
 #include "ui/window/ui_window.h"
 
 namespace tabulo::app {
@@ -33,7 +39,12 @@ inline constexpr char kThemePackageFile[] = "User Interface.ext";
 
 class BoundFormWindow : public FormWindow {
  public:
+  static constexpr WindowLifetime kLifetime = WindowLifetime::kModalLoop;
+
   BoundFormWindow(FormId form, AppContext& context) : FormWindow(GetForm(form), context) {}
+
+  // Shows the window at once (no effect) unless a window says otherwise.
+  void Show() override { ShowWithEffect(ui::ShowEffect::kNone); }
 
   [[nodiscard]] ui::UiWindow& Ui() { return ui_; }
 
@@ -48,26 +59,5 @@ class BoundFormWindow : public FormWindow {
 
   ui::UiWindow ui_;
 };
-
-// Brings forward the open window of `form`, or builds a Window from `args`
-// (its Build() creates, binds and fills it), shows it with ShowBound() and
-// runs its message loop until it is gone.
-template <class Window, class... Args>
-void RunBoundWindow(FormId form, Args&&... args) {
-  if (HWND open = FormWindow::FindOpen(form)) {
-    FormWindow::BringForward(open);
-    return;
-  }
-  auto window = std::make_unique<Window>(std::forward<Args>(args)...);
-  if (!window->Build()) return;
-  HWND hwnd = window->hwnd();
-  window->ShowBound();
-  ui::RunMessageLoop(hwnd);
-  // An outer loop may have been waiting inside GetMessage while a sent
-  // message (a tray notification) ran this one, and its own window may have
-  // gone meanwhile: a message to the thread lets it look again instead of
-  // waiting for ever.
-  PostMessageW(nullptr, WM_NULL, 0, 0);
-}
 
 }  // namespace tabulo::app

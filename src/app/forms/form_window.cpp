@@ -95,9 +95,7 @@ FormWindow::~FormWindow() {
   HWND hwnd = std::exchange(hwnd_, nullptr);
   SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
   DialogKeys::Disable(hwnd);
-  if (auto entry = AppWindowOfForm(form_.id)) {
-    context_.windows.Forget(*entry, reinterpret_cast<AppWindowList::Handle>(hwnd));
-  }
+  context_.windows.Forget(form_.id, reinterpret_cast<AppWindowList::Handle>(hwnd));
   DestroyWindow(hwnd);
 }
 
@@ -127,9 +125,7 @@ bool FormWindow::Create() {
     dialogKeys_ = DialogKeys::Acquire();
     DialogKeys::Enable(hwnd_);
   }
-  if (auto entry = AppWindowOfForm(form_.id)) {
-    context_.windows.Store(*entry, reinterpret_cast<AppWindowList::Handle>(hwnd_));
-  }
+  context_.windows.Store(form_.id, reinterpret_cast<AppWindowList::Handle>(hwnd_));
   return true;
 }
 
@@ -217,27 +213,6 @@ FormWindow* FormWindow::FromHandle(HWND window) {
   wchar_t name[32]{};
   if (!GetClassNameW(window, name, 32) || std::wcscmp(name, kFormClassName) != 0) return nullptr;
   return reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-HWND FormWindow::FindOpen(FormId form) {
-  struct Search {
-    FormId form;
-    HWND found;
-  } search{form, nullptr};
-  // CALLBACK: 32-bit Windows calls the enumeration's function stdcall.
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM data) CALLBACK -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        const FormWindow* object = FromHandle(window);
-        if (object && object->form_.id == s->form && !object->destroying_) {
-          s->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 void FormWindow::BringForward(HWND window) {
@@ -329,12 +304,11 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     case WM_DESTROY:
-      destroying_ = true;
       OnDestroying();
       DialogKeys::Disable(hwnd_);
-      if (auto entry = AppWindowOfForm(form_.id)) {
-        context_.windows.Forget(*entry, reinterpret_cast<AppWindowList::Handle>(hwnd_));
-      }
+      // From here on the window is no longer found: a window opened now is a
+      // new one.
+      context_.windows.Forget(form_.id, reinterpret_cast<AppWindowList::Handle>(hwnd_));
       return 0;
     default:
       break;

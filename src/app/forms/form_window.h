@@ -9,14 +9,15 @@
 // Engine-bound and themed forms get the bare window only: the engine binds
 // it later and makes its own controls over the form's placeholders.
 //
-// A concrete window derives from FormWindow and handles its commands. The
-// object finds itself through GWLP_USERDATA (set at WM_NCCREATE, cleared at
-// WM_NCDESTROY). A window handed to Adopt owns its object, which is deleted
-// once the window has been destroyed and the last of its handlers running
-// at that moment has returned, so a handler may destroy its own window.
+// A concrete window derives from FormWindow and handles its commands; it is
+// opened with OpenWindow (open_window.h). The object finds itself through
+// GWLP_USERDATA (set at WM_NCCREATE, cleared at WM_NCDESTROY). A window
+// handed to Adopt owns its object, which is deleted once the window has been
+// destroyed and the last of its handlers running at that moment has
+// returned, so a handler may destroy its own window.
 //
-// While it exists, the window of a form listed in the program's window list
-// (app_windows.h) is stored in its context's list.
+// While it exists, the window is stored in its context's window list
+// (app_windows.h), which is how the program finds it.
 #include <windows.h>
 
 #include <memory>
@@ -47,8 +48,21 @@ struct DeleteGdiObject {
 using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, DeleteGdiObject>;
 using BrushHandle = std::unique_ptr<std::remove_pointer_t<HBRUSH>, DeleteGdiObject>;
 
+// Who deletes a window object (see OpenWindow in open_window.h).
+enum class WindowLifetime {
+  // The window: the object is handed to it once built (Adopt) and deleted
+  // after WM_NCDESTROY; the call that opened it returns at once.
+  kOwnedByWindow,
+  // The call that opened it: that call runs the window's message loop until
+  // the window is gone, then deletes the object in its own frame.
+  kModalLoop,
+};
+
 class FormWindow {
  public:
+  // How a window of this class lives unless a derived class says otherwise.
+  static constexpr WindowLifetime kLifetime = WindowLifetime::kOwnedByWindow;
+
   // `context` outlives the window object.
   FormWindow(const Form& form, AppContext& context);
   virtual ~FormWindow();
@@ -59,8 +73,9 @@ class FormWindow {
   // refuses; the object then holds no window.
   [[nodiscard]] bool Create();
   // Shows the window as the form says (not at all when it says hidden) and
-  // gives the keyboard focus to InitialFocus().
-  void Show();
+  // gives the keyboard focus to InitialFocus(); OpenWindow calls it once the
+  // window is built.
+  virtual void Show();
   void Destroy();
 
   [[nodiscard]] HWND hwnd() const { return hwnd_; }
@@ -74,8 +89,6 @@ class FormWindow {
   static HWND Adopt(std::unique_ptr<FormWindow> window);
   // The window object behind a form window of this process, or nullptr.
   [[nodiscard]] static FormWindow* FromHandle(HWND window);
-  // The window of `form` that is open in this thread, or nullptr.
-  [[nodiscard]] static HWND FindOpen(FormId form);
   // Restores a minimised window and brings it to the front.
   static void BringForward(HWND window);
 
@@ -119,25 +132,6 @@ class FormWindow {
   std::shared_ptr<DialogKeys> dialogKeys_;
   std::unique_ptr<FormWindow> self_;  // set by Adopt
   int handlersRunning_ = 0;
-  bool destroying_ = false;  // from WM_DESTROY on: no longer found by FindOpen
 };
-
-// Opens the one window of `form` that may exist at a time: brings the open
-// one forward, or constructs a Window from `args`, runs its Build() (Create
-// plus its own controls and created step), hands it to its window and shows
-// it. Returns the window; nullptr when it could not be built.
-template <class Window, class... Args>
-HWND OpenFormWindow(FormId form, Args&&... args) {
-  if (HWND open = FormWindow::FindOpen(form)) {
-    FormWindow::BringForward(open);
-    return open;
-  }
-  auto window = std::make_unique<Window>(std::forward<Args>(args)...);
-  if (!window->Build()) return nullptr;
-  Window& built = *window;
-  HWND hwnd = FormWindow::Adopt(std::move(window));
-  built.Show();
-  return hwnd;
-}
 
 }  // namespace tabulo::app

@@ -3,7 +3,7 @@
 // view interface: the view's Close destroys the window and its message boxes
 // go to the context's presenter (app_context.h). A concrete window derives from
 // NativeFormWindow<ItsView>, implements the rest of the view and is opened
-// with OpenFormWindow (form_window.h).
+// with OpenWindow (open_window.h).
 #include <windows.h>
 
 #include "app/forms/app_context.h"

@@ -5,9 +5,10 @@
 #include <string_view>
 #include <utility>
 
-#include "app/forms/form_window.h"
+#include "app/forms/app_context.h"
 #include "app/resource_ids.h"
 #include "app/shell/about_window.h"
+#include "app/shell/bar_texts.h"
 #include "app/shell/exit_routine.h"
 #include "app/shell/shell_commands.h"
 #include "base/win/resource_bytes.h"
@@ -15,8 +16,6 @@
 
 namespace tabulo::app {
 namespace {
-
-constexpr char kTrayTip[] = "Tabulo 3.0版";
 
 ui::UiMenu::Item CallbackItem(std::string_view text, int iconResource, std::function<void()> callback) {
   const std::span<const std::uint8_t> icon = ResourceBytes(iconResource);
@@ -33,7 +32,7 @@ ui::UiMenu::Item CallbackItem(std::string_view text, int iconResource, std::func
 // loop until it is gone; it is then asked for from the about window's loop
 // instead, so both windows come up.
 void ToggleToolWindowThenAbout(AppContext& context) {
-  if (FormWindow::FindOpen(FormId::kToolWindow)) {
+  if (ListedWindow(context, FormId::kToolWindow)) {
     ToggleToolWindow(context);
   } else {
     PostToggleToolWindow(context);
@@ -51,12 +50,12 @@ HICON LargeIconOf(HWND window) {
 
 void BarTray::FillMenu(AppContext& context) {
   menu_.Clear();
-  menu_.AddItem(CallbackItem("关于(&A)", IDR_MENU_ABOUT_PNG, [&context] { ToggleToolWindowThenAbout(context); }));
-  menu_.AddItem(CallbackItem("退出(&E)", IDR_MENU_EXIT_PNG, [&context] { CloseAppWindows(context.windows); }));
+  menu_.AddItem(CallbackItem(bar_texts::kMenuAbout, IDR_MENU_ABOUT_PNG, [&context] { ToggleToolWindowThenAbout(context); }));
+  menu_.AddItem(CallbackItem(bar_texts::kMenuExit, IDR_MENU_EXIT_PNG, [&context] { CloseAppWindows(context.windows); }));
 }
 
 void BarTray::AddIcon(ui::UiWindow& bar) {
-  (void)bar.SetTrayIcon(LargeIconOf(bar.WindowHandle()), kTrayTip);
+  (void)bar.SetTrayIcon(LargeIconOf(bar.WindowHandle()), bar_texts::kTrayTip);
   bar.Bind(ui::kMsgTrayNotify, [this, &bar](const ui::EventArgs& event) {
     OnTrayMouse(bar, static_cast<UINT>(event.lParam));
     return true;

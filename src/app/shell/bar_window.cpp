@@ -7,8 +7,10 @@
 #include "app/forms/app_windows.h"
 #include "app/forms/bar_skin.h"
 #include "app/forms/bound_form_window.h"
+#include "app/forms/open_window.h"
 #include "app/forms/message_presenter.h"
 #include "app/shell/bar_presenter.h"
+#include "app/shell/bar_texts.h"
 #include "app/shell/bar_tray.h"
 #include "app/shell/program_hot_keys.h"
 #include "app/shell/resource_figures.h"
@@ -28,6 +30,9 @@
 namespace tabulo::app {
 namespace {
 
+constexpr FormId kForm = FormId::kBar;
+constexpr int kClockPeriodMs = FormControlOf(kForm, "北京时钟").period_ms;
+
 constexpr char kFontFace[] = "微软雅黑";
 constexpr UINT_PTR kClockTimer = 1;     // 北京时钟
 constexpr UINT_PTR kReminderTimer = 2;  // 提示时钟
@@ -35,8 +40,10 @@ constexpr int kCentred = 1;             // StringAlignmentCenter
 
 class BarWindow final : public BoundFormWindow, private BarView, private ReminderView {
  public:
+  static constexpr FormId kForm = app::kForm;
+
   BarWindow(AppContext& context, ReminderPopupHost* popups)
-      : BoundFormWindow(FormId::kBar, context),
+      : BoundFormWindow(kForm, context),
         popups_(popups),
         presenter_(static_cast<BarView&>(*this), context.runDirectory) {}
   ~BarWindow() override { context().reloadBar = {}; }
@@ -57,11 +64,11 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
     toolButton_.OnClick([&context = context()] { ToggleToolWindow(context); });
     presenter_.Open(LocalNow());
     Trace("timetable loaded");
-    if (HWND startup = ListedWindow(context(), AppWindow::kStartupWindow)) DestroyWindow(startup);
+    if (HWND startup = ListedWindow(context(), FormId::kStartupWindow)) DestroyWindow(startup);
     return true;
   }
 
-  void ShowBound() {
+  void Show() override {
     ShowWithEffect(ui::ShowEffect::kAtOnce);
     Trace("bar shown");
     StartTimers();
@@ -128,14 +135,14 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
   bool CreateControls() {
     const BarLayout layout = MakeBarLayout();
     ui::ButtonOptions tool;
-    tool.text = "工 具";
+    tool.text = bar_texts::kToolButton;
     tool.effect = ui::kEffectGlow;
     if (!toolButton_.Create(ui_, layout.toolButton, tool)) return false;
     for (int row = 0; row < kPeriods; ++row) {
       if (!periods_[row].Create(ui_, layout.periodRow[row], LabelLook("", 32, false))) return false;
     }
     if (!weekday_.Create(ui_, layout.weekday, LabelLook("", 13, true)) ||
-        !separator_.Create(ui_, layout.separator, LabelLook("-------", 24, false)) ||
+        !separator_.Create(ui_, layout.separator, LabelLook(bar_texts::kSeparator, 24, false)) ||
         !clock_.Create(ui_, layout.clock, LabelLook("", 13, true))) {
       return false;
     }
@@ -146,7 +153,7 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
   void StartTimers() {
     presenter_.StartReminder(static_cast<ReminderView&>(*this), settings_.clock_offset, settings_.reminders_off,
                              skin_.textColour);
-    SetTimer(hwnd(), kClockTimer, FormControlOf(FormId::kBar, "北京时钟").period_ms, nullptr);
+    SetTimer(hwnd(), kClockTimer, kClockPeriodMs, nullptr);
     if (const int period = ReminderTimerPeriod(settings_.reminders_off); period != 0) {
       SetTimer(hwnd(), kReminderTimer, static_cast<UINT>(period), nullptr);
     }
@@ -200,6 +207,6 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
 
 }  // namespace
 
-void RunBar(AppContext& context, ReminderPopupHost* popups) { RunBoundWindow<BarWindow>(FormId::kBar, context, popups); }
+void RunBar(AppContext& context, ReminderPopupHost* popups) { (void)OpenWindow<BarWindow>(context, popups); }
 
 }  // namespace tabulo::app

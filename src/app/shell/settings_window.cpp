@@ -4,6 +4,7 @@
 
 #include "app/forms/edit_filter.h"
 #include "app/forms/native_form_window.h"
+#include "app/forms/open_window.h"
 #include "app/forms/signed_digits_filter.h"
 #include "app/shell/settings_form.h"
 #include "app/shell/start_with_windows.h"
@@ -22,6 +23,8 @@ constexpr int kExitId = FormControlId(kForm, "按钮2");
 
 class SettingsWindow final : public NativeFormWindow<SettingsFormView> {
  public:
+  static constexpr FormId kForm = app::kForm;
+
   explicit SettingsWindow(AppContext& context)
       : NativeFormWindow(kForm, context), store_(context.runDirectory), logic_(*this, store_, *context.runKey) {}
 
@@ -84,7 +87,7 @@ class SettingsWindow final : public NativeFormWindow<SettingsFormView> {
 }  // namespace
 
 HWND OpenSettingsWindow(AppContext& context) {
-  return OpenFormWindow<SettingsWindow>(kForm, context);
+  return OpenWindow<SettingsWindow>(context);
 }
 
 }  // namespace tabulo::app

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/forms/form_window.h"
+#include "app/forms/app_context.h"
 #include "app/shell/tool_window.h"
 #include "app/tools/random_draw_window.h"
 
@@ -11,7 +11,7 @@ namespace {
 
 void AttachToBar(const AppContext& context, HWND tool) {
   RECT bar{}, own{};
-  if (!GetWindowRect(ListedWindow(context, AppWindow::kBar), &bar) || !GetWindowRect(tool, &own)) return;
+  if (!GetWindowRect(ListedWindow(context, FormId::kBar), &bar) || !GetWindowRect(tool, &own)) return;
   SetWindowPos(tool, nullptr, bar.left - (own.right - own.left), bar.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -19,7 +19,7 @@ void AttachToBar(const AppContext& context, HWND tool) {
 }  // namespace
 
 void ToggleToolWindow(AppContext& context) {
-  HWND tool = FormWindow::FindOpen(FormId::kToolWindow);
+  HWND tool = ListedWindow(context, FormId::kToolWindow);
   if (!tool) {
     RunToolWindow(context);
     return;
@@ -29,16 +29,16 @@ void ToggleToolWindow(AppContext& context) {
 }
 
 void PostToggleToolWindow(const AppContext& context) {
-  PostMessageW(ListedWindow(context, AppWindow::kBar), kMsgToggleToolWindow, 0, 0);
+  PostMessageW(ListedWindow(context, FormId::kBar), kMsgToggleToolWindow, 0, 0);
 }
 
 void AttachToolWindowToBar(const AppContext& context) {
-  HWND tool = FormWindow::FindOpen(FormId::kToolWindow);
+  HWND tool = ListedWindow(context, FormId::kToolWindow);
   if (tool && IsWindowVisible(tool)) AttachToBar(context, tool);
 }
 
 void OpenRandomDraw(AppContext& context) {
-  if (HWND draw = FormWindow::FindOpen(FormId::kRandomDraw)) {
+  if (HWND draw = ListedWindow(context, FormId::kRandomDraw)) {
     constexpr UINT kKeep = SWP_NOMOVE | SWP_NOSIZE;
     SetWindowPos(draw, HWND_TOPMOST, 0, 0, 0, 0, kKeep);
     SetWindowPos(draw, HWND_NOTOPMOST, 0, 0, 0, 0, kKeep);

@@ -7,6 +7,7 @@
 
 #include "app/forms/app_context.h"
 #include "app/forms/message_presenter.h"
+#include "app/shell/bar_texts.h"
 #include "app/shell/exit_routine.h"
 #include "base/win/run_directory.h"
 #include "base/win/unique_handle.h"
@@ -30,10 +31,10 @@ bool AnotherCopyRuns() {
 bool CheckSingleInstance(AppContext& context) {
   if (!AnotherCopyRuns()) return false;
   // The start-up window stays topmost otherwise and would cover the message.
-  if (HWND startup = ListedWindow(context, AppWindow::kStartupWindow)) {
+  if (HWND startup = ListedWindow(context, FormId::kStartupWindow)) {
     SetWindowPos(startup, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
-  (void)context.messages->Show(nullptr, {.text = "请不要重复运行Tabulo!", .flags = kMbIconExclamation});
+  (void)context.messages->Show(nullptr, {.text = bar_texts::kAlreadyRunning, .flags = kMbIconExclamation});
   CloseAppWindows(context.windows);
   return true;
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/forms/bound_form_window.h"
+#include "app/forms/open_window.h"
 #include "app/resource_ids.h"
 #include "app/shell/bar_window.h"
 #include "app/shell/trace_log.h"
@@ -14,6 +15,7 @@
 namespace tabulo::app {
 namespace {
 
+constexpr FormId kForm = FormId::kStartupWindow;
 constexpr UINT_PTR kLoadBarTimer = 1;  // the form's timer 时钟1
 constexpr UINT kLoadBarDelayMs = 800;
 
@@ -29,7 +31,9 @@ void InitialiseEngine() {
 
 class StartupWindow final : public BoundFormWindow {
  public:
-  explicit StartupWindow(AppContext& context) : BoundFormWindow(FormId::kStartupWindow, context) {}
+  static constexpr FormId kForm = app::kForm;
+
+  explicit StartupWindow(AppContext& context) : BoundFormWindow(kForm, context) {}
 
   bool Build() {
     InitialiseEngine();
@@ -44,7 +48,7 @@ class StartupWindow final : public BoundFormWindow {
     return animation_.Create(ui_, {0, 0, 320, 220}, ResourceBytes(IDR_STARTUP_GIF), picture);
   }
 
-  void ShowBound() {
+  void Show() override {
     // Faded in without taking activation: it is topmost, has no taskbar
     // button and takes no input, and the bar takes activation when it shows.
     // Under Wine's X11 driver a window that was activated belongs to the
@@ -76,6 +80,6 @@ class StartupWindow final : public BoundFormWindow {
 
 }  // namespace
 
-void RunStartupWindow(AppContext& context) { RunBoundWindow<StartupWindow>(FormId::kStartupWindow, context); }
+void RunStartupWindow(AppContext& context) { (void)OpenWindow<StartupWindow>(context); }
 
 }  // namespace tabulo::app

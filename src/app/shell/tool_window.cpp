@@ -6,11 +6,13 @@
 
 #include "app/forms/app_windows.h"
 #include "app/forms/bound_form_window.h"
+#include "app/forms/open_window.h"
 #include "app/resource_ids.h"
 #include "app/shell/about_window.h"
 #include "app/shell/settings_window.h"
 #include "app/shell/shell_commands.h"
 #include "app/shell/shell_layout.h"
+#include "app/shell/tool_window_texts.h"
 #include "app/timetable/timetable_editor_window.h"
 #include "app/tools/batch_writer_window.h"
 #include "app/tools/random_draw_window.h"
@@ -21,36 +23,47 @@
 namespace tabulo::app {
 namespace {
 
+namespace texts = tool_window_texts;
+
+constexpr FormId kForm = FormId::kToolWindow;
+// The buttons' rows: each row's left and top, and the two sizes.
+constexpr Rect kFirstRow = FormControlOf(kForm, "按钮1").rect;
+constexpr Rect kSecondRow = FormControlOf(kForm, "按钮2").rect;
+constexpr Rect kThirdRow = FormControlOf(kForm, "按钮3").rect;
+constexpr Rect kHideStripPlace = FormControlOf(kForm, "按钮4").rect;
+
 constexpr char kFontFace[] = "微软雅黑";
 constexpr int kBoldUnderlined = 1 | 4;  // Gdiplus::FontStyleBold | FontStyleUnderline
-constexpr char kHideStripText[] = "单\r\n击\r\n此\r\n处\r\n以\r\n隐\r\n藏\r\n工\r\n具\r\n窗\r\n口";
 
 struct ToolButton {
   std::string_view text;
-  std::string_view placeholder;  // left and top
+  Rect row;  // left and top
   int column;
-  std::string_view sizeFrom;
+  Rect sizeFrom;
   int icon;
   std::function<void(AppContext&)> open;
 };
 
 const std::array<ToolButton, 6>& ToolButtons() {
   static const std::array<ToolButton, 6> buttons{{
-      {"设置课表", "按钮1", 1, "按钮1", IDR_TOOL_TIMETABLE_PNG, [](AppContext& c) { (void)OpenTimetableEditor(c); }},
-      {"随机抽号", "按钮1", 2, "按钮1", IDR_TOOL_DRAW_PNG, [](AppContext& c) { RunRandomDrawWindow(c); }},
-      {"文件写入器", "按钮2", 1, "按钮2", IDR_TOOL_WRITER_PNG, [](AppContext& c) { RunBatchWriterWindow(c); }},
-      {"计时器", "按钮2", 2, "按钮2", IDR_TOOL_TIMER_PNG, [](AppContext& c) { RunTimerWindow(c); }},
-      {"设置", "按钮3", 1, "按钮2", IDR_TOOL_SETTINGS_PNG, [](AppContext& c) { (void)OpenSettingsWindow(c); }},
-      {"关于", "按钮3", 2, "按钮2", IDR_TOOL_ABOUT_PNG, [](AppContext& c) { RunAboutWindow(c); }},
+      {texts::kTimetableButton, kFirstRow, 1, kFirstRow, IDR_TOOL_TIMETABLE_PNG,
+       [](AppContext& c) { (void)OpenTimetableEditor(c); }},
+      {texts::kDrawButton, kFirstRow, 2, kFirstRow, IDR_TOOL_DRAW_PNG, [](AppContext& c) { RunRandomDrawWindow(c); }},
+      {texts::kWriterButton, kSecondRow, 1, kSecondRow, IDR_TOOL_WRITER_PNG,
+       [](AppContext& c) { RunBatchWriterWindow(c); }},
+      {texts::kTimerButton, kSecondRow, 2, kSecondRow, IDR_TOOL_TIMER_PNG, [](AppContext& c) { RunTimerWindow(c); }},
+      {texts::kSettingsButton, kThirdRow, 1, kSecondRow, IDR_TOOL_SETTINGS_PNG,
+       [](AppContext& c) { (void)OpenSettingsWindow(c); }},
+      {texts::kAboutButton, kThirdRow, 2, kSecondRow, IDR_TOOL_ABOUT_PNG, [](AppContext& c) { RunAboutWindow(c); }},
   }};
   return buttons;
 }
 
-Rect Placeholder(std::string_view name) { return GetForm(FormId::kToolWindow).Find(name)->rect; }
-
 class ToolWindow final : public BoundFormWindow {
  public:
-  explicit ToolWindow(AppContext& context) : BoundFormWindow(FormId::kToolWindow, context) {}
+  static constexpr FormId kForm = app::kForm;
+
+  explicit ToolWindow(AppContext& context) : BoundFormWindow(kForm, context) {}
 
   bool Build() {
     ui::BindOptions options = PictureWindowOptions(IDR_TOOL_WINDOW_PNG, ui::kCaptionTitle);
@@ -61,13 +74,13 @@ class ToolWindow final : public BoundFormWindow {
     return CreateButtons() && CreateHideStrip();
   }
 
-  void ShowBound() { ShowWithEffect(ui::ShowEffect::kFade); }
+  void Show() override { ShowWithEffect(ui::ShowEffect::kFade); }
 
  private:
   // Attached while still hidden, so it appears in its place.
   void AttachToBar() {
     RECT bar{};
-    if (!GetWindowRect(ListedWindow(context(), AppWindow::kBar), &bar)) return;
+    if (!GetWindowRect(ListedWindow(context(), FormId::kBar), &bar)) return;
     ui_.SetPlacement(bar.left - form().client_size.width, bar.top, std::nullopt, std::nullopt);
   }
 
@@ -80,7 +93,7 @@ class ToolWindow final : public BoundFormWindow {
       options.text = std::string(plan.text);
       options.font.face = kFontFace;
       options.effect = ui::kEffectGlow;
-      const Rect rect = ToolButtonRect(Placeholder(plan.placeholder), Placeholder(plan.sizeFrom), plan.column);
+      const Rect rect = ToolButtonRect(plan.row, plan.sizeFrom, plan.column);
       if (!button.Create(ui_, rect, options)) return false;
       button.SetPicture(ResourceBytes(plan.icon));
       button.OnClick([&context = context(), open = plan.open] {
@@ -99,8 +112,8 @@ class ToolWindow final : public BoundFormWindow {
 
   bool CreateHideStrip() {
     ui::ButtonOptions options;
-    options.text = kHideStripText;
-    if (!hideStrip_.Create(ui_, Placeholder("按钮4"), options)) return false;
+    options.text = texts::kHideStrip;
+    if (!hideStrip_.Create(ui_, kHideStripPlace, options)) return false;
     hideStrip_.SetPicture(ResourceBytes(IDR_HIDE_STRIP_PNG));
     hideStrip_.SetLayoutMode(ui::ButtonLayoutMode::PictureAtTop);
     hideStrip_.OnClick([&context = context()] { ToggleToolWindow(context); });
@@ -113,6 +126,6 @@ class ToolWindow final : public BoundFormWindow {
 
 }  // namespace
 
-void RunToolWindow(AppContext& context) { RunBoundWindow<ToolWindow>(FormId::kToolWindow, context); }
+void RunToolWindow(AppContext& context) { (void)OpenWindow<ToolWindow>(context); }
 
 }  // namespace tabulo::app

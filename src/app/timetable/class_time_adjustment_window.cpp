@@ -5,6 +5,7 @@
 
 #include "app/forms/edit_filter.h"
 #include "app/forms/native_form_window.h"
+#include "app/forms/open_window.h"
 #include "app/forms/signed_digits_filter.h"
 #include "app/timetable/class_time_adjustment.h"
 #include "app/timetable/grid_layout.h"
@@ -23,6 +24,8 @@ constexpr int kLoadId = FormControlId(kForm, "按钮4");
 
 class ClassTimeAdjustmentWindow final : public NativeFormWindow<ClassTimeAdjustmentView> {
  public:
+  static constexpr FormId kForm = app::kForm;
+
   explicit ClassTimeAdjustmentWindow(AppContext& context)
       : NativeFormWindow(kForm, context), file_(context.runDirectory), logic_(*this, file_) {}
 
@@ -87,7 +90,7 @@ class ClassTimeAdjustmentWindow final : public NativeFormWindow<ClassTimeAdjustm
 }  // namespace
 
 HWND OpenClassTimeAdjustment(AppContext& context) {
-  return OpenFormWindow<ClassTimeAdjustmentWindow>(kForm, context);
+  return OpenWindow<ClassTimeAdjustmentWindow>(context);
 }
 
 }  // namespace tabulo::app

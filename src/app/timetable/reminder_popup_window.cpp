@@ -8,16 +8,21 @@
 #include "app/forms/bar_skin.h"
 #include "app/forms/bound_form_window.h"
 #include "app/forms/form_catalogue.h"
+#include "app/forms/open_window.h"
 #include "app/resource_ids.h"
 #include "app/timetable/reminder.h"
+#include "app/timetable/reminder_popup_texts.h"
 #include "base/win/resource_bytes.h"
 #include "ui/canvas/drawing.h"
 #include "ui/controls/image_button.h"
 #include "ui/controls/label.h"
-#include "ui/engine/message_loop.h"
 
 namespace tabulo::app {
 namespace {
+
+constexpr FormId kForm = FormId::kReminderPopup;
+constexpr Rect kSubjectPlace = FormControlOf(kForm, "标签1").rect;
+constexpr Rect kClosePlace = FormControlOf(kForm, "图片框1").rect;
 
 constexpr Rgb kWhite = 0x00FFFFFF;
 constexpr std::uint32_t kWhiteAtAlpha40 = 0x28FFFFFF;  // the engine reads the colour part
@@ -30,26 +35,27 @@ static_assert((kWhiteAtAlpha40 & 0x00FFFFFF) == kWhite);
 
 class ReminderPopupWindow final : public BoundFormWindow {
  public:
-  ReminderPopupWindow(AppContext& context, const BarSkin& skin, Reminder& reminder)
-      : BoundFormWindow(FormId::kReminderPopup, context), skin_(skin), reminder_(reminder) {}
+  static constexpr FormId kForm = app::kForm;
 
-  bool Build(std::string_view subject) {
+  ReminderPopupWindow(AppContext& context, std::string_view subject, const BarSkin& skin, Reminder& reminder)
+      : BoundFormWindow(kForm, context), subjectText_(subject), skin_(skin), reminder_(reminder) {}
+
+  bool Build() {
     if (!Create()) return false;
     PlaceAtTopRightCorner();
     background_ = ReminderPopupBackground(ResourceBytes(skin_.pictureResource), ResourceBytes(IDR_SKY_JPG));
     if (!ui_.Bind(hwnd(), BindOptions())) return false;
-    if (!CreateSubject(subject) || !CreateCloseButton()) return false;
+    if (!CreateSubject() || !CreateCloseButton()) return false;
     reminder_.OnPopupCreated();
     return true;
   }
 
-  void ShowAndRun() {
+  void Show() override {
     ui::WindowEffect effect;
     effect.effect = ui::ShowEffect::kAtOnce;
     effect.activate = false;
     ui_.SetCloseEffect(effect);
     ui_.Show(&effect);
-    ui::RunMessageLoop(hwnd());
   }
 
  private:
@@ -76,23 +82,23 @@ class ReminderPopupWindow final : public BoundFormWindow {
     return options;
   }
 
-  bool CreateSubject(std::string_view subject) {
+  bool CreateSubject() {
     ui::LabelOptions label;
-    label.text = std::string(subject);
+    label.text = subjectText_;
     label.textColour = skin_.textColour;
     label.font.face = "微软雅黑";
     label.font.size = 100;
     label.alignment = kCentred;
     label.effect = ui::kEffectGlow;
     label.effectColour = kGlowColour;
-    return subject_.Create(ui_, FormControlOf(FormId::kReminderPopup, "标签1").rect, label);
+    return subject_.Create(ui_, kSubjectPlace, label);
   }
 
   bool CreateCloseButton() {
     ui::ButtonOptions button;
-    button.text = "关闭提示";
+    button.text = reminder_popup_texts::kCloseButton;
     button.textColour = skin_.textColour;
-    if (!close_.Create(ui_, FormControlOf(FormId::kReminderPopup, "图片框1").rect, button)) return false;
+    if (!close_.Create(ui_, kClosePlace, button)) return false;
     // The icon is the button's picture, laid out above the caption; the
     // button has no background pictures, so only icon and caption show.
     close_.SetPicture(ResourceBytes(IDR_REMINDER_CLOSE_PNG));
@@ -103,14 +109,13 @@ class ReminderPopupWindow final : public BoundFormWindow {
     return true;
   }
 
+  std::string subjectText_;
   const BarSkin& skin_;
   Reminder& reminder_;
   std::vector<std::uint8_t> background_;
   ui::Label subject_;
   ui::ImageButton close_;
 };
-
-HWND OpenPopup() { return FormWindow::FindOpen(FormId::kReminderPopup); }
 
 }  // namespace
 
@@ -120,17 +125,12 @@ std::vector<std::uint8_t> ReminderPopupBackground(std::span<const std::uint8_t> 
   return {barPicture.begin(), barPicture.end()};
 }
 
+HWND ReminderPopups::OpenPopup() const { return ListedWindow(context_, FormId::kReminderPopup); }
+
 bool ReminderPopups::Exists() const { return OpenPopup() != nullptr; }
 
 void ReminderPopups::Open(std::string_view subject, const BarSkin& skin, Reminder& reminder) {
-  // The object lives in this frame until the pop-up's loop has ended: the
-  // engine still calls into it while the window is being destroyed.
-  ReminderPopupWindow window(context_, skin, reminder);
-  if (!window.Build(subject)) {
-    if (window.hwnd()) window.Destroy();
-    return;
-  }
-  window.ShowAndRun();
+  (void)OpenWindow<ReminderPopupWindow>(context_, subject, skin, reminder);
 }
 
 void ReminderPopups::Destroy() {

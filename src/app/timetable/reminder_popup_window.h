@@ -12,6 +12,8 @@
 // Open() runs the pop-up's own message loop and returns when it is gone;
 // the bar's timers keep running meanwhile, and a later reminder tick may
 // destroy the pop-up from inside that loop.
+#include <windows.h>
+
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -37,6 +39,8 @@ class ReminderPopups final : public ReminderPopupHost {
   void Close() override;
 
  private:
+  [[nodiscard]] HWND OpenPopup() const;
+
   AppContext& context_;
 };
 

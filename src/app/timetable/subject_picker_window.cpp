@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/forms/form_window.h"
+#include "app/forms/open_window.h"
 
 namespace tabulo::app {
 namespace {
@@ -14,10 +15,17 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 class SubjectPickerWindow final : public FormWindow {
  public:
+  static constexpr FormId kForm = app::kForm;
+
   SubjectPickerWindow(AppContext& context, SubjectPickerHandlers handlers)
       : FormWindow(GetForm(kForm), context), handlers_(std::move(handlers)) {
     SetBackground(kWhite);
   }
+
+  [[nodiscard]] bool Build() { return Create(); }
+  // Stays hidden: the editor places it and shows it without taking the
+  // keyboard focus from its cell.
+  void Show() override {}
 
  private:
   void OnCommand(int id, int code, HWND) override {
@@ -37,10 +45,8 @@ class SubjectPickerWindow final : public FormWindow {
 
 }  // namespace
 
-HWND CreateSubjectPicker(AppContext& context, SubjectPickerHandlers handlers) {
-  auto picker = std::make_unique<SubjectPickerWindow>(context, std::move(handlers));
-  if (!picker->Create()) return nullptr;
-  return FormWindow::Adopt(std::move(picker));
+HWND OpenSubjectPicker(AppContext& context, SubjectPickerHandlers handlers) {
+  return OpenWindow<SubjectPickerWindow>(context, std::move(handlers));
 }
 
 void PlaceSubjectPicker(HWND picker, POINT screen) {

@@ -16,9 +16,9 @@ struct SubjectPickerHandlers {
   std::function<void()> onClose;                                  // "×"
 };
 
-// Creates the picker hidden; the editor places it and shows it. nullptr when
+// Opens the picker hidden; the editor places it and shows it. nullptr when
 // it could not be created.
-HWND CreateSubjectPicker(AppContext& context, SubjectPickerHandlers handlers);
+HWND OpenSubjectPicker(AppContext& context, SubjectPickerHandlers handlers);
 
 // Shows the picker with its top-left corner at `screen` without taking the
 // keyboard focus from the editor's cell.

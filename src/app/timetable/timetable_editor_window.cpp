@@ -5,6 +5,7 @@
 
 #include "app/forms/edit_filter.h"
 #include "app/forms/native_form_window.h"
+#include "app/forms/open_window.h"
 #include "app/timetable/class_time_adjustment_window.h"
 #include "app/timetable/grid_layout.h"
 #include "app/timetable/school_week.h"
@@ -24,6 +25,8 @@ constexpr int kChangeTimesId = FormControlId(kForm, "按钮4");
 
 class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView> {
  public:
+  static constexpr FormId kForm = app::kForm;
+
   explicit TimetableEditorWindow(AppContext& context)
       : NativeFormWindow(kForm, context), file_(context.runDirectory), logic_(*this, file_, [&context] {
           // The bar of the moment, if there is one.
@@ -80,16 +83,17 @@ class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView>
     GetCursorPos(&cursor);
     return FromPOINT(cursor);
   }
-  bool PickerOpen() const override { return FindOpen(FormId::kSubjectPicker) != nullptr; }
+  HWND Picker() const { return ListedWindow(context(), FormId::kSubjectPicker); }
+  bool PickerOpen() const override { return Picker() != nullptr; }
   void OpenPicker() override {
-    (void)CreateSubjectPicker(context(), {.onSubject = [this](std::string_view caption) { logic_.OnPickerSubject(caption); },
+    (void)OpenSubjectPicker(context(), {.onSubject = [this](std::string_view caption) { logic_.OnPickerSubject(caption); },
                                .onClose = [this] { logic_.OnPickerClose(); }});
   }
   void MovePicker(Point topLeft) override {
-    if (HWND picker = FindOpen(FormId::kSubjectPicker)) PlaceSubjectPicker(picker, ToPOINT(topLeft));
+    if (HWND picker = Picker()) PlaceSubjectPicker(picker, ToPOINT(topLeft));
   }
   void DestroyPicker() override {
-    if (HWND picker = FindOpen(FormId::kSubjectPicker)) DestroyWindow(picker);
+    if (HWND picker = Picker()) DestroyWindow(picker);
   }
   void OpenClassTimeAdjustment() override { (void)app::OpenClassTimeAdjustment(context()); }
 
@@ -101,7 +105,7 @@ class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView>
 }  // namespace
 
 HWND OpenTimetableEditor(AppContext& context) {
-  return OpenFormWindow<TimetableEditorWindow>(kForm, context);
+  return OpenWindow<TimetableEditorWindow>(context);
 }
 
 }  // namespace tabulo::app

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "app/forms/open_window.h"
 #include "app/resource_ids.h"
 #include "app/tools/batch_writer_texts.h"
 #include "base/win/resource_bytes.h"
@@ -12,7 +13,7 @@
 namespace tabulo::app {
 namespace {
 
-constexpr FormId kForm = FormId::kBatchFileWriter;
+constexpr FormId kForm = BatchWriterWindow::kForm;
 constexpr char kFontFace[] = "微软雅黑";
 constexpr Argb kHintRed = 0xFFFF0000;
 
@@ -182,8 +183,6 @@ void BatchWriterWindow::OnListNotify(const NMHDR& header) {
   }
 }
 
-void RunBatchWriterWindow(AppContext& context) {
-  RunBoundWindow<BatchWriterWindow>(kForm, context);
-}
+void RunBatchWriterWindow(AppContext& context) { (void)OpenWindow<BatchWriterWindow>(context); }
 
 }  // namespace tabulo::app

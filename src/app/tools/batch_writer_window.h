@@ -29,12 +29,13 @@ inline constexpr int kFileListViewId = 1001;
 
 class BatchWriterWindow final : public BoundFormWindow, private BatchWriterView {
  public:
+  static constexpr FormId kForm = FormId::kBatchFileWriter;
+
   // Chooses files and folders through the context's dialogs.
   explicit BatchWriterWindow(AppContext& context);
 
   // Creates, binds and fills the window, hidden.
   [[nodiscard]] bool Build();
-  void ShowBound() { ShowWithEffect(ui::ShowEffect::kNone); }
 
   [[nodiscard]] const BatchWriter& Logic() const { return logic_; }
   [[nodiscard]] const FileListView& List() const { return list_; }

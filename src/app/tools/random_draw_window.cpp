@@ -1,5 +1,6 @@
 #include "app/tools/random_draw_window.h"
 
+#include "app/forms/open_window.h"
 #include "app/resource_ids.h"
 #include "app/storage_names.h"
 #include "app/tools/random_draw_texts.h"
@@ -11,7 +12,7 @@
 namespace tabulo::app {
 namespace {
 
-constexpr FormId kForm = FormId::kRandomDraw;
+constexpr FormId kForm = RandomDrawWindow::kForm;
 namespace texts = random_draw_texts;
 
 // Window timer ids of the two animations.
@@ -141,6 +142,6 @@ std::optional<LRESULT> RandomDrawWindow::OnMessage(UINT message, WPARAM wParam, 
   return 0;
 }
 
-void RunRandomDrawWindow(AppContext& context) { RunBoundWindow<RandomDrawWindow>(kForm, context); }
+void RunRandomDrawWindow(AppContext& context) { (void)OpenWindow<RandomDrawWindow>(context); }
 
 }  // namespace tabulo::app

@@ -34,13 +34,14 @@ inline constexpr const char* kExclusionMenuItem = "设置剔除的学号...";
 
 class RandomDrawWindow final : public BoundFormWindow, private RandomDrawView, private DrawClock {
  public:
+  static constexpr FormId kForm = FormId::kRandomDraw;
+
   // Reads and writes the `set` file of the context's run directory and
   // draws with its generator.
   explicit RandomDrawWindow(AppContext& context);
 
   // Creates, binds and fills the window, hidden.
   [[nodiscard]] bool Build();
-  void ShowBound() { ShowWithEffect(ui::ShowEffect::kNone); }
 
   [[nodiscard]] RandomDraw& Logic() { return logic_; }
   [[nodiscard]] const ui::Label& BigNumber() const { return bigNumber_; }

@@ -1,5 +1,6 @@
 #include "app/tools/timer_window.h"
 
+#include "app/forms/open_window.h"
 #include "app/resource_ids.h"
 #include "app/tools/timer_texts.h"
 #include "app/tools/window_timer.h"
@@ -8,7 +9,7 @@
 namespace tabulo::app {
 namespace {
 
-constexpr FormId kForm = FormId::kTimerWindow;
+constexpr FormId kForm = TimerWindow::kForm;
 constexpr char kFontFace[] = "微软雅黑";
 constexpr float kDigitSize = 65;
 constexpr float kSeparatorSize = 40;
@@ -189,6 +190,6 @@ std::optional<LRESULT> TimerWindow::OnMessage(UINT message, WPARAM wParam, LPARA
   return 0;
 }
 
-void RunTimerWindow(AppContext& context) { RunBoundWindow<TimerWindow>(kForm, context); }
+void RunTimerWindow(AppContext& context) { (void)OpenWindow<TimerWindow>(context); }
 
 }  // namespace tabulo::app

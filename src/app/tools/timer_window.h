@@ -22,12 +22,13 @@ namespace tabulo::app {
 
 class TimerWindow final : public BoundFormWindow, private TimerToolView {
  public:
+  static constexpr FormId kForm = FormId::kTimerWindow;
+
   // Plays the context's chime.
   explicit TimerWindow(AppContext& context);
 
   // Creates, binds and fills the window, hidden.
   [[nodiscard]] bool Build();
-  void ShowBound() { ShowWithEffect(ui::ShowEffect::kNone); }
 
   [[nodiscard]] const TimerTool& Logic() const { return logic_; }
   [[nodiscard]] ui::Edit& Field(TimeField field) { return fields_[Index(field)]; }

@@ -10,23 +10,35 @@ namespace {
 TEST(AppWindowListTest, ClosesTheTenWindowsThenTheStartupWindowThenTheBarSkippingEmptyEntries) {
   AppWindowList list;
   // Stored in an order unlike the closing order.
-  list.Store(AppWindow::kBar, 1);
-  list.Store(AppWindow::kStartupWindow, 2);
-  list.Store(AppWindow::kSettingsWindow, 3);
-  list.Store(AppWindow::kToolWindow, 4);
-  list.Store(AppWindow::kReminderPopup, 5);
-  list.Store(AppWindow::kSubjectPicker, 6);
+  list.Store(FormId::kBar, 1);
+  list.Store(FormId::kStartupWindow, 2);
+  list.Store(FormId::kSettingsWindow, 3);
+  list.Store(FormId::kToolWindow, 4);
+  list.Store(FormId::kReminderPopup, 5);
+  list.Store(FormId::kSubjectPicker, 6);
   EXPECT_EQ(list.CloseOrder(), (std::vector<AppWindowList::Handle>{5, 6, 4, 3, 2, 1}));
+}
+
+// Both are found like every other window, so they open only once, but the
+// exit routine leaves them open.
+TEST(AppWindowListTest, HoldsTheTimerWindowAndTheClassTimeAdjustmentButNeverClosesThem) {
+  AppWindowList list;
+  list.Store(FormId::kTimerWindow, 7);
+  list.Store(FormId::kClassTimeAdjustment, 8);
+  list.Store(FormId::kBar, 1);
+  EXPECT_EQ(list.Get(FormId::kTimerWindow), 7u);
+  EXPECT_EQ(list.Get(FormId::kClassTimeAdjustment), 8u);
+  EXPECT_EQ(list.CloseOrder(), (std::vector<AppWindowList::Handle>{1}));
 }
 
 TEST(AppWindowListTest, ForgetsAHandleOnlyWhileItsEntryStillHoldsIt) {
   AppWindowList list;
-  list.Store(AppWindow::kTimetableEditor, 10);
-  list.Store(AppWindow::kTimetableEditor, 11);  // a newer editor
-  list.Forget(AppWindow::kTimetableEditor, 10);
-  EXPECT_EQ(list.Get(AppWindow::kTimetableEditor), 11u);
-  list.Forget(AppWindow::kTimetableEditor, 11);
-  EXPECT_EQ(list.Get(AppWindow::kTimetableEditor), 0u);
+  list.Store(FormId::kTimetableEditor, 10);
+  list.Store(FormId::kTimetableEditor, 11);  // a newer editor
+  list.Forget(FormId::kTimetableEditor, 10);
+  EXPECT_EQ(list.Get(FormId::kTimetableEditor), 11u);
+  list.Forget(FormId::kTimetableEditor, 11);
+  EXPECT_EQ(list.Get(FormId::kTimetableEditor), 0u);
   EXPECT_TRUE(list.CloseOrder().empty());
 }
 

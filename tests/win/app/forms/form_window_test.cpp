@@ -143,9 +143,9 @@ TEST_F(FormWindowTest, OpeningAgainBringsTheOpenWindowForward) {
 TEST_F(FormWindowTest, TheWindowListHoldsAWindowOnlyWhileItExists) {
   HWND settings = OpenSettingsWindow(context_);
   ASSERT_NE(settings, nullptr);
-  EXPECT_EQ(context_.windows.Get(AppWindow::kSettingsWindow), reinterpret_cast<AppWindowList::Handle>(settings));
+  EXPECT_EQ(context_.windows.Get(FormId::kSettingsWindow), reinterpret_cast<AppWindowList::Handle>(settings));
   DestroyWindow(settings);
-  EXPECT_EQ(context_.windows.Get(AppWindow::kSettingsWindow), 0u);
+  EXPECT_EQ(context_.windows.Get(FormId::kSettingsWindow), 0u);
 }
 
 // The exit routine closes the listed windows; the class-time adjustment is

@@ -24,8 +24,8 @@ class TimetableEditorWindowTest : public NativeFormTest {
     ASSERT_NE(editor_, nullptr);
   }
   HWND CellField(int cell) const { return GetDlgItem(editor_, EditorCellId(cell)); }
-  static HWND Picker() { return FormWindow::FindOpen(FormId::kSubjectPicker); }
-  static HWND PickerButton(const char* name) {
+  HWND Picker() const { return ListedWindow(context_, FormId::kSubjectPicker); }
+  HWND PickerButton(const char* name) const {
     return GetDlgItem(Picker(), kFirstFormControlId + static_cast<int>(GetForm(FormId::kSubjectPicker).Find(name) -
                                                                       GetForm(FormId::kSubjectPicker).controls.data()));
   }
@@ -180,13 +180,13 @@ TEST_F(TimetableEditorWindowTest, ChangingClassTimesWarnsThenOpensTheAdjustmentA
   // The adjustment must not be open yet while the warning is up.
   bool adjustmentOpenDuringWarning = true;
   messages_.onShow = [&] {
-    adjustmentOpenDuringWarning = FormWindow::FindOpen(FormId::kClassTimeAdjustment) != nullptr;
+    adjustmentOpenDuringWarning = ListedWindow(context_, FormId::kClassTimeAdjustment) != nullptr;
   };
   Click(editor_, kChangeTimes);
   EXPECT_EQ(messages_.shown, (std::vector<MessageBoxRequest>{
                                  {timetable_texts::kChangeTimesWarning, "警告", MB_OK | MB_ICONEXCLAMATION}}));
   EXPECT_FALSE(adjustmentOpenDuringWarning);
-  EXPECT_NE(FormWindow::FindOpen(FormId::kClassTimeAdjustment), nullptr);
+  EXPECT_NE(ListedWindow(context_, FormId::kClassTimeAdjustment), nullptr);
   EXPECT_TRUE(IsWindow(editor_));
 }
 

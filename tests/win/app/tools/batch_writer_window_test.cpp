@@ -60,7 +60,7 @@ class BatchWriterWindowTest : public ToolWindowTest {
     context_.dialogs = &dialogs_;
     window_ = std::make_unique<BatchWriterWindow>(context_);
     ASSERT_TRUE(window_->Build());
-    window_->ShowBound();
+    window_->Show();
   }
   void TearDown() override {
     window_->Destroy();

@@ -31,7 +31,7 @@ class RandomDrawWindowTest : public ToolWindowTest {
     context_.random = &random_;
     window_ = std::make_unique<RandomDrawWindow>(context_);
     ASSERT_TRUE(window_->Build());
-    window_->ShowBound();
+    window_->Show();
   }
   void TearDown() override {
     window_->Destroy();

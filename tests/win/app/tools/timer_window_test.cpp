@@ -28,7 +28,7 @@ class TimerWindowTest : public ToolWindowTest {
     context_.playChime = [this] { ++chimes_; };
     window_ = std::make_unique<TimerWindow>(context_);
     ASSERT_TRUE(window_->Build());
-    window_->ShowBound();
+    window_->Show();
   }
   void TearDown() override {
     window_->Destroy();
