@@ -17,8 +17,6 @@ Canvas& Canvas::operator=(Canvas&& other) noexcept {
     graphics_ = std::move(other.graphics_);
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);
-    classNumber = other.classNumber;
-    skinClass = std::move(other.skinClass);
   }
   return *this;
 }

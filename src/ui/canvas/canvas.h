@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
 
 #include "base/geometry/rect.h"
 #include "base/win/unique_handle.h"
@@ -46,10 +45,6 @@ class Canvas {
   // premultiplied), replacing what was there.
   void Clear(std::uint32_t argb);
   void ClearRect(const Rect& area, std::uint32_t argb);
-
-  // What kind of control draws here; a few drawing routines look at it.
-  int classNumber = 0;
-  std::string skinClass;
 
  private:
   void RestoreSelection();

@@ -90,7 +90,6 @@ void UiControl::Attach(ControlHost& host, UiControl* parent, Gdiplus::TextRender
   if (!tooltipText_.empty()) (void)host.Tooltip();
   const bool page = classNumber_ == kPageClassNumber;
   (void)canvas_.Create(page ? 1 : rect_.width, page ? 1 : rect_.height, hint);
-  canvas_.classNumber = classNumber_;
 }
 
 void UiControl::Destroy() {
@@ -390,12 +389,7 @@ void UiControl::Move(std::optional<int> left, std::optional<int> top, std::optio
 
 void UiControl::ResizeCanvas() {
   if (classNumber_ == kPageClassNumber) return;
-  const Gdiplus::TextRenderingHint hint = TextRenderingHint();
-  const int number = canvas_.classNumber;
-  std::string skin = canvas_.skinClass;
-  (void)canvas_.Create(rect_.width, rect_.height, hint);
-  canvas_.classNumber = number;
-  canvas_.skinClass = std::move(skin);
+  (void)canvas_.Create(rect_.width, rect_.height, TextRenderingHint());
 }
 
 RectF UiControl::Rectangle() const {

@@ -27,7 +27,6 @@ void BoxButton::SetTicked(bool ticked) {
 }
 
 bool BoxButton::PreClassHook(UINT message, WPARAM, LPARAM, LRESULT&) {
-  if (message == WM_CREATE) MutableCanvas().skinClass = std::string(Element());
   if (message == WM_DESTROY) ticked_ = false;
   return false;
 }

@@ -43,7 +43,6 @@ void ImageButton::SetImageGrid(const std::optional<GridMargins>& grid) {
 bool ImageButton::PreClassHook(UINT message, WPARAM, LPARAM, LRESULT&) {
   if (message == WM_CREATE) {
     drawMode_ = kFillStretch;
-    MutableCanvas().skinClass = "ImageButton";
   } else if (message == WM_DESTROY) {
     for (auto& image : images_) image.reset();
   }

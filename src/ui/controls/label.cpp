@@ -154,7 +154,7 @@ Argb Label::ContrastColour(const RectF& textRect) const {
     const std::optional<Argb> sample = StraightColour(canvas.Pixel(p.x, p.y));
     if (sample && IsDarkColour(*sample)) ++dark;
   }
-  return AutoContrastColour(TextColour(), dark, canvas.classNumber);
+  return AutoContrastColour(TextColour(), dark, ClassNumber());
 }
 
 }  // namespace tabulo::ui

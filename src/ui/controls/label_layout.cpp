@@ -41,9 +41,9 @@ std::array<Point, 8> AutoContrastSamplePoints(RectF textRect) {
           Point{midX, top}, Point{midX, bottom}, Point{left, midY}, Point{right, midY}};
 }
 
-Argb AutoContrastColour(Argb textColour, int darkSamples, int canvasIndex) {
+Argb AutoContrastColour(Argb textColour, int darkSamples, int classNumber) {
   const Argb alpha = textColour & 0xFF000000u;
-  if (canvasIndex >= 0 && canvasIndex <= 99) return alpha;
+  if (classNumber >= 0 && classNumber <= 99) return alpha;
   return darkSamples > 4 ? alpha | 0x00FFFFFFu : alpha;
 }
 

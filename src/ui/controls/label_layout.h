@@ -46,9 +46,10 @@ struct LabelTextMeasure {
 // text rectangle (inside it). The text turns white when more than four of
 // the samples are dark (the canvas's luminance test, on straight colours;
 // transparent samples do not count) and black otherwise, keeping the text
-// colour's alpha; controls of the engine's own index range 0 to 99 always
-// get black.
+// colour's alpha; a control whose class number lies in the engine's own
+// range 0 to 99 (every class the engine defines, the label among them)
+// always gets black.
 [[nodiscard]] std::array<Point, 8> AutoContrastSamplePoints(RectF textRect);
-[[nodiscard]] Argb AutoContrastColour(Argb textColour, int darkSamples, int canvasIndex);
+[[nodiscard]] Argb AutoContrastColour(Argb textColour, int darkSamples, int classNumber);
 
 }  // namespace tabulo::ui

@@ -83,6 +83,23 @@ TEST_F(LabelTest, TheBorderStaysVisibleOverTheGradient) {
   EXPECT_EQ(PixelOf(label, 25, 15), 0xFFFFFF00u);
 }
 
+TEST_F(LabelTest, AutoContrastGivesTheEnginesOwnLabelBlackTextEvenOnADarkGradient) {
+  Bind();
+  constexpr Argb kDark = 0xFF203050;
+  LabelOptions options = BigText("MMM", 0xFFFFFFFF, kEffectNone);
+  options.autoContrast = true;
+  options.gradientDirection = 1;
+  options.gradientColour1 = kDark;
+  options.gradientColour2 = kDark;
+  Label label;
+  ASSERT_TRUE(label.Create(hwnd, {0, 0, 160, 70}, options));
+  const int background = Brightness(kDark);
+  const auto darker = InkBox(label.GetCanvas(), [&](std::uint32_t p) { return Brightness(p) < background - 60; });
+  const auto lighter = InkBox(label.GetCanvas(), [&](std::uint32_t p) { return Brightness(p) > background; });
+  EXPECT_TRUE(darker) << "black text expected";
+  EXPECT_FALSE(lighter) << "no white text over the dark samples";
+}
+
 TEST_F(LabelTest, VerticalAlignmentMovesASingleLineFromTopToBottom) {
   Bind();
   Label label;
