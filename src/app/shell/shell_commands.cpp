@@ -7,16 +7,12 @@
 #include "app/tools/random_draw_window.h"
 
 namespace tabulo::app {
-namespace {
-
 void AttachToBar(const AppContext& context, HWND tool) {
   RECT bar{}, own{};
   if (!GetWindowRect(ListedWindow(context, FormId::kBar), &bar) || !GetWindowRect(tool, &own)) return;
   SetWindowPos(tool, nullptr, bar.left - (own.right - own.left), bar.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
-
-}  // namespace
 
 void ToggleToolWindow(AppContext& context) {
   HWND tool = ListedWindow(context, FormId::kToolWindow);

@@ -1,5 +1,7 @@
 #pragma once
 // The commands the bar, the tool window, the tray menu and F9 share.
+#include <windows.h>
+
 #include "app/forms/app_context.h"
 
 namespace tabulo::app {
@@ -12,8 +14,9 @@ void ToggleToolWindow(AppContext& context);
 // next, for a caller that must not wait for the tool window's loop.
 inline constexpr unsigned kMsgToggleToolWindow = 0x8001;  // WM_APP + 1, to the bar
 void PostToggleToolWindow(const AppContext& context);
-// Puts the tool window, when it is visible, flush with the bar's left edge
-// and top.
+// Puts the tool window `tool` flush with the bar's left edge and top.
+void AttachToBar(const AppContext& context, HWND tool);
+// The same for the open tool window, when it is visible.
 void AttachToolWindowToBar(const AppContext& context);
 
 // Opens the random draw, or brings the open one to the front by making it

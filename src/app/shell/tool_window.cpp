@@ -70,20 +70,13 @@ class ToolWindow final : public BoundFormWindow {
     options.backgroundColour = 0xFFFFFF;
     options.glass = true;
     if (!CreateAndBind(options)) return false;
-    AttachToBar();
+    AttachToBar(context(), hwnd());  // while still hidden, so it appears in its place
     return CreateButtons() && CreateHideStrip();
   }
 
   void Show() override { ShowWithEffect(ui::ShowEffect::kFade); }
 
  private:
-  // Attached while still hidden, so it appears in its place.
-  void AttachToBar() {
-    RECT bar{};
-    if (!GetWindowRect(ListedWindow(context(), FormId::kBar), &bar)) return;
-    ui_.SetPlacement(bar.left - form().client_size.width, bar.top, std::nullopt, std::nullopt);
-  }
-
   bool CreateButtons() {
     HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {

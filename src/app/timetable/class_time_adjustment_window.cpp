@@ -21,6 +21,12 @@ constexpr int kResetId = FormControlId(kForm, "按钮1");
 constexpr int kSaveId = FormControlId(kForm, "按钮2");
 constexpr int kExitId = FormControlId(kForm, "按钮3");
 constexpr int kLoadId = FormControlId(kForm, "按钮4");
+// The templates the grid is cloned from.
+constexpr const FormControl& kDayHeader = FormControlOf(kForm, "标签1");
+constexpr const FormControl& kPeriodLabel = FormControlOf(kForm, "标签2");
+constexpr const FormControl& kSeparator = FormControlOf(kForm, "标签3");
+constexpr const FormControl& kHourField = FormControlOf(kForm, "编辑框1");
+constexpr const FormControl& kMinuteField = FormControlOf(kForm, "编辑框2");
 
 class ClassTimeAdjustmentWindow final : public NativeFormWindow<ClassTimeAdjustmentView> {
  public:
@@ -31,23 +37,20 @@ class ClassTimeAdjustmentWindow final : public NativeFormWindow<ClassTimeAdjustm
 
   [[nodiscard]] bool Build() {
     if (!Create()) return false;
-    const FormControl& header = FormControlOf(kForm, "标签1");
-    const FormControl& periodLabel = FormControlOf(kForm, "标签2");
-    const FormControl& separator = FormControlOf(kForm, "标签3");
     for (int day = 1; day <= kSchoolDays; ++day) {
-      CloneControl(header, AdjustmentHeaderRect(day), AdjustmentHeaderId(day), DayDisplayName(day));
+      CloneControl(kDayHeader, AdjustmentHeaderRect(day), AdjustmentHeaderId(day), DayDisplayName(day));
     }
     for (int period = 1; period <= kPeriods; ++period) {
-      CloneControl(periodLabel, AdjustmentPeriodLabelRect(period), AdjustmentPeriodLabelId(period),
+      CloneControl(kPeriodLabel, AdjustmentPeriodLabelRect(period), AdjustmentPeriodLabelId(period),
                    PeriodCaption(period));
       for (int day = 1; day <= kSchoolDays; ++day) {
         const int cell = CellIndex(day, period);
-        hours_[cell - 1] = CloneTimeField(FormControlOf(kForm, "编辑框1"), AdjustmentHourRect(day, period),
+        hours_[cell - 1] = CloneTimeField(kHourField, AdjustmentHourRect(day, period),
                                           AdjustmentHourId(cell));
-        minutes_[cell - 1] = CloneTimeField(FormControlOf(kForm, "编辑框2"), AdjustmentMinuteRect(day, period),
+        minutes_[cell - 1] = CloneTimeField(kMinuteField, AdjustmentMinuteRect(day, period),
                                             AdjustmentMinuteId(cell));
         if (!hours_[cell - 1] || !minutes_[cell - 1]) return false;
-        CloneControl(separator, AdjustmentSeparatorRect(day, period), AdjustmentSeparatorId(cell),
+        CloneControl(kSeparator, AdjustmentSeparatorRect(day, period), AdjustmentSeparatorId(cell),
                      timetable_texts::kTimeSeparator);
       }
     }

@@ -22,6 +22,10 @@ constexpr int kSaveId = FormControlId(kForm, "按钮1");
 constexpr int kExitId = FormControlId(kForm, "按钮2");
 constexpr int kLoadId = FormControlId(kForm, "按钮3");
 constexpr int kChangeTimesId = FormControlId(kForm, "按钮4");
+// The templates the grid is cloned from.
+constexpr const FormControl& kDayHeader = FormControlOf(kForm, "标签1");
+constexpr const FormControl& kPeriodLabel = FormControlOf(kForm, "标签2");
+constexpr const FormControl& kCell = FormControlOf(kForm, "编辑框1");
 
 class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView> {
  public:
@@ -35,17 +39,14 @@ class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView>
 
   [[nodiscard]] bool Build() {
     if (!Create()) return false;
-    const FormControl& header = FormControlOf(kForm, "标签1");
-    const FormControl& periodLabel = FormControlOf(kForm, "标签2");
-    const FormControl& cell = FormControlOf(kForm, "编辑框1");
     for (int day = 1; day <= kSchoolDays; ++day) {
-      CloneControl(header, EditorHeaderRect(day), EditorHeaderId(day), DayDisplayName(day));
+      CloneControl(kDayHeader, EditorHeaderRect(day), EditorHeaderId(day), DayDisplayName(day));
     }
     for (int period = 1; period <= kPeriods; ++period) {
-      CloneControl(periodLabel, EditorPeriodLabelRect(period), EditorPeriodLabelId(period), PeriodCaption(period));
+      CloneControl(kPeriodLabel, EditorPeriodLabelRect(period), EditorPeriodLabelId(period), PeriodCaption(period));
       for (int day = 1; day <= kSchoolDays; ++day) {
         const int index = CellIndex(day, period);
-        HWND field = CloneControl(cell, EditorCellRect(day, period), EditorCellId(index), "", ES_CENTER);
+        HWND field = CloneControl(kCell, EditorCellRect(day, period), EditorCellId(index), "", ES_CENTER);
         if (!field || !ApplyEditRules(field, {.acceptsTyped = {}, .acceptsText = CellAccepts})) return false;
         cells_[index - 1] = field;
       }

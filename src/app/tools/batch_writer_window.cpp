@@ -14,6 +14,16 @@ namespace tabulo::app {
 namespace {
 
 constexpr FormId kForm = BatchWriterWindow::kForm;
+
+// The form's places.
+constexpr Rect kListPlace = FormControlOf(kForm, "超级列表框1").rect;
+constexpr Rect kTickAllPlace = FormControlOf(kForm, "选择框1").rect;
+constexpr Rect kAddPlace = FormControlOf(kForm, "按钮1").rect;
+constexpr Rect kDeletePlace = FormControlOf(kForm, "按钮2").rect;
+constexpr Rect kClearPlace = FormControlOf(kForm, "按钮3").rect;
+constexpr Rect kWritePlace = FormControlOf(kForm, "按钮4").rect;
+constexpr Rect kStatusPlace = FormControlOf(kForm, "标签1").rect;
+constexpr Rect kHintPlace = FormControlOf(kForm, "标签2").rect;
 constexpr char kFontFace[] = "微软雅黑";
 constexpr Argb kHintRed = 0xFFFF0000;
 
@@ -72,11 +82,11 @@ bool BatchWriterWindow::Build() {
 }
 
 bool BatchWriterWindow::CreateControls() {
-  if (!list_.Create(hwnd(), FormControlOf(kForm, "超级列表框1").rect, kFileListViewId)) return false;
+  if (!list_.Create(hwnd(), kListPlace, kFileListViewId)) return false;
 
   ui::ButtonOptions tickAll;
   tickAll.text = batch_writer_texts::kTickAll;
-  if (!tickAll_.Create(ui_, FormControlOf(kForm, "选择框1").rect, tickAll)) return false;
+  if (!tickAll_.Create(ui_, kTickAllPlace, tickAll)) return false;
   tickAll_.SetTicked(true);
   tickAll_.OnClick([this] { logic_.OnTickAllClicked(tickAll_.Ticked()); });
 
@@ -86,10 +96,10 @@ bool BatchWriterWindow::CreateControls() {
     void (BatchWriter::*action)();
   };
   const ButtonPlan plans[] = {
-      {batch_writer_texts::kAdd, FormControlOf(kForm, "按钮1").rect, &BatchWriter::OnAdd},
-      {batch_writer_texts::kDelete, FormControlOf(kForm, "按钮2").rect, &BatchWriter::OnDeleteSelected},
-      {batch_writer_texts::kClear, FormControlOf(kForm, "按钮3").rect, &BatchWriter::OnClear},
-      {batch_writer_texts::kWrite, FormControlOf(kForm, "按钮4").rect, &BatchWriter::OnWrite},
+      {batch_writer_texts::kAdd, kAddPlace, &BatchWriter::OnAdd},
+      {batch_writer_texts::kDelete, kDeletePlace, &BatchWriter::OnDeleteSelected},
+      {batch_writer_texts::kClear, kClearPlace, &BatchWriter::OnClear},
+      {batch_writer_texts::kWrite, kWritePlace, &BatchWriter::OnWrite},
   };
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     ui::ButtonOptions button;
@@ -101,12 +111,12 @@ bool BatchWriterWindow::CreateControls() {
 
   ui::LabelOptions status;
   status.font.face = kFontFace;
-  if (!status_.Create(ui_, FormControlOf(kForm, "标签1").rect, status)) return false;
+  if (!status_.Create(ui_, kStatusPlace, status)) return false;
   ui::LabelOptions hint;
   hint.text = batch_writer_texts::kHint;
   hint.textColour = kHintRed;
   hint.font.face = kFontFace;
-  return hint_.Create(ui_, FormControlOf(kForm, "标签2").rect, hint);
+  return hint_.Create(ui_, kHintPlace, hint);
 }
 
 void BatchWriterWindow::BuildContextMenu() {

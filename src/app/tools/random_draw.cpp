@@ -128,7 +128,7 @@ void RandomDraw::Start() {
 void RandomDraw::WaitAgainstDoubleClick() {
   const std::int64_t begin = clock_.NowMs();
   while (clock_.NowMs() - begin < kStartGuardMs) {
-    if (!view_.PumpMessages()) return;  // the window is gone
+    if (!view_.DispatchForAMoment()) return;  // the window is gone
   }
   view_.EnableStartButton(true);
 }

@@ -55,9 +55,9 @@ class RandomDrawView {
   [[nodiscard]] virtual std::string RangeEndText() const = 0;
   virtual void SetRangeTexts(std::string_view start, std::string_view end) = 0;
   virtual void SetTimerPeriod(DrawTimer timer, int periodMs) = 0;  // 0 stops it
-  // Dispatches the messages waiting now (or waits briefly for one); false
-  // once the window has been destroyed.
-  [[nodiscard]] virtual bool PumpMessages() = 0;
+  // Dispatches the window's messages for a moment; false once the window
+  // has been destroyed or the program is quitting.
+  [[nodiscard]] virtual bool DispatchForAMoment() = 0;
   virtual MessageBoxAnswer ShowMessage(const MessageBoxRequest& request) = 0;
   // The typed text, or nothing when the prompt was cancelled.
   [[nodiscard]] virtual std::optional<std::string> AskText(const TextPromptRequest& request) = 0;

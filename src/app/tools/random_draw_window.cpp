@@ -8,6 +8,7 @@
 #include "base/win/resource_bytes.h"
 #include "base/win/wide_text.h"
 #include "ui/control/engine_messages.h"
+#include "ui/engine/message_loop.h"
 
 namespace tabulo::app {
 namespace {
@@ -15,11 +16,23 @@ namespace {
 constexpr FormId kForm = RandomDrawWindow::kForm;
 namespace texts = random_draw_texts;
 
+// The form's places.
+constexpr Rect kBigNumberPlace = FormControlOf(kForm, "标签1").rect;
+constexpr Rect kRangeTildePlace = FormControlOf(kForm, "标签2").rect;
+constexpr Rect kRangeCaptionPlace = FormControlOf(kForm, "标签3").rect;
+constexpr Rect kNoRepeatBoxPlace = FormControlOf(kForm, "标签4").rect;
+constexpr Rect kStartStopPlace = FormControlOf(kForm, "按钮1").rect;
+constexpr Rect kResetPlace = FormControlOf(kForm, "按钮2").rect;
+constexpr Rect kRangeStartPlace = FormControlOf(kForm, "编辑框1").rect;
+constexpr Rect kRangeEndPlace = FormControlOf(kForm, "编辑框2").rect;
+constexpr Rect kResultsPlace = FormControlOf(kForm, "编辑框3").rect;
+
 // Window timer ids of the two animations.
 constexpr UINT_PTR kWithRepetitionTimerId = 1;
 constexpr UINT_PTR kWithoutRepetitionTimerId = 2;
 
 constexpr float kBigNumberSize = 180;
+constexpr long long kDispatchMomentUs = 10'000;
 
 bool Contains(const Rect& rect, int x, int y) {
   return x >= rect.x && y >= rect.y && x < rect.x + rect.width && y < rect.y + rect.height;
@@ -50,7 +63,7 @@ bool RandomDrawWindow::Build() {
   if (!CreateAndBind(options)) return false;
   if (!CreateLabels() || !CreateButtons() || !CreateEdits()) return false;
   numberMenu_.AddCallback(kExclusionMenuItem, [this] { logic_.OnExclusionPrompt(); });
-  ui_.Bind(WM_RBUTTONUP, [this](const ui::EventArgs& args) {
+  ui_.Bind(ui::kMsgRButtonUp, [this](const ui::EventArgs& args) {
     if (!Contains(bigNumber_.AbsoluteRect(), args.x, args.y)) return false;
     numberMenu_.Popup(ui_);
     return true;
@@ -67,28 +80,28 @@ bool RandomDrawWindow::CreateLabels() {
   big.alignment = 1;
   big.effect = ui::kEffectOutline;
   big.textColour = kBigNumberColour;
-  if (!bigNumber_.Create(ui_, FormControlOf(kForm, "标签1").rect, big)) return false;
+  if (!bigNumber_.Create(ui_, kBigNumberPlace, big)) return false;
 
   ui::LabelOptions caption;
   caption.text = texts::kRangeLabel;
-  if (!rangeCaption_.Create(ui_, FormControlOf(kForm, "标签3").rect, caption)) return false;
+  if (!rangeCaption_.Create(ui_, kRangeCaptionPlace, caption)) return false;
   ui::LabelOptions tilde;
   tilde.text = texts::kRangeSeparator;
   tilde.alignment = 1;
-  return rangeTilde_.Create(ui_, FormControlOf(kForm, "标签2").rect, tilde);
+  return rangeTilde_.Create(ui_, kRangeTildePlace, tilde);
 }
 
 bool RandomDrawWindow::CreateButtons() {
   ui::ButtonOptions start;
   start.text = texts::kStart;
-  if (!startStop_.Create(ui_, FormControlOf(kForm, "按钮1").rect, start)) return false;
+  if (!startStop_.Create(ui_, kStartStopPlace, start)) return false;
   startStop_.SetTooltipText(texts::kStartTip);
   ui::ButtonOptions reset;
   reset.text = texts::kReset;
-  if (!reset_.Create(ui_, FormControlOf(kForm, "按钮2").rect, reset)) return false;
+  if (!reset_.Create(ui_, kResetPlace, reset)) return false;
   ui::ButtonOptions box;
   box.text = texts::kNoRepeatBox;
-  if (!noRepeat_.Create(ui_, FormControlOf(kForm, "标签4").rect, box)) return false;
+  if (!noRepeat_.Create(ui_, kNoRepeatBoxPlace, box)) return false;
   noRepeat_.SetTicked(true);
   noRepeat_.OnClick([this] { logic_.OnModeChanged(noRepeat_.Ticked()); });
   startStop_.OnClick([this] { logic_.OnStartStop(); });
@@ -101,13 +114,13 @@ bool RandomDrawWindow::CreateEdits() {
   range.maxLength = 2;
   range.editStyle = ui::kEditNumber;
   range.alignment = 1;
-  if (!rangeStart_.Create(ui_, FormControlOf(kForm, "编辑框1").rect, range)) return false;
-  if (!rangeEnd_.Create(ui_, FormControlOf(kForm, "编辑框2").rect, range)) return false;
+  if (!rangeStart_.Create(ui_, kRangeStartPlace, range)) return false;
+  if (!rangeEnd_.Create(ui_, kRangeEndPlace, range)) return false;
   ui::EditOptions list;
   list.multiLine = true;
   list.scrollBars = ui::kEditVerticalBar;
   list.editStyle = ui::kEditReadOnly;
-  return results_.Create(ui_, FormControlOf(kForm, "编辑框3").rect, list);
+  return results_.Create(ui_, kResultsPlace, list);
 }
 
 void RandomDrawWindow::SetRangeTexts(std::string_view start, std::string_view end) {
@@ -120,18 +133,11 @@ void RandomDrawWindow::SetTimerPeriod(DrawTimer timer, int periodMs) {
                        periodMs);
 }
 
-bool RandomDrawWindow::PumpMessages() {
-  MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      // Left for the outer loops, which end on it.
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return false;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+bool RandomDrawWindow::DispatchForAMoment() {
+  ui::PacedWait(kDispatchMomentUs);
+  // A quit is left for the outer loops, which end on it; the wait ends too.
+  MSG quit;
+  if (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) return false;
   return hwnd() != nullptr && IsWindow(hwnd());
 }
 

@@ -67,7 +67,7 @@ class RandomDrawWindow final : public BoundFormWindow, private RandomDrawView, p
   [[nodiscard]] std::string RangeEndText() const override { return rangeEnd_.GetText(); }
   void SetRangeTexts(std::string_view start, std::string_view end) override;
   void SetTimerPeriod(DrawTimer timer, int periodMs) override;
-  [[nodiscard]] bool PumpMessages() override;
+  [[nodiscard]] bool DispatchForAMoment() override;
   MessageBoxAnswer ShowMessage(const MessageBoxRequest& request) override {
     return context().messages->Show(hwnd(), request);
   }

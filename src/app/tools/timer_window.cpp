@@ -19,12 +19,28 @@ constexpr int kUnderline = 4;         // Gdiplus::FontStyleUnderline
 constexpr UINT_PTR kCountdownTimerId = 1;
 constexpr UINT_PTR kStopwatchTimerId = 2;
 
+// The form's places.
+constexpr Rect kFieldPlaces[] = {FormControlOf(kForm, "编辑框1").rect, FormControlOf(kForm, "编辑框2").rect,
+                                 FormControlOf(kForm, "编辑框3").rect};  // hours, minutes, seconds
+constexpr Rect kSeparatorPlaces[] = {FormControlOf(kForm, "标签1").rect, FormControlOf(kForm, "标签2").rect};
+constexpr Rect kPreviewPlace = FormControlOf(kForm, "标签3").rect;
+constexpr Rect kDashLinePlace = FormControlOf(kForm, "标签4").rect;
+// The plus buttons of hours, minutes and seconds, then their minus buttons.
+constexpr Rect kPlusMinusPlaces[] = {FormControlOf(kForm, "图片框1").rect, FormControlOf(kForm, "图片框2").rect,
+                                     FormControlOf(kForm, "图片框3").rect, FormControlOf(kForm, "图片框4").rect,
+                                     FormControlOf(kForm, "图片框5").rect, FormControlOf(kForm, "图片框6").rect};
+constexpr Rect kClearPlace = FormControlOf(kForm, "按钮1").rect;
+constexpr Rect kStartPlace = FormControlOf(kForm, "按钮2").rect;
+constexpr Rect kStopPlace = FormControlOf(kForm, "按钮3").rect;
+constexpr Rect kChimeBoxPlace = FormControlOf(kForm, "选择框1").rect;
+constexpr Rect kTopmostBoxPlace = FormControlOf(kForm, "选择框2").rect;
+constexpr Rect kCountdownBoxPlace = FormControlOf(kForm, "选择框3").rect;
+constexpr Rect kStopwatchBoxPlace = FormControlOf(kForm, "选择框4").rect;
+
 // The three fields all take their top and size from the first one.
 Rect FieldRect(TimeField field) {
-  constexpr Rect first = FormControlOf(kForm, "编辑框1").rect;
-  constexpr int lefts[] = {FormControlOf(kForm, "编辑框1").rect.x, FormControlOf(kForm, "编辑框2").rect.x,
-                           FormControlOf(kForm, "编辑框3").rect.x};
-  return {lefts[static_cast<int>(field)], first.y, first.width, first.height};
+  const Rect& first = kFieldPlaces[0];
+  return {kFieldPlaces[static_cast<int>(field)].x, first.y, first.width, first.height};
 }
 
 constexpr TimeField kFields[] = {TimeField::kHours, TimeField::kMinutes, TimeField::kSeconds};
@@ -63,14 +79,13 @@ bool TimerWindow::CreateFields() {
 }
 
 bool TimerWindow::CreateLabels() {
-  const char* separatorNames[] = {"标签1", "标签2"};
   for (std::size_t i = 0; i < separators_.size(); ++i) {
     ui::LabelOptions options;
     options.text = timer_texts::kSeparator;
     options.font.face = kFontFace;
     options.font.size = kSeparatorSize;
     options.alignment = 1;
-    if (!separators_[i].Create(ui_, GetForm(kForm).Find(separatorNames[i])->rect, options)) return false;
+    if (!separators_[i].Create(ui_, kSeparatorPlaces[i], options)) return false;
   }
   for (TimeField field : kFields) {
     Rect rect = FieldRect(field);
@@ -89,14 +104,13 @@ bool TimerWindow::CreateLabels() {
   dash.font.face = kFontFace;
   dash.alignment = 1;
   dash.visible = false;
-  return dashLine_.Create(ui_, FormControlOf(kForm, "标签4").rect, dash);
+  return dashLine_.Create(ui_, kDashLinePlace, dash);
 }
 
 bool TimerWindow::CreatePlusMinus() {
-  const char* names[] = {"图片框1", "图片框2", "图片框3", "图片框4", "图片框5", "图片框6"};
   for (std::size_t i = 0; i < plusMinus_.size(); ++i) {
     ui::ImageButton& button = plusMinus_[i];
-    if (!button.Create(ui_, GetForm(kForm).Find(names[i])->rect)) return false;
+    if (!button.Create(ui_, kPlusMinusPlaces[i])) return false;
     const bool plus = i < 3;
     button.SetPicture(ResourceBytes(plus ? IDR_TIMER_PLUS_PNG : IDR_TIMER_MINUS_PNG));
     button.SetLayoutMode(ui::ButtonLayoutMode::Centred);
@@ -108,19 +122,19 @@ bool TimerWindow::CreatePlusMinus() {
 
 bool TimerWindow::CreateButtons() {
   struct Plan {
-    const char* name;
+    Rect place;
     const char* text;
     void (TimerTool::*action)();
   };
   const Plan plans[] = {
-      {"按钮1", timer_texts::kClear, &TimerTool::OnClear},
-      {"按钮2", timer_texts::kStart, &TimerTool::OnStartPauseContinue},
-      {"按钮3", timer_texts::kStop, &TimerTool::OnStop},
+      {kClearPlace, timer_texts::kClear, &TimerTool::OnClear},
+      {kStartPlace, timer_texts::kStart, &TimerTool::OnStartPauseContinue},
+      {kStopPlace, timer_texts::kStop, &TimerTool::OnStop},
   };
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     ui::ButtonOptions options;
     options.text = plans[i].text;
-    if (!buttons_[i].Create(ui_, GetForm(kForm).Find(plans[i].name)->rect, options)) return false;
+    if (!buttons_[i].Create(ui_, plans[i].place, options)) return false;
     buttons_[i].OnClick([this, action = plans[i].action] { (logic_.*action)(); });
   }
   buttons_[2].SetDisabled(true);
@@ -130,20 +144,20 @@ bool TimerWindow::CreateButtons() {
 bool TimerWindow::CreateBoxes() {
   struct Plan {
     ui::CheckButton* box;
-    const char* name;
+    Rect place;
     const char* text;
     bool ticked;
   };
   const Plan plans[] = {
-      {&chimeBox_, "选择框1", timer_texts::kChimeBox, true},
-      {&topmostBox_, "选择框2", timer_texts::kTopmostBox, false},
-      {&countdownBox_, "选择框3", timer_texts::kCountdownBox, true},
-      {&stopwatchBox_, "选择框4", timer_texts::kStopwatchBox, false},
+      {&chimeBox_, kChimeBoxPlace, timer_texts::kChimeBox, true},
+      {&topmostBox_, kTopmostBoxPlace, timer_texts::kTopmostBox, false},
+      {&countdownBox_, kCountdownBoxPlace, timer_texts::kCountdownBox, true},
+      {&stopwatchBox_, kStopwatchBoxPlace, timer_texts::kStopwatchBox, false},
   };
   for (const Plan& plan : plans) {
     ui::ButtonOptions options;
     options.text = plan.text;
-    if (!plan.box->Create(ui_, GetForm(kForm).Find(plan.name)->rect, options)) return false;
+    if (!plan.box->Create(ui_, plan.place, options)) return false;
     plan.box->SetTicked(plan.ticked);
   }
   topmostBox_.OnClick([this] { logic_.OnTopmostClicked(topmostBox_.Ticked()); });
@@ -154,7 +168,7 @@ bool TimerWindow::CreateBoxes() {
   link.text = timer_texts::kPreview;
   link.font.face = kFontFace;
   link.font.style = kUnderline;
-  if (!preview_.Create(ui_, FormControlOf(kForm, "标签3").rect, link)) return false;
+  if (!preview_.Create(ui_, kPreviewPlace, link)) return false;
   preview_.SetCursor(LoadCursorW(nullptr, IDC_HAND));
   preview_.OnClick([this] { logic_.OnPreview(); });
   return true;

@@ -46,7 +46,7 @@ class FakeDrawView : public RandomDrawView {
   std::string RangeEndText() const override { return rangeEnd; }
   void SetRangeTexts(std::string_view s, std::string_view e) override { rangeStart = s, rangeEnd = e; }
   void SetTimerPeriod(DrawTimer t, int ms) override { periods[int(t)] = ms; }
-  bool PumpMessages() override {
+  bool DispatchForAMoment() override {
     if (pumpsUntilClosed == 0) return false;
     if (pumpsUntilClosed > 0) --pumpsUntilClosed;
     clock_.now += kDrawAnimationMs;

@@ -8,7 +8,7 @@
 
 #include "base/file/utf8_path.h"
 #include "base/win/wide_text.h"
-#include "win/app/tools/tool_window_fixture.h"
+#include "win/app/tools/classroom_tool_fixture.h"
 
 namespace tabulo::app {
 namespace {
@@ -53,10 +53,10 @@ std::string CellText(HWND list, int row, int column) {
   return Narrow(text);
 }
 
-class BatchWriterWindowTest : public ToolWindowTest {
+class BatchWriterWindowTest : public ClassroomToolTest {
  protected:
   void SetUp() override {
-    ToolWindowTest::SetUp();
+    ClassroomToolTest::SetUp();
     context_.dialogs = &dialogs_;
     window_ = std::make_unique<BatchWriterWindow>(context_);
     ASSERT_TRUE(window_->Build());
@@ -64,7 +64,7 @@ class BatchWriterWindowTest : public ToolWindowTest {
   }
   void TearDown() override {
     window_->Destroy();
-    ToolWindowTest::TearDown();
+    ClassroomToolTest::TearDown();
   }
 
   HWND List() const { return window_->List().hwnd(); }

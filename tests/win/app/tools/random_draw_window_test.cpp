@@ -3,7 +3,7 @@
 #include <set>
 
 #include "base/ini/profile_store.h"
-#include "win/app/tools/tool_window_fixture.h"
+#include "win/app/tools/classroom_tool_fixture.h"
 
 namespace tabulo::app {
 namespace {
@@ -24,10 +24,10 @@ std::vector<int> Numbers(std::string text) {
   return numbers;
 }
 
-class RandomDrawWindowTest : public ToolWindowTest {
+class RandomDrawWindowTest : public ClassroomToolTest {
  protected:
   void SetUp() override {
-    ToolWindowTest::SetUp();
+    ClassroomToolTest::SetUp();
     context_.random = &random_;
     window_ = std::make_unique<RandomDrawWindow>(context_);
     ASSERT_TRUE(window_->Build());
@@ -35,7 +35,7 @@ class RandomDrawWindowTest : public ToolWindowTest {
   }
   void TearDown() override {
     window_->Destroy();
-    ToolWindowTest::TearDown();
+    ClassroomToolTest::TearDown();
   }
   void SetRange(const char* from, const char* to) {
     window_->RangeStart().SetText(from);

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "win/app/tools/tool_window_fixture.h"
+#include "win/app/tools/classroom_tool_fixture.h"
 
 namespace tabulo::app {
 namespace {
@@ -20,10 +20,10 @@ class AnsweringPresenter final : public MessagePresenter {
   MessageBoxAnswer answer = MessageBoxAnswer::kOk;
 };
 
-class TimerWindowTest : public ToolWindowTest {
+class TimerWindowTest : public ClassroomToolTest {
  protected:
   void SetUp() override {
-    ToolWindowTest::SetUp();
+    ClassroomToolTest::SetUp();
     context_.messages = &presenter_;
     context_.playChime = [this] { ++chimes_; };
     window_ = std::make_unique<TimerWindow>(context_);
@@ -32,7 +32,7 @@ class TimerWindowTest : public ToolWindowTest {
   }
   void TearDown() override {
     window_->Destroy();
-    ToolWindowTest::TearDown();
+    ClassroomToolTest::TearDown();
   }
   std::string Field(TimeField field) { return window_->Field(field).GetText(); }
 

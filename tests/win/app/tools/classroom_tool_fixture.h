@@ -1,8 +1,9 @@
 #pragma once
-// Shared pieces of the classroom tools' window tests: the engine started
-// once, a context whose presenter records message boxes instead of showing
-// them and whose run directory is a temporary folder, and a click on a
-// windowless control as the mouse makes it.
+// Shared pieces of the classroom tools' window tests (the draw, the timer
+// and the writer): the engine started once, a context whose presenter
+// records message boxes instead of showing them and whose run directory is a
+// temporary folder, and a click on a windowless control as the mouse makes
+// it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,9 +14,9 @@
 
 namespace tabulo::app::testing {
 
-class ToolWindowTest : public ::testing::Test {
+class ClassroomToolTest : public ::testing::Test {
  protected:
-  ToolWindowTest() {
+  ClassroomToolTest() {
     context_.runDirectory = folder_.path();
     context_.messages = &messages_;
   }
