@@ -3,8 +3,10 @@
 
 usage: check_imports.py LIST PROGRAM...
 
-LIST is tools/windows7_imports.txt: the DLLs the programs may import from and
-the functions of those DLLs that are newer than Windows 7. Each PROGRAM's
+LIST is tools/windows7_imports.txt: the DLLs the programs may import from,
+the functions of those DLLs that are newer than Windows 7, and the DLLs the
+programs load only when a window first needs them, which they must not
+import (each import is loaded before the program starts, and costs time). Each PROGRAM's
 import table is read with the MinGW-w64 objdump of its machine (x86-64 or
 i686). Prints every import that breaks the rule and exits 1 when there is one.
 """
@@ -16,7 +18,7 @@ OBJDUMP = {0x8664: "x86_64-w64-mingw32-objdump", 0x014C: "i686-w64-mingw32-objdu
 
 
 def read_list(path):
-    dlls, newer = set(), {}
+    dlls, newer, later = set(), {}, set()
     with open(path, encoding="utf-8") as f:
         for line in f:
             words = line.split("#", 1)[0].split()
@@ -24,11 +26,13 @@ def read_list(path):
                 continue
             if words[0] == "dll" and len(words) == 2:
                 dlls.add(words[1].lower())
+            elif words[0] == "later" and len(words) == 2:
+                later.add(words[1].lower())
             elif words[0] == "newer" and len(words) == 3:
                 newer[words[1]] = words[2].replace("-", " ")
             else:
                 raise SystemExit(f"{path}: cannot read: {line.strip()}")
-    return dlls, newer
+    return dlls, newer, later
 
 
 def machine_of(program):
@@ -68,10 +72,12 @@ def imports_of(program):
     return pairs
 
 
-def faults_of(pairs, dlls, newer):
+def faults_of(pairs, dlls, newer, later):
     if not pairs:
         return ["no imports found"]
-    faults = [f"imports {dll}, which Windows 7 does not have" for dll in sorted({d for d, _ in pairs} - dlls)]
+    imported = {d for d, _ in pairs}
+    faults = [f"imports {dll}, which Windows 7 does not have" for dll in sorted(imported - dlls - later)]
+    faults += [f"imports {dll}, which it should load when first needed" for dll in sorted(imported & later)]
     faults += [f"imports {function} from {dll}, which needs {newer[function]}"
                for dll, function in pairs if function in newer]
     return faults
@@ -80,10 +86,10 @@ def faults_of(pairs, dlls, newer):
 def main():
     if len(sys.argv) < 3:
         raise SystemExit(__doc__)
-    dlls, newer = read_list(sys.argv[1])
+    dlls, newer, later = read_list(sys.argv[1])
     failed = False
     for program in sys.argv[2:]:
-        faults = faults_of(imports_of(program), dlls, newer)
+        faults = faults_of(imports_of(program), dlls, newer, later)
         for fault in faults:
             print(f"{program}: {fault}")
         if not faults:

@@ -6,12 +6,20 @@
 #include <string>
 #include <utility>
 
+#include "base/win/system_library.h"
 #include "base/win/window_text.h"
 
 namespace tabulo::app {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x7AB0;
+
+// The subclass functions of the common controls, which are loaded by the
+// time a native edit field exists.
+LRESULT DefaultEditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
+  const auto next = SystemFunction<decltype(DefSubclassProc)>(CommonControlsLibrary(), "DefSubclassProc");
+  return next ? next(edit, message, wparam, lparam) : DefWindowProcW(edit, message, wparam, lparam);
+}
 
 // Messages through which the user changes the text.
 bool IsUserEdit(UINT message) {
@@ -31,21 +39,23 @@ bool IsUserEdit(UINT message) {
 LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data) {
   auto* rules = reinterpret_cast<EditRules*>(data);
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(edit, EditProc, kSubclassId);
+    if (const auto remove = SystemFunction<decltype(RemoveWindowSubclass)>(CommonControlsLibrary(), "RemoveWindowSubclass")) {
+      remove(edit, EditProc, kSubclassId);
+    }
     std::unique_ptr<EditRules> owned(rules);  // the field is gone: so are its rules
-    return DefSubclassProc(edit, message, wparam, lparam);
+    return DefaultEditProc(edit, message, wparam, lparam);
   }
   if (message == WM_CHAR && rules->acceptsTyped && !rules->acceptsTyped(static_cast<char32_t>(wparam))) {
     MessageBeep(MB_OK);
     return 0;
   }
-  if (!rules->acceptsText || !IsUserEdit(message)) return DefSubclassProc(edit, message, wparam, lparam);
+  if (!rules->acceptsText || !IsUserEdit(message)) return DefaultEditProc(edit, message, wparam, lparam);
 
   try {
     const std::string before = WindowText(edit);
     DWORD selStart = 0, selEnd = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
-    const LRESULT result = DefSubclassProc(edit, message, wparam, lparam);
+    const LRESULT result = DefaultEditProc(edit, message, wparam, lparam);
     const std::string after = WindowText(edit);
     if (after != before && !rules->acceptsText(after)) {
       SetWindowTextUtf8(edit, before);
@@ -61,8 +71,10 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam,
 }  // namespace
 
 bool ApplyEditRules(HWND edit, EditRules rules) {
+  const auto subclass = SystemFunction<decltype(SetWindowSubclass)>(CommonControlsLibrary(), "SetWindowSubclass");
+  if (!subclass) return false;
   auto owned = std::make_unique<EditRules>(std::move(rules));
-  if (!SetWindowSubclass(edit, EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(owned.get()))) return false;
+  if (!subclass(edit, EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(owned.get()))) return false;
   (void)owned.release();  // adopted again at WM_NCDESTROY
   return true;
 }

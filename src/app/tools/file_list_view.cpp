@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/tools/batch_writer_texts.h"
+#include "base/win/system_library.h"
 #include "base/win/wide_text.h"
 
 namespace tabulo::app {
@@ -40,8 +41,7 @@ void SetCellText(HWND list, int row, int column, const std::string& text) {
 }  // namespace
 
 bool FileListView::Create(HWND parent, const Rect& rect, int id) {
-  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&classes);
+  if (!InitCommonControlClasses(ICC_LISTVIEW_CLASSES)) return false;
   list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                           rect.x, rect.y, rect.width, rect.height, parent,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/tools/batch_writer_texts.h"
+#include "base/win/system_library.h"
 #include "base/win/wide_text.h"
 
 namespace tabulo::app {
@@ -50,6 +51,8 @@ struct ItemIdList {
 class SystemDialogs final : public WriterDialogs {
  public:
   std::optional<std::string> ChooseFile(HWND owner, std::string_view initialFolder) override {
+    const auto open = SystemFunction<decltype(GetOpenFileNameW)>(SystemLibrary(L"comdlg32.dll"), "GetOpenFileNameW");
+    if (!open) return std::nullopt;
     std::wstring file(32768, L'\0');
     const std::wstring title = Wide(batch_writer_texts::kOpenFileTitle);
     const std::wstring folder = Wide(initialFolder);
@@ -62,7 +65,7 @@ class SystemDialogs final : public WriterDialogs {
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     dialog.lpstrTitle = title.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+    if (!open(&dialog)) return std::nullopt;
     file.resize(wcslen(file.c_str()));
     return Narrow(file);
   }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win/system_library.h"
 #include "base/win/wide_text.h"
 #include "base/win/window_text.h"
 #include "ui/accessibility/spoken_language.h"
@@ -193,8 +194,10 @@ HRESULT AccessibleNode::get_accParent(IDispatch** parent) {
   if (const HRESULT hr = Resolve(t); FAILED(hr)) return hr;
   if (!t.control) {
     // Above the client area is the window itself, which the system describes.
-    return AccessibleObjectFromWindow(window_, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
-                                      reinterpret_cast<void**>(parent));
+    const auto fromWindow =
+        SystemFunction<decltype(AccessibleObjectFromWindow)>(SystemLibrary(L"oleacc.dll"), "AccessibleObjectFromWindow");
+    if (!fromWindow) return E_FAIL;
+    return fromWindow(window_, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch), reinterpret_cast<void**>(parent));
   }
   const ComPtr<IAccessible> node = t.control->Parent() ? ForControl(*t.control->Parent()) : ForWindow(window_);
   if (!node) return S_FALSE;

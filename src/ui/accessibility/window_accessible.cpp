@@ -1,5 +1,6 @@
 #include "ui/accessibility/window_accessible.h"
 
+#include "base/win/system_library.h"
 #include "ui/accessibility/accessible_node.h"
 
 namespace tabulo::ui {
@@ -11,7 +12,9 @@ std::optional<LRESULT> AnswerGetObject(HWND window, WPARAM flags, LPARAM objectI
   const ComPtr<IAccessible> root = AccessibleNode::ForWindow(window);
   // LresultFromObject takes its own reference for the caller; ours goes
   // with `root`.
-  const LRESULT result = LresultFromObject(__uuidof(IAccessible), flags, root.get());
+  const auto toResult = SystemFunction<decltype(LresultFromObject)>(SystemLibrary(L"oleacc.dll"), "LresultFromObject");
+  if (!toResult) return std::nullopt;
+  const LRESULT result = toResult(__uuidof(IAccessible), flags, root.get());
   if (FAILED(static_cast<HRESULT>(result))) return std::nullopt;  // the system's default object then
   return result;
 }

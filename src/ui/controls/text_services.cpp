@@ -2,25 +2,17 @@
 
 #include <algorithm>
 #include <iterator>
-#include <string>
+#include <type_traits>
+
+#include "base/win/system_library.h"
 
 namespace tabulo::ui {
 namespace {
 
-// The engine's factory from the system's riched20.dll, loaded by its full
-// path so that a riched20.dll placed beside the program is never taken, and
-// left loaded for the life of the process: engines made from it live on
-// until their Edits go. Loading it at run time also needs no import
-// library, which MinGW-w64 ships for x86-64 only.
+// The engine's factory from the system's riched20.dll. Loading it at run
+// time also needs no import library, which MinGW-w64 ships for x86-64 only.
 PCreateTextServices TextServicesFactory() {
-  wchar_t folder[MAX_PATH];
-  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return nullptr;
-  const std::wstring path = std::wstring(folder, length) + L"\\riched20.dll";
-  HMODULE module = GetModuleHandleW(path.c_str());
-  if (!module) module = LoadLibraryW(path.c_str());
-  if (!module) return nullptr;
-  return reinterpret_cast<PCreateTextServices>(reinterpret_cast<void*>(GetProcAddress(module, "CreateTextServices")));
+  return SystemFunction<std::remove_pointer_t<PCreateTextServices>>(SystemLibrary(L"riched20.dll"), "CreateTextServices");
 }
 
 }  // namespace

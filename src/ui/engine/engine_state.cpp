@@ -106,9 +106,6 @@ void EngineStart() {
   engine.defaultTextRenderingHint = Gdiplus::TextRenderingHintSingleBitPerPixelGridFit;
   engine.defaultFont = MakeDefaultFont();
   InitAtomTable(kAtomTableSize);
-  // The tooltip windows of the host windows need the common controls.
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
   // The windows' accessible objects are handed to screen readers in other
   // processes, which needs this thread in a single-threaded apartment: their
   // calls then arrive through the message loop, on this thread. Like GDI+,
