@@ -51,7 +51,7 @@ Figures Measure(int controls, int alpha) {
                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   UiWindow window;
   BindOptions options;
-  options.captionButtons = 0;
+  options.captionButtons = kNoCaptionButtons;
   options.alpha = alpha;
   options.backgroundColour = 0xE0E0E0;
   (void)window.Bind(hwnd, options);

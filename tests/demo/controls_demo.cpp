@@ -55,7 +55,7 @@ void Announce(const char* name, const UiControl& control) {
       std::to_string(r.width) + " " + std::to_string(r.height));
 }
 
-LabelOptions DemoLabel(const char* text, tabulo::Argb colour, int effect) {
+LabelOptions DemoLabel(const char* text, tabulo::Argb colour, TextEffect effect) {
   LabelOptions options;
   options.text = text;
   options.textColour = colour;
@@ -81,9 +81,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   BindOptions options;
   options.theme = theme;
   options.background = tabulo::ResourceBytes(IDR_SKY_JPG);
-  options.fillType = 1;
+  options.fillType = FillType::kStretch;
   options.backgroundColour = 0xFFFFFF;
-  options.captionButtons = kCaptionTitle | kCaptionClose;
+  options.captionButtons = CaptionButton::kTitle | CaptionButton::kClose;
   UiWindow window;
   if (!window.Bind(hwnd, options)) return 2;
 
@@ -97,8 +97,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ScrollBarOptions scrollOptions;
   scrollOptions.settings.pageSize = 20;
   const bool created =
-      glow.Create(hwnd, {24, 44, 250, 52}, DemoLabel("发光 Glow", 0xFF000000, kEffectGlow)) &&
-      outline.Create(hwnd, {24, 100, 250, 52}, DemoLabel("描边 Outline", 0xFFFFFFFF, kEffectOutline)) &&
+      glow.Create(hwnd, {24, 44, 250, 52}, DemoLabel("发光 Glow", 0xFF000000, TextEffect::kGlow)) &&
+      outline.Create(hwnd, {24, 100, 250, 52}, DemoLabel("描边 Outline", 0xFFFFFFFF, TextEffect::kOutline)) &&
       animation.Create(hwnd, {300, 44, 240, 160}, tabulo::ResourceBytes(IDR_STARTUP_GIF), ImageBoxOptions{.animate = true}) &&
       button.Create(hwnd, {24, 170, 110, 30}, ButtonOptions{.text = "确定(&O)"}) &&
       imageButton.Create(hwnd, {160, 160, 110, 90}, ButtonOptions{.text = "关闭提示", .textColour = 0xFFFFFFFF}) &&

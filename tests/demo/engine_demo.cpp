@@ -153,7 +153,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   BindOptions options;
   options.theme = theme;
   options.background = background;
-  options.fillType = 1;  // stretched over the content
+  options.fillType = FillType::kStretch;
   options.backgroundColour = 0xFFFFFF;
   options.alpha = 230;
   UiWindow window;
@@ -172,7 +172,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Say("tile " + std::to_string(kTile.x + kTile.width / 2) + " " + std::to_string(kTile.y + kTile.height / 2));
   for (const UiControl* control : window.CaptionControls()) {
     const auto* button = dynamic_cast<const SysButton*>(control);
-    if (!button || button->Kind() != kCaptionClose) continue;
+    if (!button || button->Kind() != CaptionButton::kClose) continue;
     const tabulo::Rect r = button->Bounds();
     Say("close " + std::to_string(r.x + r.width / 2) + " " + std::to_string(r.y + r.height / 2));
   }

@@ -66,7 +66,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   UiWindow window;
   BindOptions options;
   options.theme = theme;
-  options.captionButtons = 0;
+  options.captionButtons = kNoCaptionButtons;
   options.alpha = 255;
   options.backgroundColour = 0xE0E0E0;
   if (!hwnd || !window.Bind(hwnd, options)) return 1;

@@ -13,12 +13,12 @@ std::vector<std::uint8_t> ReadWholeFile(const char* relativeName) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-ui::BindOptions PictureWindowOptions(int pictureResource, std::uint32_t captionButtons) {
+ui::BindOptions PictureWindowOptions(int pictureResource, ui::CaptionButtons captionButtons) {
   ui::BindOptions options;
   options.background = ResourceBytes(pictureResource);
   options.captionButtons = captionButtons;
   options.alpha = 254;
-  options.fillType = 3;
+  options.fillType = ui::FillType::kNineGrid;
   return options;
 }
 

@@ -35,7 +35,7 @@ inline constexpr char kThemePackageFile[] = "User Interface.ext";
 
 // The binding of a window that shows one of the program's pictures (a
 // resource number) as its background by fill type 3, at alpha 254.
-[[nodiscard]] ui::BindOptions PictureWindowOptions(int pictureResource, std::uint32_t captionButtons);
+[[nodiscard]] ui::BindOptions PictureWindowOptions(int pictureResource, ui::CaptionButtons captionButtons);
 
 class BoundFormWindow : public FormWindow {
  public:

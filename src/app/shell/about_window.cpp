@@ -19,7 +19,7 @@ class AboutWindow final : public BoundFormWindow {
   explicit AboutWindow(AppContext& context) : BoundFormWindow(kForm, context) {}
 
   bool Build() {
-    if (!CreateAndBind(PictureWindowOptions(IDR_ABOUT_PNG, 0))) return false;
+    if (!CreateAndBind(PictureWindowOptions(IDR_ABOUT_PNG, ui::kNoCaptionButtons))) return false;
     ui::ButtonOptions ok;
     ok.text = about_texts::kOkButton;
     ok.textColour = 0xFFFFFFFF;

@@ -36,7 +36,6 @@ constexpr int kClockPeriodMs = FormControlOf(kForm, "北京时钟").period_ms;
 constexpr char kFontFace[] = "微软雅黑";
 constexpr UINT_PTR kClockTimer = 1;     // 北京时钟
 constexpr UINT_PTR kReminderTimer = 2;  // 提示时钟
-constexpr int kCentred = 1;             // StringAlignmentCenter
 
 class BarWindow final : public BoundFormWindow, private BarView, private ReminderView {
  public:
@@ -114,9 +113,9 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
     ui::BindOptions options;
     options.background = ResourceBytes(skin_.pictureResource);
     options.backgroundColour = 0xFFFFFF;
-    options.captionButtons = ui::kCaptionTitle;
+    options.captionButtons = ui::CaptionButton::kTitle;
     options.alpha = 210;
-    options.fillType = 0;
+    options.fillType = ui::FillType::kNatural;
     options.glass = true;
     return options;
   }
@@ -127,7 +126,7 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
     options.textColour = skin_.textColour;
     options.font.face = kFontFace;
     options.font.size = size;
-    options.alignment = kCentred;
+    options.alignment = ui::TextAlignment::kCentre;
     options.wordWrap = wrap;
     return options;
   }
@@ -136,7 +135,7 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
     const BarLayout layout = MakeBarLayout();
     ui::ButtonOptions tool;
     tool.text = bar_texts::kToolButton;
-    tool.effect = ui::kEffectGlow;
+    tool.effect = ui::TextEffect::kGlow;
     if (!toolButton_.Create(ui_, layout.toolButton, tool)) return false;
     for (int row = 0; row < kPeriods; ++row) {
       if (!periods_[row].Create(ui_, layout.periodRow[row], LabelLook("", 32, false))) return false;

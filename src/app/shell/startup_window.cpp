@@ -39,7 +39,7 @@ class StartupWindow final : public BoundFormWindow {
     InitialiseEngine();
     Trace("engine initialised");
     ui::BindOptions options;
-    options.captionButtons = 0;
+    options.captionButtons = ui::kNoCaptionButtons;
     options.alpha = 254;
     options.cornerRadius = 1;
     if (!CreateAndBind(options)) return false;

@@ -66,7 +66,7 @@ class ToolWindow final : public BoundFormWindow {
   explicit ToolWindow(AppContext& context) : BoundFormWindow(kForm, context) {}
 
   bool Build() {
-    ui::BindOptions options = PictureWindowOptions(IDR_TOOL_WINDOW_PNG, ui::kCaptionTitle);
+    ui::BindOptions options = PictureWindowOptions(IDR_TOOL_WINDOW_PNG, ui::CaptionButton::kTitle);
     options.backgroundColour = 0xFFFFFF;
     options.glass = true;
     if (!CreateAndBind(options)) return false;
@@ -85,7 +85,7 @@ class ToolWindow final : public BoundFormWindow {
       ui::ButtonOptions options;
       options.text = std::string(plan.text);
       options.font.face = kFontFace;
-      options.effect = ui::kEffectGlow;
+      options.effect = ui::TextEffect::kGlow;
       const Rect rect = ToolButtonRect(plan.row, plan.sizeFrom, plan.column);
       if (!button.Create(ui_, rect, options)) return false;
       button.SetPicture(ResourceBytes(plan.icon));

@@ -28,9 +28,8 @@ constexpr Rgb kWhite = 0x00FFFFFF;
 constexpr std::uint32_t kWhiteAtAlpha40 = 0x28FFFFFF;  // the engine reads the colour part
 constexpr Argb kGlowColour = 0x28000000;              // black at alpha 40
 constexpr int kWindowAlpha = 200;
-constexpr int kPictureFill = 1;
+constexpr ui::FillType kPictureFill = ui::FillType::kStretch;
 constexpr int kCornerRadius = 5;
-constexpr int kCentred = 1;  // StringAlignmentCenter
 static_assert((kWhiteAtAlpha40 & 0x00FFFFFF) == kWhite);
 
 class ReminderPopupWindow final : public BoundFormWindow {
@@ -73,7 +72,7 @@ class ReminderPopupWindow final : public BoundFormWindow {
     ui::BindOptions options;
     options.background = background_;
     options.backgroundColour = kWhiteAtAlpha40;
-    options.captionButtons = 0;
+    options.captionButtons = ui::kNoCaptionButtons;
     options.alpha = kWindowAlpha;
     options.fillType = kPictureFill;
     options.cornerRadius = kCornerRadius;
@@ -88,8 +87,8 @@ class ReminderPopupWindow final : public BoundFormWindow {
     label.textColour = skin_.textColour;
     label.font.face = "微软雅黑";
     label.font.size = 100;
-    label.alignment = kCentred;
-    label.effect = ui::kEffectGlow;
+    label.alignment = ui::TextAlignment::kCentre;
+    label.effect = ui::TextEffect::kGlow;
     label.effectColour = kGlowColour;
     return subject_.Create(ui_, kSubjectPlace, label);
   }

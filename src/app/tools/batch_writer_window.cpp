@@ -65,7 +65,7 @@ bool BatchWriterWindow::Build() {
   options.background = ResourceBytes(IDR_WRITER_BACKGROUND_JPG);
   options.backgroundColour = 0xFFFFFF;
   options.captionButtons = ui::kCaptionFromStyles;
-  options.fillType = 1;
+  options.fillType = ui::FillType::kStretch;
   options.glass = true;
   options.cornerRadius = 2;
   options.dragAnywhere = true;

@@ -55,9 +55,10 @@ RandomDrawWindow::RandomDrawWindow(AppContext& context)
 bool RandomDrawWindow::Build() {
   ui::BindOptions options;
   options.background = ResourceBytes(IDR_TOOL_BACKGROUND_PNG);
-  options.captionButtons = ui::kCaptionIcon | ui::kCaptionTitle | ui::kCaptionClose | ui::kCaptionMin;
+  options.captionButtons =
+      ui::CaptionButton::kIcon | ui::CaptionButton::kTitle | ui::CaptionButton::kClose | ui::CaptionButton::kMin;
   options.alpha = 254;
-  options.fillType = 1;
+  options.fillType = ui::FillType::kStretch;
   options.glass = true;
   options.cornerRadius = 5;
   if (!CreateAndBind(options)) return false;
@@ -77,8 +78,8 @@ bool RandomDrawWindow::CreateLabels() {
   big.text = texts::kIdleNumber;
   big.font.face = "Arial";
   big.font.size = kBigNumberSize;
-  big.alignment = 1;
-  big.effect = ui::kEffectOutline;
+  big.alignment = ui::TextAlignment::kCentre;
+  big.effect = ui::TextEffect::kOutline;
   big.textColour = kBigNumberColour;
   if (!bigNumber_.Create(ui_, kBigNumberPlace, big)) return false;
 
@@ -87,7 +88,7 @@ bool RandomDrawWindow::CreateLabels() {
   if (!rangeCaption_.Create(ui_, kRangeCaptionPlace, caption)) return false;
   ui::LabelOptions tilde;
   tilde.text = texts::kRangeSeparator;
-  tilde.alignment = 1;
+  tilde.alignment = ui::TextAlignment::kCentre;
   return rangeTilde_.Create(ui_, kRangeTildePlace, tilde);
 }
 
@@ -113,7 +114,7 @@ bool RandomDrawWindow::CreateEdits() {
   ui::EditOptions range;
   range.maxLength = 2;
   range.editStyle = ui::kEditNumber;
-  range.alignment = 1;
+  range.alignment = ui::TextAlignment::kCentre;
   if (!rangeStart_.Create(ui_, kRangeStartPlace, range)) return false;
   if (!rangeEnd_.Create(ui_, kRangeEndPlace, range)) return false;
   ui::EditOptions list;

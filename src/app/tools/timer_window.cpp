@@ -52,9 +52,10 @@ TimerWindow::TimerWindow(AppContext& context) : BoundFormWindow(kForm, context) 
 bool TimerWindow::Build() {
   ui::BindOptions options;
   options.background = ResourceBytes(IDR_TOOL_BACKGROUND_PNG);
-  options.captionButtons = ui::kCaptionIcon | ui::kCaptionTitle | ui::kCaptionClose | ui::kCaptionMin;
+  options.captionButtons =
+      ui::CaptionButton::kIcon | ui::CaptionButton::kTitle | ui::CaptionButton::kClose | ui::CaptionButton::kMin;
   options.alpha = 254;
-  options.fillType = 1;
+  options.fillType = ui::FillType::kStretch;
   options.glass = true;
   options.cornerRadius = 2;
   if (!CreateAndBind(options)) return false;
@@ -71,7 +72,7 @@ bool TimerWindow::CreateFields() {
     options.fontSize = kDigitSize;
     options.multiLine = true;
     options.maxLength = 2;
-    options.alignment = 1;
+    options.alignment = ui::TextAlignment::kCentre;
     options.editStyle = ui::kEditNumber;
     if (!fields_[Index(field)].Create(ui_, FieldRect(field), options)) return false;
   }
@@ -84,7 +85,7 @@ bool TimerWindow::CreateLabels() {
     options.text = timer_texts::kSeparator;
     options.font.face = kFontFace;
     options.font.size = kSeparatorSize;
-    options.alignment = 1;
+    options.alignment = ui::TextAlignment::kCentre;
     if (!separators_[i].Create(ui_, kSeparatorPlaces[i], options)) return false;
   }
   for (TimeField field : kFields) {
@@ -94,15 +95,15 @@ bool TimerWindow::CreateLabels() {
     ui::LabelOptions options;
     options.font.face = kFontFace;
     options.font.size = kDigitSize;
-    options.alignment = 1;
+    options.alignment = ui::TextAlignment::kCentre;
     options.visible = false;
     if (!displays_[Index(field)].Create(ui_, rect, options)) return false;
-    displays_[Index(field)].SetVerticalAlign(1);
+    displays_[Index(field)].SetVerticalAlign(ui::VerticalAlignment::kCentre);
   }
   ui::LabelOptions dash;
   dash.text = timer_texts::kDashLine;
   dash.font.face = kFontFace;
-  dash.alignment = 1;
+  dash.alignment = ui::TextAlignment::kCentre;
   dash.visible = false;
   return dashLine_.Create(ui_, kDashLinePlace, dash);
 }

@@ -144,11 +144,11 @@ float FontHeight(const Gdiplus::Font* font, const Gdiplus::Graphics* graphics) {
 }
 
 void DrawText(Gdiplus::Graphics* graphics, const RectF& rect, std::wstring_view text, const Gdiplus::Font* font,
-              Argb colour, const Gdiplus::StringFormat* format, int effect, std::optional<Argb> effectColour) {
+              Argb colour, const Gdiplus::StringFormat* format, TextEffect effect, std::optional<Argb> effectColour) {
   if (!Drawable(graphics, rect) || !font || text.empty()) return;
-  if (effect == kEffectGlow || effect == kEffectOutline) {
+  if (effect == TextEffect::kGlow || effect == TextEffect::kOutline) {
     const Argb halo = effectColour.value_or(AutomaticEffectColour(colour));
-    DrawTextEffect(*graphics, rect, text, *font, format, halo, effect == kEffectGlow ? 3 : 1);
+    DrawTextEffect(*graphics, rect, text, *font, format, halo, effect == TextEffect::kGlow ? 3 : 1);
   }
   if (graphics->GetTextRenderingHint() == Gdiplus::TextRenderingHintClearTypeGridFit) {
     if (ServiceModule* service = Engine().service.get()) {

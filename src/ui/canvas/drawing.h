@@ -46,15 +46,17 @@ void Clear(Gdiplus::Graphics* graphics, Argb colour);
                                 const RectF& layout, const Gdiplus::StringFormat* format);
 [[nodiscard]] float FontHeight(const Gdiplus::Font* font, const Gdiplus::Graphics* graphics);
 
-// Text effects: 3 a soft glow, 4 a thin outline, in the effect colour (the
+// Text effects: a soft glow or a thin outline, in the effect colour (the
 // automatic one when none is given). With the ClearType hint the text itself
 // goes to the service module, which knows how to put it on an alpha surface.
-inline constexpr int kEffectNone = 0;
-inline constexpr int kEffectGlow = 3;
-inline constexpr int kEffectOutline = 4;
+enum class TextEffect {
+  kNone = 0,
+  kGlow = 3,
+  kOutline = 4,
+};
 
 void DrawText(Gdiplus::Graphics* graphics, const RectF& rect, std::wstring_view text, const Gdiplus::Font* font,
-              Argb colour, const Gdiplus::StringFormat* format, int effect = kEffectNone,
+              Argb colour, const Gdiplus::StringFormat* format, TextEffect effect = TextEffect::kNone,
               std::optional<Argb> effectColour = std::nullopt);
 
 [[nodiscard]] inline Gdiplus::RectF ToGdiplus(const RectF& r) { return {r.x, r.y, r.width, r.height}; }

@@ -73,16 +73,4 @@ inline constexpr int kKeyCtrl = 1;
 inline constexpr int kKeyShift = 2;
 inline constexpr int kKeyAlt = 4;
 
-// Caption button bits of a window.
-inline constexpr std::uint32_t kCaptionIcon = 1;
-inline constexpr std::uint32_t kCaptionTitle = 2;
-inline constexpr std::uint32_t kCaptionClose = 4;
-inline constexpr std::uint32_t kCaptionMax = 8;
-inline constexpr std::uint32_t kCaptionMin = 16;
-inline constexpr std::uint32_t kCaptionMenu = 32;
-inline constexpr std::uint32_t kCaptionSkin = 64;
-inline constexpr std::uint32_t kCaptionReport = 128;
-inline constexpr std::uint32_t kCaptionSetting = 256;
-inline constexpr std::uint32_t kCaptionFromStyles = 0x400;
-
 }  // namespace tabulo::ui

@@ -27,7 +27,7 @@ bool Button::CreateButton(ControlParent parent, const Rect& rect, const ButtonOp
   if (IsCreated()) return false;
   paintState_ = kButtonNormal;
   SetUpText({options.text, options.textColour, options.effect, options.effectColour, options.font,
-             MakeStringFormat(Gdiplus::StringFormatFlagsNoWrap, Gdiplus::StringAlignmentNear,
+             MakeStringFormat(Gdiplus::StringFormatFlagsNoWrap, TextAlignment::kNear,
                               Gdiplus::StringTrimmingNone, Gdiplus::HotkeyPrefixShow)});
 
   ControlOptions base;
@@ -143,7 +143,7 @@ void Button::Paint(int state) {
   AfterBackgroundHook(*graphics, state, layout_.caption, layout_.picture);
 
   if (picture_ && layout_.picture.width > 0 && layout_.picture.height > 0) {
-    DrawPicture(*graphics, *picture_, layout_.picture, kFillStretch, std::nullopt);
+    DrawPicture(*graphics, *picture_, layout_.picture, FillType::kStretch, std::nullopt);
   }
   if (!WideText().empty() && layout_.caption.width > 0 && layout_.caption.height > 0) {
     const ClipScope clip(*graphics, layout_.caption);

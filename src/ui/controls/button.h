@@ -33,7 +33,7 @@ struct ButtonOptions {
   std::string text;
   Argb textColour = 0xFF000000;
   FontChoice font;       // nothing given: the engine's default font
-  int effect = kEffectNone;
+  TextEffect effect = TextEffect::kNone;
   Argb effectColour = 0;  // 0: automatic
   bool visible = true;
 };

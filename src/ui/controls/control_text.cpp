@@ -20,11 +20,11 @@ GdiplusPtr<Gdiplus::Font> MakeControlFont(const FontChoice& choice) {
   return CreateFontFromName(face, choice.size.value_or(kDefaultFontSize), choice.style.value_or(0));
 }
 
-GdiplusPtr<Gdiplus::StringFormat> MakeStringFormat(int flags, int alignment, int trimming,
+GdiplusPtr<Gdiplus::StringFormat> MakeStringFormat(int flags, TextAlignment alignment, int trimming,
                                                   Gdiplus::HotkeyPrefix prefix) {
   auto format = MakeGdiplus<Gdiplus::StringFormat>(flags);
   if (!format) return format;
-  format->SetAlignment(static_cast<Gdiplus::StringAlignment>(alignment));
+  format->SetAlignment(ToStringAlignment(alignment));
   format->SetTrimming(static_cast<Gdiplus::StringTrimming>(trimming));
   format->SetHotkeyPrefix(prefix);
   return format;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "base/win/unique_handle.h"
+#include "ui/controls/text_alignment.h"
 
 namespace tabulo::ui {
 
@@ -29,8 +30,16 @@ struct FontChoice {
 
 // A string format with the given flags (Gdiplus::StringFormatFlags),
 // alignment, trimming and hotkey prefix handling.
-[[nodiscard]] GdiplusPtr<Gdiplus::StringFormat> MakeStringFormat(int flags, int alignment, int trimming,
+[[nodiscard]] GdiplusPtr<Gdiplus::StringFormat> MakeStringFormat(int flags, TextAlignment alignment, int trimming,
                                                                Gdiplus::HotkeyPrefix prefix);
+
+// GDI+ numbers its string alignments as TextAlignment does.
+[[nodiscard]] inline Gdiplus::StringAlignment ToStringAlignment(TextAlignment alignment) {
+  return static_cast<Gdiplus::StringAlignment>(alignment);
+}
+[[nodiscard]] inline TextAlignment FromStringAlignment(Gdiplus::StringAlignment alignment) {
+  return static_cast<TextAlignment>(alignment);
+}
 
 // The text a control receives with WM_SETTEXT: a non-zero wParam means
 // lParam points to UTF-8 text, zero to UTF-16 text; null is empty. Nothing

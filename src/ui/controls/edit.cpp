@@ -426,7 +426,7 @@ void Edit::SetHideSelection(bool hide) {
   NotifyPropertyBits(change.mask, change.bits);
 }
 
-void Edit::SetAlignment(int alignment) {
+void Edit::SetAlignment(TextAlignment alignment) {
   if (alignment == alignment_) return;
   alignment_ = alignment;
   SetDefaultParaFormat({.alignment = alignment});

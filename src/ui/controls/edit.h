@@ -76,7 +76,7 @@ struct EditOptions {
   int scrollBars = kEditNoBars;
   int maxLength = 0;  // 0: the text engine's own limit
   bool hideSelection = true;
-  int alignment = 0;  // 0 left, 1 centre, 2 right
+  TextAlignment alignment = TextAlignment::kNear;
   int editStyle = kEditNormal;
   std::optional<char16_t> passwordChar;  // default "●"
   bool richText = false;
@@ -104,7 +104,7 @@ struct EditCharFormatValues {
 };
 
 struct EditParaFormatValues {
-  int alignment = 0;  // 0 left, 1 centre, 2 right
+  TextAlignment alignment = TextAlignment::kNear;
   int startIndent = 0;
   int offset = 0;
   int rightIndent = 0;
@@ -138,8 +138,8 @@ class Edit : public UiControl {
   // --- fields ---------------------------------------------------------------
   [[nodiscard]] bool HideSelection() const { return hideSelection_; }
   void SetHideSelection(bool hide);
-  [[nodiscard]] int Alignment() const { return alignment_; }
-  void SetAlignment(int alignment);
+  [[nodiscard]] TextAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TextAlignment alignment);
   [[nodiscard]] int EditStyle() const { return editStyle_; }
   void SetEditStyle(int style);
   [[nodiscard]] char16_t PasswordChar() const { return passwordChar_; }
@@ -326,7 +326,7 @@ class Edit : public UiControl {
   bool disableDrag_ = true;
   char16_t passwordChar_ = kEditDefaultPasswordChar;
   bool hideSelection_ = true;
-  int alignment_ = 0;
+  TextAlignment alignment_ = TextAlignment::kNear;
   int editStyle_ = kEditNormal;
   bool multiLine_ = false;
   int scrollBars_ = kEditNoBars;

@@ -4,6 +4,17 @@
 #include "base/text/utf8.h"
 
 namespace tabulo::ui {
+namespace {
+
+std::uint16_t ParaAlignment(TextAlignment alignment) {
+  switch (alignment) {
+    case TextAlignment::kCentre: return kPfaCenter;
+    case TextAlignment::kFar: return kPfaRight;
+    default: return kPfaLeft;
+  }
+}
+
+}  // namespace
 
 EditCharFormat MakeCharFormat(const CharFormatRequest& request) {
   EditCharFormat format;
@@ -50,15 +61,15 @@ EditParaFormat MakeParaFormat(const ParaFormatRequest& request) {
   }
   if (request.alignment) {
     format.mask |= kPfmAlignment;
-    format.alignment = *request.alignment == 1 ? kPfaCenter : *request.alignment == 2 ? kPfaRight : kPfaLeft;
+    format.alignment = ParaAlignment(*request.alignment);
   }
   return format;
 }
 
-int AlignmentFromParaFormat(std::uint16_t pfa) {
-  if (pfa == kPfaCenter) return 1;
-  if (pfa == kPfaRight) return 2;
-  return 0;
+TextAlignment AlignmentFromParaFormat(std::uint16_t pfa) {
+  if (pfa == kPfaCenter) return TextAlignment::kCentre;
+  if (pfa == kPfaRight) return TextAlignment::kFar;
+  return TextAlignment::kNear;
 }
 
 }  // namespace tabulo::ui

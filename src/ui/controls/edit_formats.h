@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "base/color/color.h"
+#include "ui/controls/text_alignment.h"
 
 namespace tabulo::ui {
 
@@ -71,7 +72,7 @@ struct EditParaFormat {
 };
 
 struct ParaFormatRequest {
-  std::optional<int> alignment = std::nullopt;  // 0 left, 1 centre, 2 right
+  std::optional<TextAlignment> alignment = std::nullopt;
   std::optional<std::int32_t> startIndent = std::nullopt;
   std::optional<std::int32_t> offset = std::nullopt;
   std::optional<std::int32_t> rightIndent = std::nullopt;
@@ -80,7 +81,7 @@ struct ParaFormatRequest {
 
 [[nodiscard]] EditParaFormat MakeParaFormat(const ParaFormatRequest& request);
 
-// The Edit's alignment (0 left, 1 centre, 2 right) from a PFA_ value.
-[[nodiscard]] int AlignmentFromParaFormat(std::uint16_t pfa);
+// The Edit's alignment from a PFA_ value.
+[[nodiscard]] TextAlignment AlignmentFromParaFormat(std::uint16_t pfa);
 
 }  // namespace tabulo::ui

@@ -100,7 +100,7 @@ void ImageBox::SetAnimate(bool animate) {
 
 void ImageBox::SetClearColour(Argb colour) { Change(clearColour_, colour); }
 void ImageBox::SetBorder(std::uint32_t border) { Change(border_, border); }
-void ImageBox::SetDrawMode(int mode) { Change(drawMode_, mode); }
+void ImageBox::SetDrawMode(FillType mode) { Change(drawMode_, mode); }
 void ImageBox::SetGrid(const std::optional<GridMargins>& grid) { Change(grid_, grid); }
 
 LRESULT ImageBox::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -20,7 +20,7 @@
 #include "ui/control/ui_control.h"
 #include "ui/controls/image_frames.h"
 #include "ui/controls/picture.h"
-#include "ui/skin/skin_draw.h"
+#include "ui/skin/fill_type.h"
 
 namespace tabulo::ui {
 
@@ -30,7 +30,7 @@ struct ImageBoxOptions {
   bool animate = false;
   Argb clearColour = 0;  // 0: transparent
   bool fixShortDelays = true;
-  int drawMode = kFillStretch;  // a fill type of skin_draw.h
+  FillType drawMode = FillType::kStretch;
   std::optional<GridMargins> grid;
   std::uint32_t border = kFrameNone;
   bool visible = true;
@@ -70,8 +70,8 @@ class ImageBox : public UiControl {
   void SetClearColour(Argb colour);
   [[nodiscard]] std::uint32_t Border() const { return border_; }
   void SetBorder(std::uint32_t border);
-  [[nodiscard]] int DrawMode() const { return drawMode_; }
-  void SetDrawMode(int mode);
+  [[nodiscard]] FillType DrawMode() const { return drawMode_; }
+  void SetDrawMode(FillType mode);
   [[nodiscard]] const std::optional<GridMargins>& Grid() const { return grid_; }
   void SetGrid(const std::optional<GridMargins>& grid);
 
@@ -103,7 +103,7 @@ class ImageBox : public UiControl {
   std::uint32_t border_ = kFrameNone;
   FrameSequence frames_;
   std::vector<int> delays_;
-  int drawMode_ = kFillStretch;
+  FillType drawMode_ = FillType::kStretch;
   bool fixShortDelays_ = true;
   std::optional<GridMargins> grid_;
   bool transition_ = false;

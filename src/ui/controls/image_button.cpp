@@ -1,6 +1,5 @@
 #include "ui/controls/image_button.h"
 
-#include "ui/skin/skin_draw.h"
 
 namespace tabulo::ui {
 
@@ -18,7 +17,7 @@ void ImageButton::SetImage(ButtonImage which, std::span<const std::uint8_t> byte
   Invalidate();
 }
 
-void ImageButton::SetImages(const ButtonImageBytes& images, std::optional<int> drawMode,
+void ImageButton::SetImages(const ButtonImageBytes& images, std::optional<FillType> drawMode,
                             std::optional<GridMargins> grid) {
   const std::array<std::span<const std::uint8_t>, 5> bytes = {images.normal, images.hot, images.pressed,
                                                               images.focus, images.disabled};
@@ -30,7 +29,7 @@ void ImageButton::SetImages(const ButtonImageBytes& images, std::optional<int> d
   Invalidate();
 }
 
-void ImageButton::SetImageDrawMode(int mode) {
+void ImageButton::SetImageDrawMode(FillType mode) {
   drawMode_ = mode;
   Invalidate();
 }
@@ -42,7 +41,7 @@ void ImageButton::SetImageGrid(const std::optional<GridMargins>& grid) {
 
 bool ImageButton::PreClassHook(UINT message, WPARAM, LPARAM, LRESULT&) {
   if (message == WM_CREATE) {
-    drawMode_ = kFillStretch;
+    drawMode_ = FillType::kStretch;
   } else if (message == WM_DESTROY) {
     for (auto& image : images_) image.reset();
   }

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "ui/controls/button.h"
-#include "ui/skin/skin_draw.h"
+#include "ui/skin/fill_type.h"
 
 namespace tabulo::ui {
 
@@ -34,13 +34,13 @@ class ImageButton : public Button {
   [[nodiscard]] std::vector<std::uint8_t> ImageBytes(ButtonImage which) const;
   void SetImage(ButtonImage which, std::span<const std::uint8_t> bytes);
   // Sets the five pictures; a missing one (empty bytes) stays as it was.
-  void SetImages(const ButtonImageBytes& images, std::optional<int> drawMode = std::nullopt,
+  void SetImages(const ButtonImageBytes& images, std::optional<FillType> drawMode = std::nullopt,
                  std::optional<GridMargins> grid = std::nullopt);
 
-  // How the pictures fill the button (a fill type of skin_draw.h; 1
-  // stretched after Create) and their nine-grid margins.
-  [[nodiscard]] int ImageDrawMode() const { return drawMode_; }
-  void SetImageDrawMode(int mode);
+  // How the pictures fill the button (stretched after Create) and their
+  // nine-grid margins.
+  [[nodiscard]] FillType ImageDrawMode() const { return drawMode_; }
+  void SetImageDrawMode(FillType mode);
   [[nodiscard]] const std::optional<GridMargins>& ImageGrid() const { return grid_; }
   void SetImageGrid(const std::optional<GridMargins>& grid);
 
@@ -54,7 +54,7 @@ class ImageButton : public Button {
   [[nodiscard]] const Picture* Image(ButtonImage which) const { return images_[static_cast<int>(which)].get(); }
 
   std::array<std::unique_ptr<Picture>, 5> images_;
-  int drawMode_ = kFillStretch;
+  FillType drawMode_ = FillType::kStretch;
   std::optional<GridMargins> grid_;
 };
 

@@ -29,7 +29,7 @@ bool Label::Create(ControlParent parent, const Rect& rect, const LabelOptions& o
   gradientColour1_ = options.gradientColour1;
   gradientColour2_ = options.gradientColour2;
   wordWrap_ = options.wordWrap;
-  verticalAlign_ = kLabelAlignCentre;
+  verticalAlign_ = VerticalAlignment::kCentre;
   border_ = options.border;
   autoContrast_ = options.autoContrast;
 
@@ -49,7 +49,7 @@ void Label::SetGradientColour2(Argb colour) { Change(gradientColour2_, colour); 
 void Label::SetGradientDirection(int direction) { Change(gradientDirection_, direction); }
 void Label::SetBorder(std::uint32_t border) { Change(border_, border); }
 void Label::SetAutoContrast(bool on) { Change(autoContrast_, on); }
-void Label::SetVerticalAlign(int align) { Change(verticalAlign_, align); }
+void Label::SetVerticalAlign(VerticalAlignment align) { Change(verticalAlign_, align); }
 
 void Label::SetWordWrap(bool wrap) {
   if (wrap == wordWrap_) return;
@@ -57,11 +57,13 @@ void Label::SetWordWrap(bool wrap) {
   SetFormatFlags(LabelFormatFlags(wrap, false));
 }
 
-int Label::Alignment() const { return StringFormat() ? StringFormat()->GetAlignment() : 0; }
+TextAlignment Label::Alignment() const {
+  return StringFormat() ? FromStringAlignment(StringFormat()->GetAlignment()) : TextAlignment::kNear;
+}
 
-void Label::SetAlignment(int alignment) {
+void Label::SetAlignment(TextAlignment alignment) {
   if (!MutableFormat() || Alignment() == alignment) return;
-  MutableFormat()->SetAlignment(static_cast<Gdiplus::StringAlignment>(alignment));
+  MutableFormat()->SetAlignment(ToStringAlignment(alignment));
   Invalidate();
 }
 
@@ -103,11 +105,10 @@ constexpr float kUnboundedHeight = 1.0e6F;
 // clip to the text rectangle still cuts what runs over. Some GDI+ versions
 // (Wine's) leave out a character that does not fit the layout rectangle
 // with its padding, so a "00" that just fits would show as "0".
-RectF RoomToOverflow(RectF rect, int alignment, float emSize) {
-  constexpr int kCentre = 1, kFar = 2;
-  if (alignment == kCentre) {
+RectF RoomToOverflow(RectF rect, TextAlignment alignment, float emSize) {
+  if (alignment == TextAlignment::kCentre) {
     rect.x -= emSize / 2;
-  } else if (alignment == kFar) {
+  } else if (alignment == TextAlignment::kFar) {
     rect.x -= emSize;
   }
   rect.width += emSize;

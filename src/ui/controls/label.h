@@ -2,14 +2,14 @@
 // Label: the engine's static text. One text drawn with GDI+ in the control
 // rectangle, over an optional gradient and inside an optional border, with
 // word wrapping, alignment, and two effects that keep text readable on the
-// pictures behind the layered windows: a soft glow (kEffectGlow) and a thin
-// outline (kEffectOutline). It never takes focus and has no skin; pressing
-// on it drags the window like empty area.
+// pictures behind the layered windows: a soft glow and a thin outline
+// (TextEffect). It never takes focus and has no skin; pressing on it drags
+// the window like empty area.
 #include <cstdint>
 #include <optional>
 #include <string>
 
-#include "ui/controls/label_layout.h"  // the vertical alignments
+#include "ui/controls/label_layout.h"
 #include "ui/controls/text_control.h"
 
 namespace tabulo::ui {
@@ -26,9 +26,9 @@ struct LabelOptions {
   bool wordWrap = false;
   bool autoContrast = false;
   FontChoice font;                      // nothing given: the engine's default font
-  int alignment = 0;                    // GDI+ StringAlignment: 0 near, 1 centre, 2 far
+  TextAlignment alignment = TextAlignment::kNear;
   int trimming = 0;                     // GDI+ StringTrimming
-  int effect = kEffectNone;
+  TextEffect effect = TextEffect::kNone;
   Argb effectColour = 0;                // 0: automatic
   std::uint32_t border = kFrameNone;    // a DrawFrame style, or the ARGB colour of a line
   bool visible = true;
@@ -48,16 +48,15 @@ class Label : public TextControl {
   void SetBorder(std::uint32_t border);
   [[nodiscard]] bool AutoContrast() const { return autoContrast_; }
   void SetAutoContrast(bool on);
-  // kLabelAlignTop, kLabelAlignCentre (after Create) or kLabelAlignBottom;
-  // single lines only.
-  [[nodiscard]] int VerticalAlign() const { return verticalAlign_; }
-  void SetVerticalAlign(int align);
+  // Centred after Create; single lines only.
+  [[nodiscard]] VerticalAlignment VerticalAlign() const { return verticalAlign_; }
+  void SetVerticalAlign(VerticalAlignment align);
   [[nodiscard]] bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool wrap);
 
   // The string format and its parts.
-  [[nodiscard]] int Alignment() const;
-  void SetAlignment(int alignment);
+  [[nodiscard]] TextAlignment Alignment() const;
+  void SetAlignment(TextAlignment alignment);
   [[nodiscard]] int Trimming() const;
   void SetTrimming(int trimming);
   [[nodiscard]] int FormatFlags() const;
@@ -74,7 +73,7 @@ class Label : public TextControl {
   Argb gradientColour1_ = 0;
   Argb gradientColour2_ = 0;
   bool wordWrap_ = false;
-  int verticalAlign_ = 1;
+  VerticalAlignment verticalAlign_ = VerticalAlignment::kCentre;
   std::uint32_t border_ = kFrameNone;
   bool autoContrast_ = false;
 };

@@ -20,11 +20,11 @@ bool HasNonAsciiText(std::string_view utf8) {
   return false;
 }
 
-RectF LabelDrawRect(RectF textRect, bool wordWrap, int verticalAlign, const LabelTextMeasure& text) {
+RectF LabelDrawRect(RectF textRect, bool wordWrap, VerticalAlignment verticalAlign, const LabelTextMeasure& text) {
   if (wordWrap) return {textRect.x, textRect.y, textRect.width, textRect.height + text.lineHeight};
   float top = textRect.y + 2;
-  if (verticalAlign == kLabelAlignCentre) top = textRect.y + (textRect.height - text.measuredHeight) / 2;
-  if (verticalAlign == kLabelAlignBottom) top = textRect.y + textRect.height - text.measuredHeight - 2;
+  if (verticalAlign == VerticalAlignment::kCentre) top = textRect.y + (textRect.height - text.measuredHeight) / 2;
+  if (verticalAlign == VerticalAlignment::kBottom) top = textRect.y + textRect.height - text.measuredHeight - 2;
   RectF rect{std::trunc(textRect.x), std::trunc(top), std::trunc(textRect.width), std::trunc(text.measuredHeight)};
   if (text.nonAscii) rect.y += 1;
   return rect;

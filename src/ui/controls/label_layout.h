@@ -12,6 +12,7 @@
 
 #include "base/color/color.h"
 #include "base/geometry/rect.h"
+#include "ui/controls/text_alignment.h"
 
 namespace tabulo::ui {
 
@@ -23,10 +24,6 @@ inline constexpr int kLabelFormatWrapAtCreation = 0x6800;
 inline constexpr int kLabelFormatWrapSetLater = 0x6C00;
 
 [[nodiscard]] int LabelFormatFlags(bool wordWrap, bool atCreation);
-
-inline constexpr int kLabelAlignTop = 0;
-inline constexpr int kLabelAlignCentre = 1;
-inline constexpr int kLabelAlignBottom = 2;
 
 // The control rectangle moved 2 px right and down, 4 px narrower and lower.
 [[nodiscard]] RectF LabelTextRect(RectF control);
@@ -40,7 +37,8 @@ struct LabelTextMeasure {
 };
 
 // The rectangle the text is drawn into, from the text rectangle.
-[[nodiscard]] RectF LabelDrawRect(RectF textRect, bool wordWrap, int verticalAlign, const LabelTextMeasure& text);
+[[nodiscard]] RectF LabelDrawRect(RectF textRect, bool wordWrap, VerticalAlignment verticalAlign,
+                                  const LabelTextMeasure& text);
 
 // autoContrast samples the canvas at the corners and side midpoints of the
 // text rectangle (inside it). The text turns white when more than four of

@@ -135,18 +135,18 @@ std::vector<std::uint8_t> EncodeImage(Gdiplus::Image& image) {
   return StreamBytes(*stream);
 }
 
-void DrawPicture(Gdiplus::Graphics& graphics, const Picture& picture, const RectF& target, int fillType,
+void DrawPicture(Gdiplus::Graphics& graphics, const Picture& picture, const RectF& target, FillType fillType,
                  const std::optional<GridMargins>& grid) {
   const SizeF size = picture.size();
   const RectF whole{0, 0, size.width, size.height};
-  if (fillType == kFillNineGrid) {
+  if (fillType == FillType::kNineGrid) {
     if (!grid) {
-      (void)DrawWithFillType(graphics, picture.bitmap(), whole, target, kFillStretch, {});
+      (void)DrawWithFillType(graphics, picture.bitmap(), whole, target, FillType::kStretch, {});
       return;
     }
     const RectF centre{grid->left, grid->top, size.width - grid->left - grid->right,
                        size.height - grid->top - grid->bottom};
-    (void)DrawWithFillType(graphics, picture.bitmap(), whole, target, kFillNineGrid, centre);
+    (void)DrawWithFillType(graphics, picture.bitmap(), whole, target, FillType::kNineGrid, centre);
     return;
   }
   (void)DrawWithFillType(graphics, picture.bitmap(), whole, target, fillType, {});

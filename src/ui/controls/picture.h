@@ -20,6 +20,7 @@
 
 #include "base/geometry/rect.h"
 #include "base/win/unique_handle.h"
+#include "ui/skin/fill_type.h"
 
 namespace tabulo::ui {
 
@@ -73,10 +74,9 @@ class Picture {
 // none); empty when encoding fails.
 [[nodiscard]] std::vector<std::uint8_t> EncodeImage(Gdiplus::Image& image);
 
-// Draws the picture into the target by fill type (skin_draw.h: 0 natural,
-// 1 stretched, 2 centred, 3 nine-grid); fill type 3 without margins
-// stretches.
-void DrawPicture(Gdiplus::Graphics& graphics, const Picture& picture, const RectF& target, int fillType,
+// Draws the picture into the target by fill type; a nine-grid without
+// margins stretches.
+void DrawPicture(Gdiplus::Graphics& graphics, const Picture& picture, const RectF& target, FillType fillType,
                  const std::optional<GridMargins>& grid);
 
 }  // namespace tabulo::ui

@@ -135,7 +135,7 @@ void ScrollBar::DrawPieces(const std::vector<ScrollBarPiece>& pieces) {
   const ResourcePackage* package = Host() ? Host()->Package() : nullptr;
   for (const ScrollBarPiece& piece : pieces) {
     if (piece.centred) {
-      (void)DrawSkinPicture(package, *graphics, kScrollBarElement, piece.picture, piece.rect, "gird", kFillCentre);
+      (void)DrawSkinPicture(package, *graphics, kScrollBarElement, piece.picture, piece.rect, "gird", FillType::kCentre);
     } else {
       (void)DrawSkinPicture(package, *graphics, kScrollBarElement, piece.picture, piece.rect, piece.gridKey);
     }

@@ -2,7 +2,7 @@
 // The part Label and Button (with the classes built on Button) share: the
 // text, kept as the control's base text and in UTF-16 for GDI+; the font
 // chosen by face, size and style; the text colour, the text effect (a glow
-// or an outline, kEffectGlow or kEffectOutline) with its colour, and the
+// or an outline) with its colour, and the
 // GDI+ string format. Every setter that changes a value repaints.
 //
 // Colours are ARGB. A text colour with alpha 0 draws no text, so with an
@@ -29,8 +29,8 @@ class TextControl : public UiControl {
 
   [[nodiscard]] Argb TextColour() const { return textColour_; }
   void SetTextColour(Argb colour) { Change(textColour_, colour); }
-  [[nodiscard]] int Effect() const { return effect_; }
-  void SetEffect(int effect) { Change(effect_, effect); }
+  [[nodiscard]] TextEffect Effect() const { return effect_; }
+  void SetEffect(TextEffect effect) { Change(effect_, effect); }
   [[nodiscard]] Argb EffectColour() const { return effectColour_; }
   void SetEffectColour(Argb colour) { Change(effectColour_, colour); }
   [[nodiscard]] const Gdiplus::StringFormat* StringFormat() const { return format_.get(); }
@@ -41,7 +41,7 @@ class TextControl : public UiControl {
   struct TextSetup {
     std::string text;
     Argb colour = 0xFF000000;
-    int effect = kEffectNone;
+    TextEffect effect = TextEffect::kNone;
     Argb effectColour = 0;
     FontChoice font;
     GdiplusPtr<Gdiplus::StringFormat> format;
@@ -66,7 +66,7 @@ class TextControl : public UiControl {
  private:
   std::wstring wide_;
   Argb textColour_ = 0xFF000000;
-  int effect_ = kEffectNone;
+  TextEffect effect_ = TextEffect::kNone;
   Argb effectColour_ = 0;
   GdiplusPtr<Gdiplus::StringFormat> format_;
 };

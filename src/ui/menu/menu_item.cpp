@@ -103,7 +103,7 @@ void MenuItem::PaintIcon(Gdiplus::Graphics& graphics) {
   const UiMenu::Item& item = window_.ItemData(index_);
   const RectF column{0, 0, static_cast<float>(window_.Look().leftIcon), static_cast<float>(Height())};
   if (item.state & kMenuItemChecked) {
-    if (DrawSkinPicture(window_.Package(), graphics, kMenuElement, kMenuCheckPicture, column, kNoGrid, kFillCentre)) {
+    if (DrawSkinPicture(window_.Package(), graphics, kMenuElement, kMenuCheckPicture, column, kNoGrid, FillType::kCentre)) {
       return;
     }
     Gdiplus::Pen pen{Gdiplus::Color(kBlack), 1.5f};
@@ -124,7 +124,7 @@ void MenuItem::PaintIcon(Gdiplus::Graphics& graphics) {
 void MenuItem::PaintArrow(Gdiplus::Graphics& graphics, Argb colour) {
   const float room = static_cast<float>(window_.ArrowRoom());
   const RectF area{static_cast<float>(Width()) - room, 0, room, static_cast<float>(Height())};
-  if (DrawSkinPicture(window_.Package(), graphics, kMenuElement, kMenuArrowPicture, area, kNoGrid, kFillCentre)) {
+  if (DrawSkinPicture(window_.Package(), graphics, kMenuElement, kMenuArrowPicture, area, kNoGrid, FillType::kCentre)) {
     return;
   }
   Gdiplus::SolidBrush brush{Gdiplus::Color(colour)};

@@ -216,7 +216,7 @@ bool MenuWindow::Open(std::shared_ptr<const ResourcePackage> package, std::optio
                                 GetModuleHandleW(nullptr), nullptr);
   if (!window) return false;
   BindOptions options;
-  options.captionButtons = 0;
+  options.captionButtons = kNoCaptionButtons;
   options.alpha = 255;
   options.dragAnywhere = false;
   options.sizeBox = false;

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "base/geometry/rect.h"
+#include "ui/skin/fill_type.h"
 
 namespace tabulo::ui {
 
@@ -35,8 +36,8 @@ class SharedDecodes {
                                                                std::string_view password);
   // LoadBackgroundPicture of the bytes for this fill type and offset, or the
   // picture already made from them; null where that gives nothing.
-  [[nodiscard]] std::shared_ptr<Gdiplus::Bitmap> BackgroundPicture(std::span<const std::uint8_t> bytes, int fillType,
-                                                                   Point offset);
+  [[nodiscard]] std::shared_ptr<Gdiplus::Bitmap> BackgroundPicture(std::span<const std::uint8_t> bytes,
+                                                                   FillType fillType, Point offset);
 
  private:
   template <class T>

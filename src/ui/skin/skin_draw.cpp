@@ -12,9 +12,9 @@
 namespace tabulo::ui {
 namespace {
 
-int ThemeFillType(const ResourcePackage& package, std::string_view element) {
+std::optional<FillType> ThemeFillType(const ResourcePackage& package, std::string_view element) {
   const auto text = package.Text(element, "filltype");
-  return text ? TextToInt(*text) : kFillNatural;
+  return text ? FillTypeFromNumber(TextToInt(*text)) : FillType::kNatural;
 }
 
 Size SizeOf(Gdiplus::Image& image) {
@@ -24,14 +24,14 @@ Size SizeOf(Gdiplus::Image& image) {
 }  // namespace
 
 bool DrawSkinElement(const ResourcePackage* package, Gdiplus::Graphics& graphics, std::string_view element,
-                     const RectF& target, std::uint32_t stateFlags, std::string_view nineGridKey, int fillType,
-                     std::uint8_t alpha) {
+                     const RectF& target, std::uint32_t stateFlags, std::string_view nineGridKey,
+                     std::optional<FillType> fillType, std::uint8_t alpha) {
   return DrawSkinPicture(package, graphics, element, StateName(stateFlags), target, nineGridKey, fillType, alpha);
 }
 
 bool DrawSkinPicture(const ResourcePackage* package, Gdiplus::Graphics& graphics, std::string_view element,
                      std::string_view pictureName, const RectF& target, std::string_view nineGridKey,
-                     int fillType, std::uint8_t alpha) {
+                     std::optional<FillType> fillType, std::uint8_t alpha) {
   if (!package) return false;
   const auto picture = package->Picture(element, pictureName);
   if (!picture) return false;
@@ -40,37 +40,37 @@ bool DrawSkinPicture(const ResourcePackage* package, Gdiplus::Graphics& graphics
   Gdiplus::Bitmap* image = package->Image(picture->image);
   if (!image) return false;
   if (const auto grid = package->Picture(element, nineGridKey)) {
-    return DrawWithFillType(graphics, *image, picture->area, target, kFillNineGrid, grid->area, alpha);
+    return DrawWithFillType(graphics, *image, picture->area, target, FillType::kNineGrid, grid->area, alpha);
   }
-  if (fillType == kFillFromTheme) fillType = ThemeFillType(*package, element);
-  return DrawWithFillType(graphics, *image, picture->area, target, fillType, {}, alpha);
+  if (!fillType) fillType = ThemeFillType(*package, element);
+  if (!fillType) return false;
+  return DrawWithFillType(graphics, *image, picture->area, target, *fillType, {}, alpha);
 }
 
 bool DrawWithFillType(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& image, const RectF& source, const RectF& target,
-                      int fillType, const RectF& grid, std::uint8_t alpha, EdgeFade fade) {
-  if (fillType < kFillNatural || fillType > kFillNineGrid) return false;
+                      FillType fillType, const RectF& grid, std::uint8_t alpha, EdgeFade fade) {
   const auto clone = CloneArea(image, TruncateRect(source));
   if (!clone) return false;
-  if (fillType == kFillNineGrid && !LiesInside(TruncateRect(grid), SizeOf(*clone))) return false;
+  if (fillType == FillType::kNineGrid && !LiesInside(TruncateRect(grid), SizeOf(*clone))) return false;
   FadeBitmapEdges(*clone, fade);
   const Size size = SizeOf(*clone);
   const Rect whole{0, 0, size.width, size.height};
   const Rect to = TruncateRect(target);
   const auto attributes = MakeDrawAttributes(alpha);
   switch (fillType) {
-    case kFillNatural:
+    case FillType::kNatural:
       DrawImagePart(graphics, *clone, {to.x, to.y, size.width, size.height}, whole, attributes.get());
       break;
-    case kFillStretch:
+    case FillType::kStretch:
       DrawImagePart(graphics, *clone, to, whole, attributes.get());
       break;
-    case kFillCentre:
+    case FillType::kCentre:
       DrawImagePart(graphics, *clone,
                     {static_cast<int>(target.x + (target.width - size.width) / 2),
                      static_cast<int>(target.y + (target.height - size.height) / 2), size.width, size.height},
                     whole, attributes.get());
       break;
-    case kFillNineGrid:
+    case FillType::kNineGrid:
       (void)DrawNineGrid(graphics, *clone, TruncateRect(grid), to, alpha);
       break;
   }

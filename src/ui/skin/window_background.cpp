@@ -11,9 +11,9 @@
 namespace tabulo::ui {
 namespace {
 
-std::uint32_t FadedEdgesFor(int fillType, Point offset) {
-  if (fillType == kFillCentre) return kFadeLeft | kFadeTop | kFadeRight | kFadeBottom;
-  if (fillType != kFillNatural) return 0;
+std::uint32_t FadedEdgesFor(FillType fillType, Point offset) {
+  if (fillType == FillType::kCentre) return kFadeLeft | kFadeTop | kFadeRight | kFadeBottom;
+  if (fillType != FillType::kNatural) return 0;
   std::uint32_t edges = kFadeRight | kFadeBottom;
   if (offset.x != 0) edges |= kFadeLeft;
   if (offset.y != 0) edges |= kFadeTop;
@@ -23,7 +23,7 @@ std::uint32_t FadedEdgesFor(int fillType, Point offset) {
 void DrawPicture(Gdiplus::Graphics& graphics, const WindowBackground& in, const Rect& content, std::uint8_t alpha) {
   Gdiplus::Bitmap& picture = *in.picture;
   const RectF whole{0, 0, static_cast<float>(picture.GetWidth()), static_cast<float>(picture.GetHeight())};
-  const RectF target = in.fillType == kFillNatural
+  const RectF target = in.fillType == FillType::kNatural
                            ? RectF{static_cast<float>(in.offset.x), static_cast<float>(in.offset.y), whole.width,
                                    whole.height}
                            : RectF{static_cast<float>(content.x), static_cast<float>(content.y),
@@ -47,7 +47,7 @@ void DrawShadow(Gdiplus::Graphics& graphics, const WindowBackground& in, const G
     (void)DrawNineGrid(graphics, *shadow, TruncateRect(grid->area), window);
   } else {  // a theme without a grid: the whole picture stretched
     (void)DrawWithFillType(graphics, *shadow, {0, 0, picture->area.width, picture->area.height},
-                           {0, 0, static_cast<float>(window.width), static_cast<float>(window.height)}, kFillStretch,
+                           {0, 0, static_cast<float>(window.width), static_cast<float>(window.height)}, FillType::kStretch,
                            {});
   }
   graphics.SetClip(&content, Gdiplus::CombineModeReplace);
@@ -87,7 +87,7 @@ void DrawBorder(Gdiplus::Graphics& graphics, const WindowBackground& in, const R
 
 }  // namespace
 
-std::unique_ptr<Gdiplus::Bitmap> LoadBackgroundPicture(std::span<const std::uint8_t> bytes, int fillType,
+std::unique_ptr<Gdiplus::Bitmap> LoadBackgroundPicture(std::span<const std::uint8_t> bytes, FillType fillType,
                                                        Point offset) {
   auto picture = LoadBitmapFromBytes(bytes);
   if (picture) FadeBitmapEdges(*picture, {FadedEdgesFor(fillType, offset), 0.25});

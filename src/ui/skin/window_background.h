@@ -17,6 +17,7 @@
 
 #include "base/color/color.h"
 #include "base/geometry/rect.h"
+#include "ui/skin/fill_type.h"
 
 namespace tabulo::ui {
 
@@ -24,12 +25,12 @@ class ResourcePackage;
 class WindowShape;
 
 // The window's picture from file bytes, premultiplied, with its edges faded
-// the way its placement needs: fill type 2 all four edges; fill type 0 the
+// the way its placement needs: centred all four edges; natural size the
 // right and bottom edges, and the left / top edge too when it is offset
 // from that side; other fill types unchanged. Null when the bytes are empty
 // or not a picture (the background stays plain).
 [[nodiscard]] std::unique_ptr<Gdiplus::Bitmap> LoadBackgroundPicture(std::span<const std::uint8_t> bytes,
-                                                                     int fillType, Point offset);
+                                                                     FillType fillType, Point offset);
 
 struct WindowBackground {
   Size window;                                // whole window, shadow band included
@@ -37,9 +38,9 @@ struct WindowBackground {
   Rgb background = 0xFFFFFFFF;                // "crbackground" (its alpha byte is ignored)
   int windowAlpha = -1;                       // -1: opaque window, no shadow
   Gdiplus::Bitmap* picture = nullptr;         // from LoadBackgroundPicture, or null
-  int fillType = 0;
-  std::optional<RectF> grid;                  // nine-grid centre of the picture for fill type 3
-  Point offset;                               // "offsetx", "offsety" for fill type 0
+  FillType fillType = FillType::kNatural;
+  std::optional<RectF> grid;                  // nine-grid centre of the picture for kNineGrid
+  Point offset;                               // "offsetx", "offsety" for kNatural
   const ResourcePackage* package = nullptr;   // for the shadow pictures
   std::string_view shadowElement;             // "SysShadow.HostWnd" / "SysShadow.SubWnd"
   std::span<const Rgb> borderColours;         // outermost ring first

@@ -2,14 +2,13 @@
 
 #include <array>
 
-#include "ui/control/engine_messages.h"
 #include "ui/skin/window_skin_values.h"
 
 namespace tabulo::ui {
 
-std::span<const std::uint32_t> CaptionButtonOrder() {
-  static constexpr std::array<std::uint32_t, 7> kOrder = {kCaptionClose, kCaptionMax,    kCaptionMin,    kCaptionMenu,
-                                                          kCaptionSkin,  kCaptionReport, kCaptionSetting};
+std::span<const CaptionButton> CaptionButtonOrder() {
+  using enum CaptionButton;
+  static constexpr std::array<CaptionButton, 7> kOrder = {kClose, kMax, kMin, kMenu, kSkin, kReport, kSetting};
   return kOrder;
 }
 
@@ -19,7 +18,7 @@ std::vector<PlacedCaptionButton> LayoutCaptionButtons(const Rect& content, int o
   int right = content.right() - offsetRight;
   for (const CaptionButtonSize& b : buttons) {
     const int left = right - b.size.width;
-    placed.push_back({b.bit, Rect{left, content.y + top, b.size.width, b.size.height}});
+    placed.push_back({b.button, Rect{left, content.y + top, b.size.width, b.size.height}});
     right = left;
   }
   return placed;

@@ -8,21 +8,22 @@
 #include <vector>
 
 #include "base/geometry/rect.h"
+#include "ui/window/caption_buttons.h"
 
 namespace tabulo::ui {
 
 struct CaptionButtonSize {
-  std::uint32_t bit = 0;  // kCaptionClose, kCaptionMax, ...
+  CaptionButton button = CaptionButton::kClose;
   Size size;
 };
 
 struct PlacedCaptionButton {
-  std::uint32_t bit = 0;
+  CaptionButton button = CaptionButton::kClose;
   Rect rect;
 };
 
-// The button bits of a caption in layout order (right to left).
-[[nodiscard]] std::span<const std::uint32_t> CaptionButtonOrder();
+// The buttons of a caption in layout order (right to left).
+[[nodiscard]] std::span<const CaptionButton> CaptionButtonOrder();
 
 // Lays out the buttons present in `buttons` (already in layout order): the
 // first ends offsetRight pixels left of the content's right edge, at

@@ -13,22 +13,22 @@ constexpr Size kPlainSize{26, 20};
 
 // What a caption button does, as screen readers say it; `restores` when the
 // maximise or minimise button would restore the window.
-std::string CaptionButtonName(std::uint32_t kind, bool restores, bool chinese) {
+std::string CaptionButtonName(CaptionButton kind, bool restores, bool chinese) {
   const auto say = [chinese](const char* zh, const char* en) { return std::string(chinese ? zh : en); };
   switch (kind) {
-    case kCaptionClose:
+    case CaptionButton::kClose:
       return say("关闭", "Close");
-    case kCaptionMax:
+    case CaptionButton::kMax:
       return restores ? say("还原", "Restore") : say("最大化", "Maximize");
-    case kCaptionMin:
+    case CaptionButton::kMin:
       return restores ? say("还原", "Restore") : say("最小化", "Minimize");
-    case kCaptionMenu:
+    case CaptionButton::kMenu:
       return say("菜单", "Menu");
-    case kCaptionSkin:
+    case CaptionButton::kSkin:
       return say("皮肤", "Skin");
-    case kCaptionReport:
+    case CaptionButton::kReport:
       return say("反馈", "Report");
-    case kCaptionSetting:
+    case CaptionButton::kSetting:
       return say("设置", "Settings");
     default:
       return {};
@@ -39,22 +39,22 @@ constexpr int kHoverFrames = 8;
 
 }  // namespace
 
-std::string SysButtonElement(std::uint32_t kind, bool zoomed, bool iconic) {
+std::string SysButtonElement(CaptionButton kind, bool zoomed, bool iconic) {
   const char* name = nullptr;
   switch (kind) {
-    case kCaptionClose: name = "Close"; break;
-    case kCaptionMax: name = zoomed ? "Restore" : "Max"; break;
-    case kCaptionMin: name = iconic ? "Restore" : "Min"; break;
-    case kCaptionMenu: name = "Menu"; break;
-    case kCaptionSkin: name = "Skn"; break;
-    case kCaptionReport: name = "Report"; break;
-    case kCaptionSetting: name = "Setting"; break;
+    case CaptionButton::kClose: name = "Close"; break;
+    case CaptionButton::kMax: name = zoomed ? "Restore" : "Max"; break;
+    case CaptionButton::kMin: name = iconic ? "Restore" : "Min"; break;
+    case CaptionButton::kMenu: name = "Menu"; break;
+    case CaptionButton::kSkin: name = "Skn"; break;
+    case CaptionButton::kReport: name = "Report"; break;
+    case CaptionButton::kSetting: name = "Setting"; break;
     default: return {};
   }
   return std::string("SysButton.") + name;
 }
 
-bool SysButton::Create(ControlHost& host, std::uint32_t kind) {
+bool SysButton::Create(ControlHost& host, CaptionButton kind) {
   kind_ = kind;
   ControlOptions options;
   options.classNumber = kSysButtonClassNumber;
@@ -86,7 +86,7 @@ AccessibleInfo SysButton::Accessible() const {
   AccessibleInfo info = UiControl::Accessible();
   if (!info.name.empty()) return info;
   HWND window = HostWindowHandle();
-  const bool restores = window && (kind_ == kCaptionMax ? IsZoomed(window) : kind_ == kCaptionMin && IsIconic(window));
+  const bool restores = window && (kind_ == CaptionButton::kMax ? IsZoomed(window) : kind_ == CaptionButton::kMin && IsIconic(window));
   info.name = CaptionButtonName(kind_, restores, SpeaksChinese());
   return info;
 }
@@ -131,7 +131,7 @@ void SysButton::Paint() {
 void SysButton::PaintPlain(Gdiplus::Graphics& graphics, const RectF& rect) {
   const std::uint32_t state = StateFlags();
   if (state & (kStateHot | kStatePressed)) {
-    const Argb back = kind_ == kCaptionClose ? 0xE0E04343u : 0x40FFFFFFu;
+    const Argb back = kind_ == CaptionButton::kClose ? 0xE0E04343u : 0x40FFFFFFu;
     Gdiplus::SolidBrush brush{Gdiplus::Color(back)};
     graphics.FillRectangle(&brush, ToGdiplus(rect));
   }
@@ -140,14 +140,14 @@ void SysButton::PaintPlain(Gdiplus::Graphics& graphics, const RectF& rect) {
   graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
   const float cx = rect.x + rect.width / 2, cy = rect.y + rect.height / 2, r = 4.5f;
   switch (kind_) {
-    case kCaptionClose:
+    case CaptionButton::kClose:
       graphics.DrawLine(&pen, cx - r, cy - r, cx + r, cy + r);
       graphics.DrawLine(&pen, cx - r, cy + r, cx + r, cy - r);
       break;
-    case kCaptionMax:
+    case CaptionButton::kMax:
       graphics.DrawRectangle(&pen, cx - r, cy - r, 2 * r, 2 * r);
       break;
-    case kCaptionMin:
+    case CaptionButton::kMin:
       graphics.DrawLine(&pen, cx - r, cy + r / 2, cx + r, cy + r / 2);
       break;
     default:
@@ -161,13 +161,13 @@ void SysButton::Act() {
   HWND window = HostWindowHandle();
   if (!window) return;
   switch (kind_) {
-    case kCaptionClose:
+    case CaptionButton::kClose:
       PostMessageW(window, WM_CLOSE, 0, 0);
       break;
-    case kCaptionMax:
+    case CaptionButton::kMax:
       PostMessageW(window, WM_SYSCOMMAND, IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE, 0);
       break;
-    case kCaptionMin:
+    case CaptionButton::kMin:
       PostMessageW(window, WM_SYSCOMMAND, IsIconic(window) ? SC_RESTORE : SC_MINIMIZE, 0);
       break;
     default:

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ui/control/ui_control.h"
+#include "ui/window/caption_buttons.h"
 
 namespace tabulo::ui {
 
@@ -16,15 +17,15 @@ inline constexpr int kSysButtonClassNumber = 1;
 
 // The element name of a caption button kind ("SysButton.Close" …); the
 // maximise button while maximised and the minimise button while minimised
-// use "SysButton.Restore". Empty for an unknown kind.
-[[nodiscard]] std::string SysButtonElement(std::uint32_t kind, bool zoomed, bool iconic);
+// use "SysButton.Restore". Empty for the icon and the title.
+[[nodiscard]] std::string SysButtonElement(CaptionButton kind, bool zoomed, bool iconic);
 
 class SysButton : public UiControl {
  public:
-  // Kind is one caption-button bit (kCaptionClose …). The size comes from
-  // the host's theme ("size" of the element) or the plain default.
-  [[nodiscard]] bool Create(ControlHost& host, std::uint32_t kind);
-  [[nodiscard]] std::uint32_t Kind() const { return kind_; }
+  // The size comes from the host's theme ("size" of the element) or the
+  // plain default.
+  [[nodiscard]] bool Create(ControlHost& host, CaptionButton kind);
+  [[nodiscard]] CaptionButton Kind() const { return kind_; }
   [[nodiscard]] Size SkinSize() const;
   // A caption button shows only a glyph; screen readers hear what it does.
   [[nodiscard]] AccessibleInfo Accessible() const override;
@@ -38,7 +39,7 @@ class SysButton : public UiControl {
   void Act();
   [[nodiscard]] std::string Element() const;
 
-  std::uint32_t kind_ = 0;
+  CaptionButton kind_ = CaptionButton::kClose;
 };
 
 }  // namespace tabulo::ui

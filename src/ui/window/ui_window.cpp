@@ -19,10 +19,10 @@ namespace {
 constexpr LONG kFrameStyles = WS_THICKFRAME | WS_DLGFRAME | WS_BORDER;
 constexpr LONG kFrameExStyles = WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE;
 
-std::uint32_t CaptionButtonsFromStyles(LONG style) {
-  std::uint32_t buttons = kCaptionIcon | kCaptionTitle | kCaptionClose;
-  if (style & WS_MAXIMIZEBOX) buttons |= kCaptionMax;
-  if (style & WS_MINIMIZEBOX) buttons |= kCaptionMin;
+CaptionButtons CaptionButtonsFromStyles(LONG style) {
+  CaptionButtons buttons = CaptionButton::kIcon | CaptionButton::kTitle | CaptionButton::kClose;
+  if (style & WS_MAXIMIZEBOX) buttons |= CaptionButton::kMax;
+  if (style & WS_MINIMIZEBOX) buttons |= CaptionButton::kMin;
   return buttons;
 }
 
@@ -50,11 +50,8 @@ bool UiWindow::Bind(HWND window, const BindOptions& o) {
   glass_ = glass && GlassAllowed(Engine().osVersion, alpha_ != -1);
 
   LONG style = GetWindowLongW(window, GWL_STYLE);
-  if (!o.captionButtons || *o.captionButtons != 0) style &= ~WS_SYSMENU;
-  std::uint32_t buttons = o.captionButtons.value_or(kCaptionFromStyles);
-  if (buttons & kCaptionFromStyles) buttons = CaptionButtonsFromStyles(GetWindowLongW(window, GWL_STYLE));
-  captionButtons_ = buttons;
-  fillType_ = o.fillType.value_or(0);
+  captionButtons_ = o.captionButtons.value_or(CaptionButtonsFromStyles(style));
+  fillType_ = o.fillType.value_or(FillType::kNatural);
   grid_ = o.grid;
   dragAnywhere_ = o.dragAnywhere.value_or(true);
   sizeBox_ = o.sizeBox;
@@ -63,10 +60,10 @@ bool UiWindow::Bind(HWND window, const BindOptions& o) {
   backgroundOffset_ = {};
   shadowElement_ = o.shadowElement;
 
-  style &= ~kFrameStyles;
-  if (!(buttons & kCaptionMin)) style &= ~WS_MINIMIZEBOX;
-  if (!(buttons & kCaptionMax)) style &= ~WS_MAXIMIZEBOX;
-  if (buttons == 0) style &= ~WS_SYSMENU;
+  // The engine draws the caption: the system menu goes whatever the buttons.
+  style &= ~(kFrameStyles | WS_SYSMENU);
+  if (!captionButtons_.Has(CaptionButton::kMin)) style &= ~WS_MINIMIZEBOX;
+  if (!captionButtons_.Has(CaptionButton::kMax)) style &= ~WS_MAXIMIZEBOX;
   SetWindowLongW(window, GWL_STYLE, style);
   LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE) & ~kFrameExStyles;
   exStyle = alpha_ != -1 ? (exStyle | WS_EX_LAYERED) : (exStyle & ~WS_EX_LAYERED);
@@ -263,20 +260,19 @@ void UiWindow::SetPlacement(std::optional<int> left, std::optional<int> top, std
              height.value_or(r.bottom - r.top), TRUE);
 }
 
-int UiWindow::ShowState() const {
-  if (!hwnd_) return 0;
-  if (IsIconic(hwnd_)) return 1;
-  if (IsZoomed(hwnd_)) return 2;
-  return 0;
+WindowShowState UiWindow::ShowState() const {
+  if (hwnd_ && IsIconic(hwnd_)) return WindowShowState::kMinimised;
+  if (hwnd_ && IsZoomed(hwnd_)) return WindowShowState::kMaximised;
+  return WindowShowState::kNormal;
 }
 
-void UiWindow::SetShowState(int state) {
+void UiWindow::SetShowState(WindowShowState state) {
   if (!hwnd_) return;
   switch (state) {
-    case 0: ShowWindow(hwnd_, SW_SHOWNORMAL); break;
-    case 1: ShowWindow(hwnd_, SW_MINIMIZE); break;
-    case 2: ShowWindow(hwnd_, SW_MAXIMIZE); break;
-    case 3:
+    case WindowShowState::kNormal: ShowWindow(hwnd_, SW_SHOWNORMAL); break;
+    case WindowShowState::kMinimised: ShowWindow(hwnd_, SW_MINIMIZE); break;
+    case WindowShowState::kMaximised: ShowWindow(hwnd_, SW_MAXIMIZE); break;
+    case WindowShowState::kCentred:
       SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - size_.width) / 2,
                    (GetSystemMetrics(SM_CYSCREEN) - size_.height) / 2, 0, 0,
                    SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);

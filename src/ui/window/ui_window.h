@@ -41,7 +41,9 @@
 #include "ui/control/ui_object.h"
 #include "base/win/unique_handle.h"
 #include "ui/skin/window_shape.h"
+#include "ui/skin/fill_type.h"
 #include "ui/skin/window_skin_values.h"
+#include "ui/window/caption_buttons.h"
 #include "ui/window/input_router.h"
 #include "ui/window/window_compositor.h"
 #include "ui/window/window_effect.h"
@@ -62,9 +64,9 @@ struct BindOptions {
   std::string themePassword;
   std::span<const std::uint8_t> background;  // picture file bytes; empty: none
   std::optional<Rgb> backgroundColour;       // "crbackground"; none: transparent
-  std::optional<std::uint32_t> captionButtons;  // none or kCaptionFromStyles: from the window styles
+  std::optional<CaptionButtons> captionButtons;  // none (kCaptionFromStyles): from the window's styles
   std::optional<int> alpha;                  // 0..255 layered; -1 opaque (the default)
-  std::optional<int> fillType;               // of the background picture (0)
+  std::optional<FillType> fillType;          // of the background picture (natural size)
   std::optional<RectF> grid;                 // nine-grid centre of the background picture
   std::optional<bool> glass;                 // "aero" (1)
   std::optional<int> cornerRadius;           // "rectround"; -1 takes the theme's
@@ -74,6 +76,14 @@ struct BindOptions {
   // The theme element of the shadow, margins, corners and border; empty:
   // "SysShadow.SubWnd" for a window with a parent, else "SysShadow.HostWnd".
   std::string_view shadowElement;
+};
+
+enum class WindowShowState {
+  kNormal = 0,
+  kMinimised = 1,
+  kMaximised = 2,
+  kCentred = 3,  // SetShowState only: shown, centred on the screen
+  kHidden = 4,   // SetShowState only
 };
 
 // A raw hook on the window procedure; a value ends handling with that result.
@@ -130,10 +140,9 @@ class UiWindow : public UiObject, public ControlHost {
   // --- placement ----------------------------------------------------------
   void SetPlacement(std::optional<int> left, std::optional<int> top, std::optional<int> width,
                     std::optional<int> height);
-  // 1 minimised, 2 maximised, else 0.
-  [[nodiscard]] int ShowState() const;
-  // 0 normal, 1 minimise, 2 maximise, 3 centre on the screen, other: hide.
-  void SetShowState(int state);
+  // Minimised, maximised or normal.
+  [[nodiscard]] WindowShowState ShowState() const;
+  void SetShowState(WindowShowState state);
   void SetTopmost(bool topmost);
   [[nodiscard]] HICON Icon(bool big) const;
   void SetIcon(HICON icon, bool big);
@@ -180,7 +189,7 @@ class UiWindow : public UiObject, public ControlHost {
   // The tooltip window, once a control with a tip asked for it; null before.
   [[nodiscard]] HWND TooltipWindow() const override { return tooltip_.get(); }
   HWND Tooltip() override;  // null when it cannot be made
-  [[nodiscard]] std::uint32_t CaptionButtons() const { return captionButtons_; }
+  [[nodiscard]] ui::CaptionButtons CaptionButtons() const { return captionButtons_; }
   [[nodiscard]] int CaptionHeight() const { return skin_.captionHeight; }
   void SetEscCloses(bool on) { escCloses_ = on; }
   void SetDragAnywhere(bool on) { dragAnywhere_ = on; }
@@ -267,9 +276,9 @@ class UiWindow : public UiObject, public ControlHost {
   UniqueWindow tooltip_;
   bool tracking_ = false;
 
-  std::uint32_t captionButtons_ = 0;
+  ui::CaptionButtons captionButtons_;
   int alpha_ = -1;
-  int fillType_ = 0;
+  FillType fillType_ = FillType::kNatural;
   std::optional<RectF> grid_;
   bool glass_ = false;
   int radius_ = -1;                 // as bound; -1 takes the theme's

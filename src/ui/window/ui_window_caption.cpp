@@ -26,8 +26,8 @@ std::string WindowText(HWND window) {
 
 void UiWindow::BuildCaptionBand() {
   DestroyCaptionBand();
-  if (captionButtons_ == 0) return;
-  if (captionButtons_ & kCaptionIcon) {
+  if (captionButtons_.Empty()) return;
+  if (captionButtons_.Has(CaptionButton::kIcon)) {
     auto icon = std::make_unique<CaptionIcon>();
     HICON small = Icon(false);
     if (!small) small = Engine().smallIcon.get();
@@ -36,17 +36,17 @@ void UiWindow::BuildCaptionBand() {
       captionControls_.push_back(std::move(icon));
     }
   }
-  if (captionButtons_ & kCaptionTitle) {
+  if (captionButtons_.Has(CaptionButton::kTitle)) {
     auto title = std::make_unique<CaptionTitle>();
     if (title->Create(*this, Rect{content_.x, content_.y, 1, std::max(CaptionHeight(), 16)}, WindowText(hwnd_))) {
       captionTitle_ = title.get();
       captionControls_.push_back(std::move(title));
     }
   }
-  for (const std::uint32_t bit : CaptionButtonOrder()) {
-    if (!(captionButtons_ & bit)) continue;
+  for (const CaptionButton kind : CaptionButtonOrder()) {
+    if (!captionButtons_.Has(kind)) continue;
     auto button = std::make_unique<SysButton>();
-    if (button->Create(*this, bit)) captionControls_.push_back(std::move(button));
+    if (button->Create(*this, kind)) captionControls_.push_back(std::move(button));
   }
   captionControlPtrs_.clear();
   for (const auto& control : captionControls_) captionControlPtrs_.push_back(control.get());

@@ -61,7 +61,7 @@ void UiWindow::RouteLeftPress(Point point, bool doubleClick) {
   UiControl* control = router_.PressAt(point, &local);
   const bool captionArea = point.y < content_.y + CaptionHeight();
   const bool onEmptyArea = !control || !control->MouseTrack();
-  if (doubleClick && (captionButtons_ & kCaptionMax) && captionArea && onEmptyArea) {
+  if (doubleClick && captionButtons_.Has(CaptionButton::kMax) && captionArea && onEmptyArea) {
     ToggleMaximise();
     return;
   }
@@ -85,7 +85,7 @@ void UiWindow::RouteRightButton(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void UiWindow::DragWindow() {
-  if (captionButtons_ == 0 && IsZoomed(hwnd_)) return;
+  if (captionButtons_.Empty() && IsZoomed(hwnd_)) return;
   POINT cursor{};
   GetCursorPos(&cursor);
   SendMessageW(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(cursor.x, cursor.y));

@@ -40,11 +40,11 @@ TEST(EditFormats, ParaFormat) {
   };
   const Case kCases[] = {
       {"nothing given", {}, 0, 0},
-      {"left", {.alignment = 0}, kPfmAlignment, kPfaLeft},
-      {"centre", {.alignment = 1}, kPfmAlignment, kPfaCenter},
-      {"right", {.alignment = 2}, kPfmAlignment, kPfaRight},
-      {"unknown alignment is left", {.alignment = 7}, kPfmAlignment, kPfaLeft},
-      {"everything", {1, 100, -50, 30, 1}, 0x2F, kPfaCenter},
+      {"left", {.alignment = TextAlignment::kNear}, kPfmAlignment, kPfaLeft},
+      {"centre", {.alignment = TextAlignment::kCentre}, kPfmAlignment, kPfaCenter},
+      {"right", {.alignment = TextAlignment::kFar}, kPfmAlignment, kPfaRight},
+      {"unknown alignment is left", {.alignment = static_cast<TextAlignment>(7)}, kPfmAlignment, kPfaLeft},
+      {"everything", {TextAlignment::kCentre, 100, -50, 30, 1}, 0x2F, kPfaCenter},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -54,16 +54,16 @@ TEST(EditFormats, ParaFormat) {
     EXPECT_EQ(format.tabCount, 1);  // one default tab stop, always, outside the mask
     EXPECT_EQ(format.firstTab, 720);
   }
-  const EditParaFormat all = MakeParaFormat({1, 100, -50, 30, 1});
+  const EditParaFormat all = MakeParaFormat({TextAlignment::kCentre, 100, -50, 30, 1});
   EXPECT_EQ(all.startIndent, 100);
   EXPECT_EQ(all.offset, -50);
   EXPECT_EQ(all.rightIndent, 30);
   EXPECT_EQ(all.numbering, 1);
 
-  EXPECT_EQ(AlignmentFromParaFormat(kPfaCenter), 1);
-  EXPECT_EQ(AlignmentFromParaFormat(kPfaRight), 2);
-  EXPECT_EQ(AlignmentFromParaFormat(kPfaLeft), 0);
-  EXPECT_EQ(AlignmentFromParaFormat(4), 0);  // justified reads as left
+  EXPECT_EQ(AlignmentFromParaFormat(kPfaCenter), TextAlignment::kCentre);
+  EXPECT_EQ(AlignmentFromParaFormat(kPfaRight), TextAlignment::kFar);
+  EXPECT_EQ(AlignmentFromParaFormat(kPfaLeft), TextAlignment::kNear);
+  EXPECT_EQ(AlignmentFromParaFormat(4), TextAlignment::kNear);  // justified reads as left
 }
 
 }  // namespace

@@ -145,7 +145,7 @@ TEST(SizingZones, BandsInsideTheContentEdgeWithWiderCorners) {
 
 TEST(CaptionLayout, ButtonsRunLeftwardsFromTheOffsetAndTheIconIsCentred) {
   const Rect content{8, 6, 300, 200};
-  const CaptionButtonSize sizes[] = {{kCaptionClose, {30, 20}}, {kCaptionMin, {25, 20}}};
+  const CaptionButtonSize sizes[] = {{CaptionButton::kClose, {30, 20}}, {CaptionButton::kMin, {25, 20}}};
   const auto placed = LayoutCaptionButtons(content, 4, 2, sizes);
   ASSERT_EQ(placed.size(), 2u);
   EXPECT_EQ(placed[0].rect, (Rect{274, 8, 30, 20}));

@@ -19,18 +19,18 @@ TEST(LabelLayout, SingleLinePlacement) {
   ASSERT_EQ(text, (RectF{12, 22, 100, 40}));
   struct Case {
     const char* why;
-    int align;
+    VerticalAlignment align;
     float measured;
     bool nonAscii;
     RectF expected;
   };
   const Case kCases[] = {
-      {"top leaves 2 px above the first line", kLabelAlignTop, 15, false, {12, 24, 100, 15}},
-      {"centre", kLabelAlignCentre, 15, false, {12, 34, 100, 15}},  // 22 + 12.5, whole pixels
-      {"bottom leaves 2 px below the last line", kLabelAlignBottom, 15, false, {12, 45, 100, 15}},
-      {"centre, CJK text 1 px lower", kLabelAlignCentre, 15, true, {12, 35, 100, 15}},
-      {"top, CJK text 1 px lower", kLabelAlignTop, 15.6f, true, {12, 25, 100, 15}},
-      {"text taller than the rectangle rises above it", kLabelAlignCentre, 50, false, {12, 17, 100, 50}},
+      {"top leaves 2 px above the first line", VerticalAlignment::kTop, 15, false, {12, 24, 100, 15}},
+      {"centre", VerticalAlignment::kCentre, 15, false, {12, 34, 100, 15}},  // 22 + 12.5, whole pixels
+      {"bottom leaves 2 px below the last line", VerticalAlignment::kBottom, 15, false, {12, 45, 100, 15}},
+      {"centre, CJK text 1 px lower", VerticalAlignment::kCentre, 15, true, {12, 35, 100, 15}},
+      {"top, CJK text 1 px lower", VerticalAlignment::kTop, 15.6f, true, {12, 25, 100, 15}},
+      {"text taller than the rectangle rises above it", VerticalAlignment::kCentre, 50, false, {12, 17, 100, 50}},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.why);
@@ -40,7 +40,7 @@ TEST(LabelLayout, SingleLinePlacement) {
 
 TEST(LabelLayout, WrappedTextGetsOneMoreLineAndNoShift) {
   const RectF text{12, 22, 100, 40};
-  EXPECT_EQ(LabelDrawRect(text, true, kLabelAlignBottom, {15, 16.5f, true}), (RectF{12, 22, 100, 56.5f}));
+  EXPECT_EQ(LabelDrawRect(text, true, VerticalAlignment::kBottom, {15, 16.5f, true}), (RectF{12, 22, 100, 56.5f}));
 }
 
 TEST(LabelLayout, NonAsciiDetection) {

@@ -48,15 +48,15 @@ TEST(SharedDecodes, SharesAPictureOnlyWithTheSameFillTypeAndOffset) {
   test::StartGdiplus();
   SharedDecodes decodes;
   const std::vector<std::uint8_t> png = RedPng();
-  const auto natural = decodes.BackgroundPicture(png, kFillNatural, {0, 0});
+  const auto natural = decodes.BackgroundPicture(png, FillType::kNatural, {0, 0});
   ASSERT_TRUE(natural);
-  EXPECT_EQ(decodes.BackgroundPicture(png, kFillNatural, {0, 0}), natural);
+  EXPECT_EQ(decodes.BackgroundPicture(png, FillType::kNatural, {0, 0}), natural);
   // The edges are faded by placement, so other placements get their own.
-  EXPECT_NE(decodes.BackgroundPicture(png, kFillNatural, {10, 0}), natural);
-  EXPECT_NE(decodes.BackgroundPicture(png, kFillCentre, {0, 0}), natural);
+  EXPECT_NE(decodes.BackgroundPicture(png, FillType::kNatural, {10, 0}), natural);
+  EXPECT_NE(decodes.BackgroundPicture(png, FillType::kCentre, {0, 0}), natural);
   const std::uint8_t notAPicture[] = {'j', 'p', 'e', 'g', '?'};
-  EXPECT_FALSE(decodes.BackgroundPicture(notAPicture, kFillNatural, {0, 0}));
-  EXPECT_FALSE(decodes.BackgroundPicture({}, kFillNatural, {0, 0}));
+  EXPECT_FALSE(decodes.BackgroundPicture(notAPicture, FillType::kNatural, {0, 0}));
+  EXPECT_FALSE(decodes.BackgroundPicture({}, FillType::kNatural, {0, 0}));
 }
 
 // Every window of the program binds the same theme file: they wear one
@@ -71,7 +71,7 @@ TEST_F(SharedThemeTest, WindowsBoundToTheSameThemeWearOnePackage) {
   const std::vector<std::uint8_t> themeAgain = testing::ShippedThemeBytes();
   BindOptions options;
   options.theme = themeAgain;
-  options.captionButtons = 0;
+  options.captionButtons = kNoCaptionButtons;
   UiWindow second;
   ASSERT_TRUE(second.Bind(secondHandle, options));
   EXPECT_EQ(second.Package(), window.Package());
@@ -84,7 +84,7 @@ TEST_F(SharedThemeTest, WindowsBoundToTheSamePictureShareItsPixels) {
   const std::vector<std::uint8_t> png = RedPng();
   BindOptions options;
   options.background = png;
-  options.captionButtons = 0;
+  options.captionButtons = kNoCaptionButtons;
   Bind(options);
   ASSERT_NE(window.BackgroundPicture(), nullptr);
   HWND secondHandle = CreateWindowExW(WS_EX_TOOLWINDOW, kDefaultWindowClass, L"second", WS_POPUP, 150, 150, 200,

@@ -44,6 +44,12 @@ class SkinDraw : public testing::Test {
     data.table.Set(TextKey("Plain", "filltype"), std::string("1"));
     data.table.Set(PictureKey("Ghost", "normal"), SkinPicture{{0, 0, 4, 4}, 9});            // no image 9
     data.table.Set(PictureKey("Outside", "normal"), SkinPicture{{40, 30, 20, 20}, 1});     // beyond the sheet
+    // Fill types no picture has: a damaged theme.
+    for (const char* fill : {"-1", "4"}) {
+      const std::string element = std::string("Fill") + fill;
+      data.table.Set(PictureKey(element, "normal"), box);
+      data.table.Set(TextKey(element, "filltype"), std::string(fill));
+    }
     // Grids reaching outside their picture: a damaged theme.
     data.table.Set(PictureKey("FarGrid", "normal"), box);
     data.table.Set(PictureKey("FarGrid", "gird"), SkinPicture{{-8000, 0, 8030, 20}, 0});
@@ -91,7 +97,7 @@ TEST_F(SkinDraw, AlphaScalesEveryPieceAndStretchedEdgesStayOpaque) {
   for (const std::uint8_t alpha : {std::uint8_t{255}, std::uint8_t{128}}) {
     SCOPED_TRACE(alpha);
     Surface s(70, 50);
-    ASSERT_TRUE(DrawSkinElement(package.get(), *s.graphics, "Box", {0, 0, 70, 50}, 0, "gird", kFillFromTheme, alpha));
+    ASSERT_TRUE(DrawSkinElement(package.get(), *s.graphics, "Box", {0, 0, 70, 50}, 0, "gird", std::nullopt, alpha));
     ForEachPixel(s, 70, 50, [&](int x, int y, Argb c) {
       EXPECT_NEAR(static_cast<int>(c >> 24), alpha, 1) << x << "," << y;
       EXPECT_NE(c | 0xFF000000u, kMagenta) << "sheet bleeds in at " << x << "," << y;
@@ -101,7 +107,7 @@ TEST_F(SkinDraw, AlphaScalesEveryPieceAndStretchedEdgesStayOpaque) {
 
 TEST_F(SkinDraw, CentredFillLetsALargerPictureReachPastTheTarget) {
   Surface s(50, 40);
-  ASSERT_TRUE(DrawSkinElement(package.get(), *s.graphics, "Plain", {20, 15, 10, 10}, 0, "gird", kFillCentre));
+  ASSERT_TRUE(DrawSkinElement(package.get(), *s.graphics, "Plain", {20, 15, 10, 10}, 0, "gird", FillType::kCentre));
   // 30 x 20 centred on a 10 x 10 target at (20, 15): from (10, 10) to (40, 30).
   EXPECT_EQ(s.at(10, 10), PictureColour(0, 0));
   EXPECT_EQ(s.at(39, 29), PictureColour(kPictureW - 1, kPictureH - 1));
@@ -128,11 +134,12 @@ TEST_F(SkinDraw, StateFlagsPickThePictureAndTheThemeFillTypeStretchesIt) {
   }
 }
 
-TEST_F(SkinDraw, MissingPackageElementOrImageDrawsNothing) {
+TEST_F(SkinDraw, MissingPackageElementImageOrFillTypeDrawsNothing) {
   const struct {
     const ResourcePackage* package;
     const char* element;
-  } kCases[] = {{nullptr, "Box"}, {package.get(), "Nothing"}, {package.get(), "Ghost"}, {package.get(), "Outside"}};
+  } kCases[] = {{nullptr, "Box"},          {package.get(), "Nothing"}, {package.get(), "Ghost"},
+                {package.get(), "Outside"}, {package.get(), "Fill-1"},  {package.get(), "Fill4"}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.element);
     Surface s(40, 30);
@@ -167,7 +174,7 @@ TEST_F(SkinDraw, GridsAndAreasOutsideTheirPictureDrawNothing) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.what);
     Surface s(40, 30);
-    EXPECT_FALSE(DrawWithFillType(*s.graphics, *sheet, c.source, {0, 0, 40, 30}, kFillNineGrid, c.grid));
+    EXPECT_FALSE(DrawWithFillType(*s.graphics, *sheet, c.source, {0, 0, 40, 30}, FillType::kNineGrid, c.grid));
     EXPECT_EQ(s.at(20, 15), 0u);
   }
 }
@@ -175,7 +182,7 @@ TEST_F(SkinDraw, GridsAndAreasOutsideTheirPictureDrawNothing) {
 TEST_F(SkinDraw, EdgeFadeRampsTheFlaggedEdgesAlpha) {
   auto sheet = PaintBitmap(40, 20, [](int, int) { return 0xFFFFFFFFu; });
   Surface s(40, 20);
-  ASSERT_TRUE(DrawWithFillType(*s.graphics, *sheet, {0, 0, 40, 20}, {0, 0, 40, 20}, kFillNatural, {}, 255,
+  ASSERT_TRUE(DrawWithFillType(*s.graphics, *sheet, {0, 0, 40, 20}, {0, 0, 40, 20}, FillType::kNatural, {}, 255,
                                {kFadeLeft | kFadeBottom, 0.25}));
   // K = trunc(min(40, 20) * 0.25) = 5: alpha 255 * d / 5 at distance d.
   const int kRamp[] = {0, 51, 102, 153, 204, 255};

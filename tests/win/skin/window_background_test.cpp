@@ -31,7 +31,7 @@ std::vector<std::uint8_t> SolidPng(int width, int height, Argb colour) {
 
 TEST(WindowBackground, NaturalSizePictureSitsAtItsOffsetWithFadedEdges) {
   test::Surface s(100, 60);
-  const auto picture = LoadBackgroundPicture(SolidPng(30, 20, kRed), kFillNatural, {10, 0});
+  const auto picture = LoadBackgroundPicture(SolidPng(30, 20, kRed), FillType::kNatural, {10, 0});
   ASSERT_TRUE(picture);
   const WindowShape shape = WindowShape::Build({0, 0, 100, 60}, -1);
   WindowBackground in;
@@ -39,7 +39,7 @@ TEST(WindowBackground, NaturalSizePictureSitsAtItsOffsetWithFadedEdges) {
   in.shape = &shape;
   in.background = 0xFFFFFF;
   in.picture = picture.get();
-  in.fillType = kFillNatural;
+  in.fillType = FillType::kNatural;
   in.offset = {10, 0};
   PaintWindowBackground(*s.graphics, in);
 

@@ -252,7 +252,7 @@ class LeakCycleTest : public ControlLifeTest {
   void BindLayered() {
     BindOptions options;
     options.alpha = 200;
-    options.captionButtons = kCaptionClose | kCaptionTitle;
+    options.captionButtons = CaptionButton::kClose | CaptionButton::kTitle;
     Bind(options, 300, 200);
   }
 };

@@ -27,7 +27,7 @@ TEST(Drawing, OpaqueTextIsDrawnWithAlpha254AndNoTextWithAlpha0) {
   EXPECT_EQ(MaxAlpha(canvas), 0);
   // With a glow only the halo shows, in the automatic colour: black for
   // text that is not opaque.
-  DrawText(canvas.graphics(), {0, 0, 80, 30}, L"MMMM", font.get(), 0x00000000u, nullptr, kEffectGlow);
+  DrawText(canvas.graphics(), {0, 0, 80, 30}, L"MMMM", font.get(), 0x00000000u, nullptr, TextEffect::kGlow);
   EXPECT_GT(MaxAlpha(canvas), 0);
   for (const std::uint32_t p : canvas.pixels()) ASSERT_EQ(p & 0x00FFFFFFu, 0u);
 }
@@ -93,7 +93,8 @@ TEST_F(ShapeTest, BindingStripsTheFrameAndShowStateAndPlacementWork) {
   ASSERT_TRUE(window.Bind(hwnd, options));
   const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
   EXPECT_FALSE(style & (WS_THICKFRAME | WS_DLGFRAME | WS_BORDER | WS_SYSMENU));
-  EXPECT_EQ(window.CaptionButtons(), kCaptionIcon | kCaptionTitle | kCaptionClose | kCaptionMax | kCaptionMin);
+  using enum CaptionButton;
+  EXPECT_EQ(window.CaptionButtons(), kIcon | kTitle | kClose | kMax | kMin);
   RECT client{}, frame{};
   GetClientRect(hwnd, &client);
   GetWindowRect(hwnd, &frame);
@@ -105,12 +106,12 @@ TEST_F(ShapeTest, BindingStripsTheFrameAndShowStateAndPlacementWork) {
   EXPECT_EQ(frame.left, 50);
   EXPECT_EQ(frame.right - frame.left, 320);
   EXPECT_EQ(window.ClientSize(), (Size{320, 200}));
-  window.SetShowState(0);
-  EXPECT_EQ(window.ShowState(), 0);
-  window.SetShowState(2);
-  EXPECT_EQ(window.ShowState(), 2);
-  window.SetShowState(0);
-  window.SetShowState(9);
+  window.SetShowState(WindowShowState::kNormal);
+  EXPECT_EQ(window.ShowState(), WindowShowState::kNormal);
+  window.SetShowState(WindowShowState::kMaximised);
+  EXPECT_EQ(window.ShowState(), WindowShowState::kMaximised);
+  window.SetShowState(WindowShowState::kNormal);
+  window.SetShowState(WindowShowState::kHidden);
   EXPECT_FALSE(IsWindowVisible(hwnd));
 }
 

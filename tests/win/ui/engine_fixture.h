@@ -90,7 +90,7 @@ class BoundWindowTest : public ::testing::Test {
   // Binds a window with a plain background colour and no caption band.
   void Bind(BindOptions options = {}, int width = 200, int height = 150) {
     ASSERT_NE(MakeWindow(width, height), nullptr);
-    if (!options.captionButtons) options.captionButtons = 0;
+    if (!options.captionButtons) options.captionButtons = kNoCaptionButtons;
     if (!options.backgroundColour) options.backgroundColour = 0x0000FF;  // red
     ASSERT_TRUE(window.Bind(hwnd, options));
   }

@@ -35,7 +35,7 @@ struct Scene {
     hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, kDefaultWindowClass, L"ending test", WS_POPUP, 100, 100, 200, 150,
                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     BindOptions options;
-    options.captionButtons = 0;
+    options.captionButtons = kNoCaptionButtons;
     options.backgroundColour = 0x0000FF;
     bound = hwnd && window.Emplace().Bind(hwnd, options);
   }

@@ -25,7 +25,7 @@ class ThemedWindowTest : public BoundWindowTest {
     ASSERT_NE(MakeWindow(width, height), nullptr);
     BindOptions options;
     options.theme = theme;
-    options.captionButtons = 0;
+    options.captionButtons = kNoCaptionButtons;
     options.backgroundColour = 0xFFFFFF;
     options.sizeBox = false;
     ASSERT_TRUE(window.Bind(hwnd, options));

@@ -118,7 +118,7 @@ TEST_F(WindowEventsTest, AnOwnedWindowSharesItsOwnersPackageAndLooks) {
   BindOptions ownedOptions;
   ownedOptions.owner = hwnd;
   ownedOptions.setOwner = true;
-  ownedOptions.captionButtons = 0;
+  ownedOptions.captionButtons = kNoCaptionButtons;
   ASSERT_TRUE(owned.Bind(ownedHwnd, ownedOptions));
   EXPECT_EQ(owned.Package(), window.Package());
   EXPECT_EQ(owned.WindowAlpha(), 180);

@@ -18,7 +18,7 @@ std::vector<std::uint8_t> ShippedTheme() {
 
 class WindowSkinTest : public BoundWindowTest {
  protected:
-  void BindThemed(int alpha, std::uint32_t captionButtons = 0, DWORD style = WS_POPUP) {
+  void BindThemed(int alpha, CaptionButtons captionButtons = kNoCaptionButtons, DWORD style = WS_POPUP) {
     theme = ShippedTheme();
     ASSERT_FALSE(theme.empty()) << "the build lays the theme out in " << TABULO_DIST_DIR;
     ASSERT_NE(MakeWindow(300, 200, style), nullptr);
@@ -63,7 +63,7 @@ TEST_F(WindowSkinTest, AnOpaqueWindowHasNoShadowAndIsClippedToTheRoundedContent)
 }
 
 TEST_F(WindowSkinTest, CaptionButtonsSitAtTheRightEdgeAndCloseClosesTheWindow) {
-  BindThemed(210, kCaptionClose | kCaptionMin | kCaptionTitle);
+  BindThemed(210, CaptionButton::kClose | CaptionButton::kMin | CaptionButton::kTitle);
   const Rect content = window.ContentRect();
   const WindowSkinValues& skin = window.SkinValues();
   std::vector<SysButton*> buttons;
@@ -72,7 +72,7 @@ TEST_F(WindowSkinTest, CaptionButtonsSitAtTheRightEdgeAndCloseClosesTheWindow) {
   }
   ASSERT_EQ(buttons.size(), 2u);
   const Rect close = buttons[0]->Bounds();
-  EXPECT_EQ(buttons[0]->Kind(), kCaptionClose);
+  EXPECT_EQ(buttons[0]->Kind(), CaptionButton::kClose);
   EXPECT_EQ(close.right(), content.right() - skin.captionButtonsOffsetRight);
   EXPECT_EQ(close.y, content.y + skin.captionButtonsTop);
   EXPECT_EQ(buttons[1]->Bounds().right(), close.x);
@@ -86,7 +86,7 @@ TEST_F(WindowSkinTest, CaptionButtonsSitAtTheRightEdgeAndCloseClosesTheWindow) {
 }
 
 TEST_F(WindowSkinTest, DoubleClickOnTheCaptionTogglesMaximiseWhenTheWindowHasTheButton) {
-  BindThemed(210, kCaptionClose | kCaptionMax | kCaptionTitle, WS_POPUP | WS_MAXIMIZEBOX);
+  BindThemed(210, CaptionButton::kClose | CaptionButton::kMax | CaptionButton::kTitle, WS_POPUP | WS_MAXIMIZEBOX);
   window.Show();
   const Rect content = window.ContentRect();
   const LPARAM caption = At(content.x + 40, content.y + 5);  // on the title: empty caption
@@ -108,7 +108,7 @@ TEST_F(WindowSkinTest, DoubleClickOnTheCaptionTogglesMaximiseWhenTheWindowHasThe
 }
 
 TEST_F(WindowSkinTest, DoubleClickOnTheCaptionOfAWindowWithoutMaximiseDoesNothing) {
-  BindThemed(210, kCaptionClose | kCaptionTitle);
+  BindThemed(210, CaptionButton::kClose | CaptionButton::kTitle);
   const Rect content = window.ContentRect();
   window.SetDragAnywhere(false);  // a press on empty area would start a move loop
   SendMessageW(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, At(content.x + 40, content.y + 5));

@@ -57,7 +57,7 @@ TEST_F(RandomDrawWindowTest, OpensWithTheDefaultRangeAndTheBigNumberOutlineOnly)
   EXPECT_EQ(window_->RangeEnd().GetText(), "99");
   EXPECT_EQ(window_->BigNumber().Text(), "Rn");
   EXPECT_EQ(window_->BigNumber().TextColour(), 0x00544A43u) << "alpha 0: only the outline shows";
-  EXPECT_EQ(window_->BigNumber().Effect(), ui::kEffectOutline);
+  EXPECT_EQ(window_->BigNumber().Effect(), ui::TextEffect::kOutline);
   EXPECT_TRUE(window_->ModeBox().Ticked());
   EXPECT_EQ(window_->StartButton().Text(), "开始!");
   EXPECT_EQ(window_->StartButton().TooltipText(), "修改随机抽号的范围后请点击初始化处理!");

@@ -266,7 +266,7 @@ TEST_F(AccessibleTreeTest, TheEnginesControlsDescribeThemselves) {
 
 TEST_F(AccessibleTreeTest, CaptionButtonsAreNamedAndTheCloseButtonClosesTheWindow) {
   BindOptions options;
-  options.captionButtons = kCaptionTitle | kCaptionClose | kCaptionMax;
+  options.captionButtons = CaptionButton::kTitle | CaptionButton::kClose | CaptionButton::kMax;
   Bind(options, 240, 160);
   window.Show();
   const ComPtr<IAccessible> root = Root();

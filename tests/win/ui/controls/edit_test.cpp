@@ -118,7 +118,7 @@ TEST_F(EditTest, NumberFieldWithLengthTwoKeepsTwoDigitsAndDropsTheRest) {
   Edit edit;
   EditOptions options;
   options.maxLength = 2;
-  options.alignment = 1;
+  options.alignment = TextAlignment::kCentre;
   options.editStyle = kEditNumber;
   ASSERT_TRUE(edit.Create(hwnd, {10, 10, 60, 24}, options));
   EXPECT_EQ(edit.MaxLength(), 2);

@@ -8,7 +8,7 @@ namespace {
 
 class LabelTest : public BoundWindowTest {
  protected:
-  static LabelOptions BigText(std::string text, Argb colour, int effect) {
+  static LabelOptions BigText(std::string text, Argb colour, TextEffect effect) {
     LabelOptions options;
     options.text = std::move(text);
     options.textColour = colour;
@@ -36,11 +36,11 @@ TEST_F(LabelTest, GlowOverAPictureLightensThePixelsAroundTheGlyphs) {
   const int background = lightest();
 
   struct Case {
-    int effect;
+    TextEffect effect;
     bool halo;
   };
-  for (const Case c : {Case{kEffectNone, false}, Case{kEffectGlow, true}}) {
-    SCOPED_TRACE(c.effect);
+  for (const Case c : {Case{TextEffect::kNone, false}, Case{TextEffect::kGlow, true}}) {
+    SCOPED_TRACE(static_cast<int>(c.effect));
     Label label;
     ASSERT_TRUE(label.Create(hwnd, area, BigText("MMM", 0xFF000000, c.effect)));
     ASSERT_TRUE(InkBox(label.GetCanvas(), [](std::uint32_t p) { return (p >> 24) >= 250; })) << "no text drawn";
@@ -57,8 +57,8 @@ TEST_F(LabelTest, ATextColourWithAlphaZeroDrawsOnlyTheEffect) {
   Bind();
   // The random draw's big number: RGB 0x544A43 read as ARGB, so alpha 0.
   Label outlined, plain;
-  ASSERT_TRUE(outlined.Create(hwnd, {0, 0, 120, 60}, BigText("88", 0x00544A43, kEffectOutline)));
-  ASSERT_TRUE(plain.Create(hwnd, {0, 60, 120, 60}, BigText("88", 0x00544A43, kEffectNone)));
+  ASSERT_TRUE(outlined.Create(hwnd, {0, 0, 120, 60}, BigText("88", 0x00544A43, TextEffect::kOutline)));
+  ASSERT_TRUE(plain.Create(hwnd, {0, 60, 120, 60}, BigText("88", 0x00544A43, TextEffect::kNone)));
 
   EXPECT_FALSE(InkBox(plain.GetCanvas(), Opaque));
   ASSERT_TRUE(InkBox(outlined.GetCanvas(), Opaque));
@@ -86,7 +86,7 @@ TEST_F(LabelTest, TheBorderStaysVisibleOverTheGradient) {
 TEST_F(LabelTest, AutoContrastGivesTheEnginesOwnLabelBlackTextEvenOnADarkGradient) {
   Bind();
   constexpr Argb kDark = 0xFF203050;
-  LabelOptions options = BigText("MMM", 0xFFFFFFFF, kEffectNone);
+  LabelOptions options = BigText("MMM", 0xFFFFFFFF, TextEffect::kNone);
   options.autoContrast = true;
   options.gradientDirection = 1;
   options.gradientColour1 = kDark;
@@ -103,9 +103,10 @@ TEST_F(LabelTest, AutoContrastGivesTheEnginesOwnLabelBlackTextEvenOnADarkGradien
 TEST_F(LabelTest, VerticalAlignmentMovesASingleLineFromTopToBottom) {
   Bind();
   Label label;
-  ASSERT_TRUE(label.Create(hwnd, {0, 0, 150, 120}, BigText("MM", 0xFF000000, kEffectNone)));
+  ASSERT_TRUE(label.Create(hwnd, {0, 0, 150, 120}, BigText("MM", 0xFF000000, TextEffect::kNone)));
   std::vector<int> tops;
-  for (const int align : {kLabelAlignTop, kLabelAlignCentre, kLabelAlignBottom}) {
+  using enum VerticalAlignment;
+  for (const VerticalAlignment align : {kTop, kCentre, kBottom}) {
     label.SetVerticalAlign(align);
     const auto ink = InkBox(label.GetCanvas(), Opaque);
     ASSERT_TRUE(ink);

@@ -380,7 +380,7 @@ TEST_F(UiMenuTest, TakesItsShadowAndColoursFromTheOwnersTheme) {
                                nullptr, GetModuleHandleW(nullptr), nullptr);
   BindOptions options;
   options.theme = theme;
-  options.captionButtons = 0;
+  options.captionButtons = kNoCaptionButtons;
   ASSERT_TRUE(themed.Bind(owner, options));
   UiMenu menu;
   menu.AddCommand("One", 1);

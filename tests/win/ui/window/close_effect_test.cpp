@@ -53,7 +53,7 @@ class CloseEffectTest : public ::testing::Test {
     ASSERT_NE(hwnd, nullptr);
     BindOptions options;
     options.alpha = 255;  // layered: the close fades
-    options.captionButtons = 0;
+    options.captionButtons = kNoCaptionButtons;
     options.backgroundColour = 0x0000FF;
     ASSERT_TRUE(window.Emplace().Bind(hwnd, options));
     WindowEffect fade;
