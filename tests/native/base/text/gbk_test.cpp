@@ -9,7 +9,7 @@ namespace tabulo {
 namespace {
 
 // The exhaustive comparison with Windows itself runs under Wine
-// (tests/win/base/gbk_windows_test.cpp); these pin the cases that matter.
+// (tests/win/base/text/gbk_windows_test.cpp); these pin the cases that matter.
 TEST(Gbk, DecodesLikeCodePage936) {
   struct Case {
     const char* gbk;

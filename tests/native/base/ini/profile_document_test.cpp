@@ -17,7 +17,7 @@ namespace {
 
 // How the profile functions read a file, as measured under Wine; the same
 // file is checked against the real functions in
-// tests/win/base/profile_differential_test.cpp.
+// tests/win/base/ini/profile_differential_test.cpp.
 TEST(ProfileDocument, FindsValuesAsTheProfileFunctionsDo) {
   const ProfileDocument doc = ProfileDocument::Parse(
       "pre=0\r\n"
