@@ -27,6 +27,7 @@
 #include "ui/controls/radio_button.h"
 #include "ui/controls/scroll_bar.h"
 #include "ui/engine/engine_state.h"
+#include "ui/engine/font_names.h"
 #include "ui/engine/message_loop.h"
 #include "ui/window/ui_window.h"
 
@@ -60,7 +61,7 @@ LabelOptions DemoLabel(const char* text, tabulo::Argb colour, TextEffect effect)
   options.text = text;
   options.textColour = colour;
   options.effect = effect;
-  options.font = {"微软雅黑", 30.0f, 0};
+  options.font = {std::string(kMicrosoftYaHei), 30.0f, 0};
   return options;
 }
 

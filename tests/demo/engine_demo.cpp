@@ -84,7 +84,7 @@ class DemoTile : public UiControl {
 
   bool Create(HWND host) {
     ControlOptions options;
-    options.classNumber = 4;
+    options.classNumber = kButtonClassNumber;
     options.name = "DemoTile";
     return UiControl::Create(host, kTile, options);
   }

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/forms/form.h"
+#include "ui/engine/font_names.h"
 
 namespace tabulo::app {
 
@@ -18,7 +19,7 @@ namespace form_data {
 using enum ControlKind;
 
 inline constexpr ListViewColumn kFileListColumns[] = {{"文件名称", 200}, {"文件路径", 245}};
-inline constexpr FontChoice kFileListFont{.face = "微软雅黑", .pixel_size = 12, .bold = false};
+inline constexpr FontChoice kFileListFont{.face = ui::kMicrosoftYaHei, .pixel_size = 12, .bold = false};
 inline constexpr std::string_view kSkinChoices[] = {"蓝天", "星空"};
 
 inline constexpr FormControl kBarControls[] = {

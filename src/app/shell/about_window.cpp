@@ -5,6 +5,7 @@
 #include "app/resource_ids.h"
 #include "app/shell/about_texts.h"
 #include "ui/controls/image_button.h"
+#include "ui/engine/font_names.h"
 
 namespace tabulo::app {
 namespace {
@@ -23,7 +24,7 @@ class AboutWindow final : public BoundFormWindow {
     ui::ButtonOptions ok;
     ok.text = about_texts::kOkButton;
     ok.textColour = 0xFFFFFFFF;
-    ok.font.face = "微软雅黑";
+    ok.font.face = ui::kMicrosoftYaHei;
     ok.font.size = 22;
     if (!ok_.Create(ui_, kOkPlace, ok)) return false;
     // Posted, not destroyed here: the button's own click handling is still

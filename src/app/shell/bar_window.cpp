@@ -26,6 +26,7 @@
 #include "base/win/resource_bytes.h"
 #include "ui/controls/button.h"
 #include "ui/controls/label.h"
+#include "ui/engine/font_names.h"
 
 namespace tabulo::app {
 namespace {
@@ -33,7 +34,6 @@ namespace {
 constexpr FormId kForm = FormId::kBar;
 constexpr int kClockPeriodMs = FormControlOf(kForm, "北京时钟").period_ms;
 
-constexpr char kFontFace[] = "微软雅黑";
 constexpr UINT_PTR kClockTimer = 1;     // 北京时钟
 constexpr UINT_PTR kReminderTimer = 2;  // 提示时钟
 
@@ -124,7 +124,7 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
     ui::LabelOptions options;
     options.text = std::move(text);
     options.textColour = skin_.textColour;
-    options.font.face = kFontFace;
+    options.font.face = ui::kMicrosoftYaHei;
     options.font.size = size;
     options.alignment = ui::TextAlignment::kCentre;
     options.wordWrap = wrap;

@@ -19,6 +19,7 @@
 #include "app/tools/timer_window.h"
 #include "base/win/resource_bytes.h"
 #include "ui/controls/image_button.h"
+#include "ui/engine/font_names.h"
 
 namespace tabulo::app {
 namespace {
@@ -32,7 +33,6 @@ constexpr Rect kSecondRow = FormControlOf(kForm, "按钮2").rect;
 constexpr Rect kThirdRow = FormControlOf(kForm, "按钮3").rect;
 constexpr Rect kHideStripPlace = FormControlOf(kForm, "按钮4").rect;
 
-constexpr char kFontFace[] = "微软雅黑";
 constexpr int kBoldUnderlined = 1 | 4;  // Gdiplus::FontStyleBold | FontStyleUnderline
 
 struct ToolButton {
@@ -84,7 +84,7 @@ class ToolWindow final : public BoundFormWindow {
       ui::ImageButton& button = buttons_[i];
       ui::ButtonOptions options;
       options.text = std::string(plan.text);
-      options.font.face = kFontFace;
+      options.font.face = ui::kMicrosoftYaHei;
       options.effect = ui::TextEffect::kGlow;
       const Rect rect = ToolButtonRect(plan.row, plan.sizeFrom, plan.column);
       if (!button.Create(ui_, rect, options)) return false;

@@ -16,6 +16,7 @@
 #include "ui/canvas/drawing.h"
 #include "ui/controls/image_button.h"
 #include "ui/controls/label.h"
+#include "ui/engine/font_names.h"
 
 namespace tabulo::app {
 namespace {
@@ -85,7 +86,7 @@ class ReminderPopupWindow final : public BoundFormWindow {
     ui::LabelOptions label;
     label.text = subjectText_;
     label.textColour = skin_.textColour;
-    label.font.face = "微软雅黑";
+    label.font.face = ui::kMicrosoftYaHei;
     label.font.size = 100;
     label.alignment = ui::TextAlignment::kCentre;
     label.effect = ui::TextEffect::kGlow;

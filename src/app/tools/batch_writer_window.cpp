@@ -9,6 +9,7 @@
 #include "base/win/resource_bytes.h"
 #include "base/win/wide_text.h"
 #include "ui/control/engine_messages.h"
+#include "ui/engine/font_names.h"
 
 namespace tabulo::app {
 namespace {
@@ -24,7 +25,6 @@ constexpr Rect kClearPlace = FormControlOf(kForm, "按钮3").rect;
 constexpr Rect kWritePlace = FormControlOf(kForm, "按钮4").rect;
 constexpr Rect kStatusPlace = FormControlOf(kForm, "标签1").rect;
 constexpr Rect kHintPlace = FormControlOf(kForm, "标签2").rect;
-constexpr char kFontFace[] = "微软雅黑";
 constexpr Argb kHintRed = 0xFFFF0000;
 
 // Context menu items, numbered as the menu numbers them.
@@ -104,18 +104,18 @@ bool BatchWriterWindow::CreateControls() {
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     ui::ButtonOptions button;
     button.text = plans[i].text;
-    button.font.face = kFontFace;
+    button.font.face = ui::kMicrosoftYaHei;
     if (!buttons_[i].Create(ui_, plans[i].rect, button)) return false;
     buttons_[i].OnClick([this, action = plans[i].action] { (logic_.*action)(); });
   }
 
   ui::LabelOptions status;
-  status.font.face = kFontFace;
+  status.font.face = ui::kMicrosoftYaHei;
   if (!status_.Create(ui_, kStatusPlace, status)) return false;
   ui::LabelOptions hint;
   hint.text = batch_writer_texts::kHint;
   hint.textColour = kHintRed;
-  hint.font.face = kFontFace;
+  hint.font.face = ui::kMicrosoftYaHei;
   return hint_.Create(ui_, kHintPlace, hint);
 }
 

@@ -5,6 +5,7 @@
 #include "app/tools/batch_writer_texts.h"
 #include "base/win/system_library.h"
 #include "base/win/wide_text.h"
+#include "ui/engine/font_names.h"
 
 namespace tabulo::app {
 namespace {
@@ -19,14 +20,14 @@ constexpr Column kColumns[] = {
     {batch_writer_texts::kFolderColumn, 245},
 };
 
-// "微软雅黑" 9 point as the list asks for it: 12 pixels at 96 dpi, regular,
+// Microsoft YaHei 9 point as the list asks for it: 12 pixels at 96 dpi, regular,
 // GB2312 character set.
 HFONT MakeListFont() {
   LOGFONTW font{};
   font.lfHeight = -12;
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = GB2312_CHARSET;
-  lstrcpynW(font.lfFaceName, L"微软雅黑", LF_FACESIZE);
+  lstrcpynW(font.lfFaceName, Wide(ui::kMicrosoftYaHei).c_str(), LF_FACESIZE);
   return CreateFontIndirectW(&font);
 }
 

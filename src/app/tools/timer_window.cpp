@@ -5,12 +5,12 @@
 #include "app/tools/timer_texts.h"
 #include "app/tools/window_timer.h"
 #include "base/win/resource_bytes.h"
+#include "ui/engine/font_names.h"
 
 namespace tabulo::app {
 namespace {
 
 constexpr FormId kForm = TimerWindow::kForm;
-constexpr char kFontFace[] = "微软雅黑";
 constexpr float kDigitSize = 65;
 constexpr float kSeparatorSize = 40;
 constexpr int kUnderline = 4;         // Gdiplus::FontStyleUnderline
@@ -68,7 +68,7 @@ bool TimerWindow::CreateFields() {
   for (TimeField field : kFields) {
     ui::EditOptions options;
     options.text = timer_texts::kZero;
-    options.fontFace = kFontFace;
+    options.fontFace = ui::kMicrosoftYaHei;
     options.fontSize = kDigitSize;
     options.multiLine = true;
     options.maxLength = 2;
@@ -83,7 +83,7 @@ bool TimerWindow::CreateLabels() {
   for (std::size_t i = 0; i < separators_.size(); ++i) {
     ui::LabelOptions options;
     options.text = timer_texts::kSeparator;
-    options.font.face = kFontFace;
+    options.font.face = ui::kMicrosoftYaHei;
     options.font.size = kSeparatorSize;
     options.alignment = ui::TextAlignment::kCentre;
     if (!separators_[i].Create(ui_, kSeparatorPlaces[i], options)) return false;
@@ -93,7 +93,7 @@ bool TimerWindow::CreateLabels() {
     rect.x -= 3;
     rect.y += 3;
     ui::LabelOptions options;
-    options.font.face = kFontFace;
+    options.font.face = ui::kMicrosoftYaHei;
     options.font.size = kDigitSize;
     options.alignment = ui::TextAlignment::kCentre;
     options.visible = false;
@@ -102,7 +102,7 @@ bool TimerWindow::CreateLabels() {
   }
   ui::LabelOptions dash;
   dash.text = timer_texts::kDashLine;
-  dash.font.face = kFontFace;
+  dash.font.face = ui::kMicrosoftYaHei;
   dash.alignment = ui::TextAlignment::kCentre;
   dash.visible = false;
   return dashLine_.Create(ui_, kDashLinePlace, dash);
@@ -167,7 +167,7 @@ bool TimerWindow::CreateBoxes() {
 
   ui::ButtonOptions link;
   link.text = timer_texts::kPreview;
-  link.font.face = kFontFace;
+  link.font.face = ui::kMicrosoftYaHei;
   link.font.style = kUnderline;
   if (!preview_.Create(ui_, kPreviewPlace, link)) return false;
   preview_.SetCursor(LoadCursorW(nullptr, IDC_HAND));

@@ -1,5 +1,6 @@
 #pragma once
-// Where the pure geometry types meet RECT and POINT.
+// Where the pure geometry types meet RECT and POINT, and the rectangles
+// Windows reports as RECTs.
 #include <windows.h>
 
 #include "base/geometry/rect.h"
@@ -10,5 +11,19 @@ namespace tabulo {
 [[nodiscard]] inline Rect FromRECT(const RECT& r) { return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 [[nodiscard]] inline POINT ToPOINT(const Point& p) { return POINT{p.x, p.y}; }
 [[nodiscard]] inline Point FromPOINT(const POINT& p) { return Point{p.x, p.y}; }
+
+// In screen coordinates; empty when the handle is not a window.
+[[nodiscard]] inline Rect WindowRectOf(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return FromRECT(r);
+}
+
+// The part of the primary screen windows may cover (without the taskbar).
+[[nodiscard]] inline Rect WorkArea() {
+  RECT r{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+  return FromRECT(r);
+}
 
 }  // namespace tabulo

@@ -5,7 +5,7 @@
 // GetGuiResources is a stub, so the system cannot tell us).
 namespace tabulo {
 
-enum class HandleKind { kDc, kBitmap, kRegion, kFont, kIcon, kWindow, kKernel, kGdiplus, kCount };
+enum class HandleKind { kDc, kBitmap, kRegion, kFont, kBrush, kIcon, kWindow, kKernel, kGdiplus, kCount };
 
 void CountHandle(HandleKind kind, int delta);
 [[nodiscard]] int LiveHandles(HandleKind kind);

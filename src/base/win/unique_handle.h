@@ -77,6 +77,7 @@ struct KernelTraits {
 using UniqueDc = UniqueHandle<HDC, DcTraits>;                          // memory DCs (DeleteDC)
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectTraits<HandleKind::kBitmap>>;
 using UniqueFont = UniqueHandle<HFONT, GdiObjectTraits<HandleKind::kFont>>;
+using UniqueBrush = UniqueHandle<HBRUSH, GdiObjectTraits<HandleKind::kBrush>>;
 using UniqueRegion = UniqueHandle<HRGN, GdiObjectTraits<HandleKind::kRegion>>;
 using UniqueIcon = UniqueHandle<HICON, IconTraits>;                    // icons and cursors alike
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;

@@ -1,38 +1,26 @@
 #include "ui/control/accessible_info.h"
 
+#include "ui/engine/control_classes.h"
+
 namespace tabulo::ui {
-namespace {
-
-// Class numbers of the engine's built-in control classes (control_classes.cpp).
-constexpr int kSysButtonClass = 1;
-constexpr int kLabelClass = 2;
-constexpr int kImageBoxClass = 3;
-constexpr int kButtonClass = 4;
-constexpr int kCheckButtonClass = 5;
-constexpr int kRadioButtonClass = 6;
-constexpr int kImageButtonClass = 7;
-constexpr int kEditClass = 9;
-constexpr int kScrollBarClass = 16;
-
-}  // namespace
 
 AccessibleRole RoleOfClass(int classNumber) {
   switch (classNumber) {
-    case kLabelClass:
+    case kLabelClassNumber:
       return AccessibleRole::kStaticText;
-    case kSysButtonClass:
-    case kButtonClass:
-    case kImageButtonClass:
+    case kSysButtonClassNumber:
+    case kButtonClassNumber:
+    case kImageButtonClassNumber:
       return AccessibleRole::kPushButton;
-    case kCheckButtonClass:
+    case kCheckButtonClassNumber:
       return AccessibleRole::kCheckButton;
-    case kRadioButtonClass:
+    case kRadioButtonClassNumber:
       return AccessibleRole::kRadioButton;
-    case kImageBoxClass:
+    case kImageBoxClassNumber:
       return AccessibleRole::kGraphic;
-    case kEditClass:
+    case kEditClassNumber:
       return AccessibleRole::kEditableText;
-    case kScrollBarClass:
+    case kScrollBarClassNumber:
       return AccessibleRole::kScrollBar;
     default:
       return AccessibleRole::kGrouping;

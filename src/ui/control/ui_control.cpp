@@ -16,7 +16,6 @@
 namespace tabulo::ui {
 namespace {
 
-constexpr int kPageClassNumber = 19;
 
 bool IsMouseEvent(UINT message) {
   return (message >= WM_MOUSEMOVE && message <= WM_RBUTTONUP) || message == kMsgClicked;

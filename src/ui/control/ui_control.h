@@ -36,6 +36,7 @@
 #include "ui/control/ui_object.h"
 #include "ui/control/engine_messages.h"
 #include "base/win/unique_handle.h"
+#include "ui/engine/control_classes.h"
 
 namespace tabulo::ui {
 
@@ -53,7 +54,7 @@ struct ControlParent {
 };
 
 struct ControlOptions {
-  int classNumber = 0;
+  int classNumber = 0;       // the engine's classes: control_classes.h
   std::string name;          // stored upper-cased
   bool visible = true;
   bool mayTakeFocus = true;

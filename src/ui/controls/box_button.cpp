@@ -9,8 +9,6 @@
 namespace tabulo::ui {
 namespace {
 
-constexpr int kCheckButtonClassNumber = 5;
-constexpr int kRadioButtonClassNumber = 6;
 constexpr float kPlainBoxSize = 13;
 
 }  // namespace

@@ -27,8 +27,6 @@
 
 namespace tabulo::ui {
 
-inline constexpr int kButtonClassNumber = 4;
-
 struct ButtonOptions {
   std::string text;
   Argb textColour = 0xFF000000;

@@ -51,7 +51,6 @@ class EditTextHost;
 class ScrollBar;
 class UiMenu;
 
-inline constexpr int kEditClassNumber = 9;
 inline constexpr char kEditElement[] = "Edit";
 inline constexpr UINT kEditCaretBlinkMs = 500;
 

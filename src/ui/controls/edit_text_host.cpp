@@ -7,6 +7,7 @@
 
 #include <type_traits>
 
+#include "base/win/geometry_win.h"
 #include "ui/controls/edit.h"
 #include "ui/controls/scroll_bar.h"
 
@@ -33,8 +34,6 @@ namespace {
 
 // TxActivate, TxDeactivate and the format-change notices: "not done".
 constexpr HRESULT kRefused = static_cast<HRESULT>(0x80000008);
-
-RECT ToRect(const Rect& r) { return {r.x, r.y, r.right(), r.bottom()}; }
 
 }  // namespace
 
@@ -155,7 +154,7 @@ HRESULT EditTextHost::TxDeactivate(LONG /*newState*/) { return kRefused; }
 
 HRESULT EditTextHost::TxGetClientRect(LPRECT rect) {
   if (!rect) return E_INVALIDARG;
-  *rect = edit_ ? ToRect(edit_->layout_.textRect) : RECT{};
+  *rect = edit_ ? ToRECT(edit_->layout_.textRect) : RECT{};
   return S_OK;
 }
 

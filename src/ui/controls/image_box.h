@@ -24,8 +24,6 @@
 
 namespace tabulo::ui {
 
-inline constexpr int kImageBoxClassNumber = 3;
-
 struct ImageBoxOptions {
   bool animate = false;
   Argb clearColour = 0;  // 0: transparent

@@ -17,7 +17,6 @@
 
 namespace tabulo::ui {
 
-inline constexpr int kImageButtonClassNumber = 7;
 inline constexpr Argb kDisabledCaptionColour = 0xFF606060;
 
 enum class ButtonImage { kNormal, kHot, kPressed, kFocus, kDisabled };

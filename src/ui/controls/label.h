@@ -14,7 +14,6 @@
 
 namespace tabulo::ui {
 
-inline constexpr int kLabelClassNumber = 2;
 inline constexpr int kNoGradient = -1;
 
 struct LabelOptions {

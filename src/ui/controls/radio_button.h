@@ -10,8 +10,6 @@
 
 namespace tabulo::ui {
 
-inline constexpr int kRadioButtonClassNumber = 6;
-
 class RadioButton : public BoxButton {
  public:
   RadioButton() : BoxButton(true) {}

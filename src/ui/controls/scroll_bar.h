@@ -25,7 +25,6 @@
 
 namespace tabulo::ui {
 
-inline constexpr int kScrollBarClassNumber = 16;
 inline constexpr char kScrollBarElement[] = "ScrollBar";
 
 struct ScrollBarOptions {

@@ -6,10 +6,23 @@ namespace tabulo::ui {
 
 std::span<const ControlClass> BuiltInControlClasses() {
   static constexpr std::array<ControlClass, 17> kClasses = {{
-      {"SysButton", 1},     {"Label", 2},          {"ImageBox", 3},    {"Button", 4},   {"CheckButton", 5},
-      {"RadioButton", 6},   {"Edit", 9},           {"Link", 8},        {"Progress", 13}, {"ComboBox", 11},
-      {"GroupBox", 10},     {"ScrollBar", 16},     {"ImageButton", 7}, {"ListBox", 12}, {"Page", 19},
-      {"ThunderButton", 22}, {"ImageListButton", 23},
+      {"SysButton", kSysButtonClassNumber},
+      {"Label", kLabelClassNumber},
+      {"ImageBox", kImageBoxClassNumber},
+      {"Button", kButtonClassNumber},
+      {"CheckButton", kCheckButtonClassNumber},
+      {"RadioButton", kRadioButtonClassNumber},
+      {"Edit", kEditClassNumber},
+      {"Link", kLinkClassNumber},
+      {"Progress", kProgressClassNumber},
+      {"ComboBox", kComboBoxClassNumber},
+      {"GroupBox", kGroupBoxClassNumber},
+      {"ScrollBar", kScrollBarClassNumber},
+      {"ImageButton", kImageButtonClassNumber},
+      {"ListBox", kListBoxClassNumber},
+      {"Page", kPageClassNumber},
+      {"ThunderButton", kThunderButtonClassNumber},
+      {"ImageListButton", kImageListButtonClassNumber},
   }};
   return kClasses;
 }

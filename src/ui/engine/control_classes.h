@@ -1,13 +1,32 @@
 #pragma once
-// The table of control classes the engine knows by name: upper-cased class
-// name to class number. The engine registers its classes at start-up; a
-// later registration of the same name replaces the number.
+// The engine's control classes: their numbers, and the table that knows
+// them by name (upper-cased class name to class number). The engine
+// registers its classes at start-up; a later registration of the same name
+// replaces the number. The numbers 0 to 99 are the engine's own.
 #include <map>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace tabulo::ui {
+
+inline constexpr int kSysButtonClassNumber = 1;  // a caption button
+inline constexpr int kLabelClassNumber = 2;
+inline constexpr int kImageBoxClassNumber = 3;
+inline constexpr int kButtonClassNumber = 4;
+inline constexpr int kCheckButtonClassNumber = 5;
+inline constexpr int kRadioButtonClassNumber = 6;
+inline constexpr int kImageButtonClassNumber = 7;
+inline constexpr int kLinkClassNumber = 8;
+inline constexpr int kEditClassNumber = 9;
+inline constexpr int kGroupBoxClassNumber = 10;
+inline constexpr int kComboBoxClassNumber = 11;
+inline constexpr int kListBoxClassNumber = 12;
+inline constexpr int kProgressClassNumber = 13;
+inline constexpr int kScrollBarClassNumber = 16;
+inline constexpr int kPageClassNumber = 19;
+inline constexpr int kThunderButtonClassNumber = 22;
+inline constexpr int kImageListButtonClassNumber = 23;
 
 struct ControlClass {
   std::string_view name;

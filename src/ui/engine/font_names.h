@@ -8,6 +8,8 @@
 namespace tabulo::ui {
 
 inline constexpr std::string_view kSongTi = "宋体";
+// Microsoft YaHei: the face the program's own windows and forms write in.
+inline constexpr std::string_view kMicrosoftYaHei = "微软雅黑";
 
 // The caption-font candidate for a system caption face (UTF-8); an empty
 // face (the system call failed) gives "宋体".

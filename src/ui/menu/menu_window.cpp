@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "base/text/utf8.h"
+#include "base/win/geometry_win.h"
 #include "base/win/wide_text.h"
 #include "ui/canvas/drawing.h"
 #include "ui/engine/engine_state.h"
@@ -22,18 +23,6 @@ namespace {
 // Room for the sub-menu arrow at the right of every item of a menu that
 // has a sub-menu.
 constexpr int kArrowRoom = 16;
-
-Rect WorkArea() {
-  RECT r{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-Rect WindowRect(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
 
 bool IsButtonPress(UINT message) {
   switch (message) {
@@ -175,16 +164,38 @@ MenuWindow::~MenuWindow() { Close(); }
 
 bool MenuWindow::Open(std::shared_ptr<const ResourcePackage> package, std::optional<Point> at,
                       std::optional<Rect> parentItem, bool selectFirst) {
+  TakeItems(std::move(package));
+  const std::optional<MenuLayout> layout = LayOut();
+  if (!layout) return false;
+  // A sub-menu opens beside its item and is owned by its parent menu.
+  HWND owner = parentItem && parent_ ? parent_->Handle() : chain_.Owner();
+  HWND window = CreateMenuWindow(Place(layout->window, at, parentItem), owner);
+  if (!window || !BindEngine(window)) return false;
+  if (!parent_) chain_.SetTop(this);
+  SetProperties();
+  CreateItems(layout->items);
+  menu_.open_ = true;
+  marksMenuOpen_ = true;
+  if (selectFirst) MoveSelection(1);
+  if (menu_.shown_) menu_.shown_(menu_, window);
+  // The application's handler may have closed the menu.
+  if (!Handle()) return false;
+  ShowWithoutActivation();
+  return Handle() != nullptr;
+}
+
+void MenuWindow::TakeItems(std::shared_ptr<const ResourcePackage> package) {
   package_ = std::move(package);
   look_ = ReadMenuLook(package_ ? &package_->Table() : nullptr);
   items_ = menu_.items_;
   format_ = MenuTextFormat();
   icons_.clear();
   for (const UiMenu::Item& item : items_) icons_.push_back(LoadBitmapFromBytes(item.icon));
+}
 
+std::optional<MenuLayout> MenuWindow::LayOut() {
   const Gdiplus::Font* font = menu_.Font();
-  if (!font || !format_) return false;
-  const std::vector<MenuItemMeasure> measures = Measure(font);
+  if (!font || !format_) return std::nullopt;
   arrowRoom_ = kArrowRoom;
   MenuMetrics metrics;
   {
@@ -196,25 +207,29 @@ bool MenuWindow::Open(std::shared_ptr<const ResourcePackage> package, std::optio
   metrics.leftText = look_.leftText;
   metrics.arrowRoom = arrowRoom_;
   metrics.margin = look_.margin;
-  const MenuLayout layout = LayOutMenu(measures, metrics);
+  return LayOutMenu(Measure(font), metrics);
+}
 
+Rect MenuWindow::Place(Size window, std::optional<Point> at, std::optional<Rect> parentItem) const {
   const Rect work = WorkArea();
   Point position;
-  HWND ownerWindow = chain_.Owner();
   if (parentItem && parent_) {
-    ownerWindow = parent_->Handle();
-    position = PlaceSubMenu(WindowRect(parent_->Handle()), parent_->look_.margin, *parentItem, layout.window,
-                            look_.margin, work);
+    position =
+        PlaceSubMenu(WindowRectOf(parent_->Handle()), parent_->look_.margin, *parentItem, window, look_.margin, work);
   } else {
     POINT cursor{};
     GetCursorPos(&cursor);
-    position = PlaceMenu(at.value_or(Point{cursor.x, cursor.y}), layout.window, look_.margin, work);
+    position = PlaceMenu(at.value_or(Point{cursor.x, cursor.y}), window, look_.margin, work);
   }
+  return {position.x, position.y, window.width, window.height};
+}
 
-  HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kDefaultWindowClass, L"", WS_POPUP, position.x,
-                                position.y, layout.window.width, layout.window.height, ownerWindow, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-  if (!window) return false;
+HWND MenuWindow::CreateMenuWindow(const Rect& placed, HWND owner) {
+  return CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kDefaultWindowClass, L"", WS_POPUP, placed.x, placed.y,
+                         placed.width, placed.height, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+bool MenuWindow::BindEngine(HWND window) {
   BindOptions options;
   options.captionButtons = kNoCaptionButtons;
   options.alpha = 255;
@@ -230,28 +245,26 @@ bool MenuWindow::Open(std::shared_ptr<const ResourcePackage> package, std::optio
   ui_.SetMessageHook([this](HWND, UINT message, WPARAM wParam, LPARAM lParam) {
     return Hook(message, wParam, lParam);
   });
-  if (!parent_) chain_.SetTop(this);
-  SetProperties();
+  return true;
+}
 
+void MenuWindow::CreateItems(const std::vector<Rect>& places) {
   controls_.clear();
   for (std::size_t i = 0; i < items_.size(); ++i) {
     if (items_[i].state & kMenuItemHidden) continue;
     auto control = std::make_unique<MenuItem>(*this, static_cast<int>(i));
-    if (!control->Create(window, layout.items[i], (items_[i].state & kMenuItemDisabled) != 0)) continue;
+    if (!control->Create(Handle(), places[i], (items_[i].state & kMenuItemDisabled) != 0)) continue;
     controls_.push_back(std::move(control));
   }
-  menu_.open_ = true;
-  marksMenuOpen_ = true;
-  if (selectFirst) MoveSelection(1);
-  if (menu_.shown_) menu_.shown_(menu_, window);
-  if (!Handle()) return false;
-  // Shown without taking the activation, like the system's menus: the
-  // owner keeps the keyboard focus (the loop hands the keys to the menu),
-  // and destroying an active window makes Wine wait for the X server.
+}
+
+// Shown without taking the activation, like the system's menus: the owner
+// keeps the keyboard focus (the loop hands the keys to the menu), and
+// destroying an active window makes Wine wait for the X server.
+void MenuWindow::ShowWithoutActivation() {
   ui_.ComposeAll(false);
   ui_.ApplyShape();
-  ShowWindow(window, SW_SHOWNA);
-  return Handle() != nullptr;
+  ShowWindow(Handle(), SW_SHOWNA);
 }
 
 std::vector<MenuItemMeasure> MenuWindow::Measure(const Gdiplus::Font* font) const {
@@ -422,7 +435,7 @@ void MenuWindow::OpenSubMenuOf(MenuItem& item, bool selectFirst) {
   // is not opened a second time.
   if (!menu || menu->IsOpen() || sub_) return;
   const Rect abs = item.AbsoluteRect();
-  const Rect window = WindowRect(Handle());
+  const Rect window = WindowRectOf(Handle());
   auto sub = std::make_unique<MenuWindow>(*menu, chain_, this);
   act_ = &item;
   SetPropW(Handle(), kMenuActProperty, AsProperty(&item));

@@ -29,6 +29,7 @@
 
 #include "base/geometry/rect.h"
 #include "base/win/unique_handle.h"
+#include "ui/menu/menu_layout.h"
 #include "ui/menu/menu_look.h"
 #include "ui/menu/ui_menu.h"
 #include "ui/window/ui_window.h"
@@ -134,7 +135,17 @@ class MenuWindow {
   void CloseSubMenu();
 
  private:
+  // The steps of Open: take the menu's items and the look of the package,
+  // measure and lay them out, place and create the window, bind it to the
+  // engine, create one control per visible item and show the window.
+  void TakeItems(std::shared_ptr<const ResourcePackage> package);
+  [[nodiscard]] std::optional<MenuLayout> LayOut();
   [[nodiscard]] std::vector<MenuItemMeasure> Measure(const Gdiplus::Font* font) const;
+  [[nodiscard]] Rect Place(Size window, std::optional<Point> at, std::optional<Rect> parentItem) const;
+  [[nodiscard]] static HWND CreateMenuWindow(const Rect& placed, HWND owner);
+  [[nodiscard]] bool BindEngine(HWND window);
+  void CreateItems(const std::vector<Rect>& places);
+  void ShowWithoutActivation();
   void SetProperties();
   void SetCurrent(MenuItem* item);
   void Activate(MenuItem& item, bool byKeyboard);

@@ -10,36 +10,13 @@
 #include <memory>
 
 #include "base/geometry/rect.h"
+#include "base/win/unique_handle.h"
 
 namespace tabulo::ui {
 
-// Move-only owner of an HRGN. LiveCount() counts the regions alive in the
-// process, so tests can show that windows leave none behind.
-class RegionHandle {
- public:
-  RegionHandle() = default;
-  explicit RegionHandle(HRGN region);
-  RegionHandle(RegionHandle&& other) noexcept;
-  RegionHandle& operator=(RegionHandle&& other) noexcept;
-  RegionHandle(const RegionHandle&) = delete;
-  RegionHandle& operator=(const RegionHandle&) = delete;
-  ~RegionHandle();
-
-  [[nodiscard]] HRGN get() const { return region_; }
-  // Gives the region up, e.g. to SetWindowRgn.
-  [[nodiscard]] HRGN release();
-  explicit operator bool() const { return region_ != nullptr; }
-
-  [[nodiscard]] static int LiveCount();
-
- private:
-  void reset();
-  HRGN region_ = nullptr;
-};
-
 // CreateRoundRectRgn(l, t, r + 1, b + 1, radius, radius) when radius > 0,
 // else CreateRectRgn(l, t, r, b).
-[[nodiscard]] RegionHandle MakeShapeRegion(const Rect& content, int radius);
+[[nodiscard]] UniqueRegion MakeShapeRegion(const Rect& content, int radius);
 
 class WindowShape {
  public:
@@ -56,13 +33,13 @@ class WindowShape {
   // could be made (the window is then unclipped).
   [[nodiscard]] const Gdiplus::Region* clip() const { return clip_.get(); }
   // A fresh copy of the shape for SetWindowRgn, which owns it afterwards.
-  [[nodiscard]] RegionHandle CopyShape() const;
+  [[nodiscard]] UniqueRegion CopyShape() const;
 
  private:
   Rect content_;
   int radius_ = -1;
-  RegionHandle shape_;
-  RegionHandle innerClip_;
+  UniqueRegion shape_;
+  UniqueRegion innerClip_;
   std::unique_ptr<Gdiplus::Region> clip_;
 };
 

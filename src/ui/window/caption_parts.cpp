@@ -6,12 +6,11 @@
 #include "base/win/wide_text.h"
 #include "ui/canvas/drawing.h"
 #include "ui/control/control_host.h"
+#include "ui/engine/control_classes.h"
 
 namespace tabulo::ui {
 namespace {
 
-constexpr int kImageBoxClass = 3;
-constexpr int kLabelClass = 2;
 
 }  // namespace
 
@@ -65,7 +64,7 @@ void DrawIconOnCanvas(Canvas& canvas, HICON icon, const Rect& rect) {
 
 bool CaptionIcon::Create(ControlHost& host, const Rect& rect, HICON icon) {
   icon_ = icon;
-  return CreatePart(host, rect, kImageBoxClass, "CaptionIcon");
+  return CreatePart(host, rect, kImageBoxClassNumber, "CaptionIcon");
 }
 
 void CaptionIcon::SetIcon(HICON icon) {
@@ -81,7 +80,7 @@ void CaptionIcon::Paint() {
 
 bool CaptionTitle::Create(ControlHost& host, const Rect& rect, std::string text) {
   SetBaseText(text);
-  return CreatePart(host, rect, kLabelClass, "CaptionTitle");
+  return CreatePart(host, rect, kLabelClassNumber, "CaptionTitle");
 }
 
 void CaptionTitle::SetTitle(std::string text) {

@@ -13,8 +13,6 @@
 
 namespace tabulo::ui {
 
-inline constexpr int kSysButtonClassNumber = 1;
-
 // The element name of a caption button kind ("SysButton.Close" …); the
 // maximise button while maximised and the minimise button while minimised
 // use "SysButton.Restore". Empty for the icon and the title.

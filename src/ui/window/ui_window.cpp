@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "base/win/geometry_win.h"
 #include "ui/control/control_order.h"
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_state.h"
@@ -71,9 +72,8 @@ bool UiWindow::Bind(HWND window, const BindOptions& o) {
 
   hwnd_ = window;
   closing_ = false;
-  RECT r{};
-  GetWindowRect(window, &r);
-  size_ = {r.right - r.left, r.bottom - r.top};
+  const Rect framed = WindowRectOf(window);
+  size_ = {framed.width, framed.height};
   ResizeSurfaces();
   SetPropW(window, kWindowObjectProperty, static_cast<ControlHost*>(this));
 
@@ -91,8 +91,8 @@ bool UiWindow::Bind(HWND window, const BindOptions& o) {
   // now covers the whole window.
   SetWindowPos(window, nullptr, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  GetWindowRect(window, &r);
-  if (Size now{r.right - r.left, r.bottom - r.top}; now != size_) {
+  const Rect frameless = WindowRectOf(window);
+  if (Size now{frameless.width, frameless.height}; now != size_) {
     size_ = now;
     ResizeSurfaces();
     content_ = ui::ContentRect(size_, skin_.margins);
@@ -254,10 +254,8 @@ void UiWindow::Unbind() {
 void UiWindow::SetPlacement(std::optional<int> left, std::optional<int> top, std::optional<int> width,
                             std::optional<int> height) {
   if (!hwnd_) return;
-  RECT r{};
-  GetWindowRect(hwnd_, &r);
-  MoveWindow(hwnd_, left.value_or(r.left), top.value_or(r.top), width.value_or(r.right - r.left),
-             height.value_or(r.bottom - r.top), TRUE);
+  const Rect r = WindowRectOf(hwnd_);
+  MoveWindow(hwnd_, left.value_or(r.x), top.value_or(r.y), width.value_or(r.width), height.value_or(r.height), TRUE);
 }
 
 WindowShowState UiWindow::ShowState() const {

@@ -2,7 +2,7 @@
 // the window is bound and laid out again on every size or skin change.
 #include <algorithm>
 
-#include "base/win/wide_text.h"
+#include "base/win/window_text.h"
 #include "ui/window/sys_button.h"
 #include "ui/engine/engine_state.h"
 #include "ui/window/caption_layout.h"
@@ -13,14 +13,6 @@ namespace tabulo::ui {
 namespace {
 
 constexpr int kTitleGap = 4;
-
-std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
-  const int copied = GetWindowTextW(window, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-  return Narrow(text);
-}
 
 }  // namespace
 

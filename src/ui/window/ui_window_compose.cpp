@@ -1,6 +1,7 @@
 // UiWindow: composing through its compositor (window_compositor.h) and
 // presenting the result, on a layered window with UpdateLayeredWindow, on
 // an opaque one through WM_PAINT.
+#include "base/win/geometry_win.h"
 #include "ui/control/ui_control.h"
 #include "ui/window/ui_window.h"
 
@@ -27,7 +28,7 @@ void UiWindow::Present(const Rect& area) {
     PresentLayered(255, &area);
     return;
   }
-  const RECT r{area.x, area.y, area.right(), area.bottom()};
+  const RECT r = ToRECT(area);
   ::InvalidateRect(hwnd_, &r, FALSE);
 }
 

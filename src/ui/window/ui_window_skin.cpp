@@ -1,5 +1,6 @@
 // UiWindow: the skin (package, skin values, background), the shape given to
 // Windows, the window alpha, size changes, the maximised placement and Show.
+#include "base/win/geometry_win.h"
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_state.h"
 #include "ui/skin/resource_package.h"
@@ -10,12 +11,6 @@ namespace tabulo::ui {
 namespace {
 
 bool HasParentWindow(HWND window) { return GetParent(window) != nullptr; }
-
-Rect WorkArea() {
-  RECT r{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-  return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
 
 }  // namespace
 
@@ -109,7 +104,7 @@ void UiWindow::RebuildShape() { shape_ = WindowShape::Build(content_, radius_); 
 void UiWindow::ApplyShape() {
   if (!hwnd_) return;
   if (alpha_ == -1) {
-    RegionHandle region = shape_.CopyShape();
+    UniqueRegion region = shape_.CopyShape();
     if (region) SetWindowRgn(hwnd_, region.release(), TRUE);  // Windows owns it from here
   } else if (glass_) {
     if (ServiceModule* service = Engine().service.get()) service->SetGlass(hwnd_, shape_.shape(), alpha_);
@@ -135,9 +130,8 @@ int UiWindow::SetWindowAlpha(int alpha) {
 }
 
 void UiWindow::OnSize(int width, int height) {
-  RECT r{};
-  GetWindowRect(hwnd_, &r);
-  const Size now{r.right - r.left, r.bottom - r.top};
+  const Rect r = WindowRectOf(hwnd_);
+  const Size now{r.width, r.height};
   (void)width;
   (void)height;
   if (now == size_ && compositor_.valid()) return;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/win/geometry_win.h"
 #include "ui/canvas/drawing.h"
 #include "ui/control/ui_control.h"
 
@@ -89,7 +90,7 @@ void WindowCompositor::PresentLayered(HWND window, int opacity, const Rect* dirt
   info.pblend = &blend;
   info.dwFlags = ULW_ALPHA;
   if (dirty) {
-    changed = RECT{dirty->x, dirty->y, dirty->right(), dirty->bottom()};
+    changed = ToRECT(*dirty);
     info.prcDirty = &changed;
   }
   if (!UpdateLayeredWindowIndirect(window, &info) && dirty) {
@@ -98,10 +99,11 @@ void WindowCompositor::PresentLayered(HWND window, int opacity, const Rect* dirt
   }
 }
 
-void WindowCompositor::PaintTo(HDC dc, const RECT& r) const {
+void WindowCompositor::PaintTo(HDC dc, const RECT& area) const {
   if (!dc || !canvas_.valid()) return;
   canvas_.Flush();
-  BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, canvas_.dc(), r.left, r.top, SRCCOPY);
+  const Rect r = FromRECT(area);
+  BitBlt(dc, r.x, r.y, r.width, r.height, canvas_.dc(), r.x, r.y, SRCCOPY);
 }
 
 }  // namespace tabulo::ui

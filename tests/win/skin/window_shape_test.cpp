@@ -43,10 +43,10 @@ TEST(WindowShape, AWindowSmallerThanItsMarginsHasNoContent) {
 }
 
 TEST(WindowShape, CopiesAreIndependentAndNothingIsLeftBehind) {
-  const int before = RegionHandle::LiveCount();
+  const int before = LiveHandles(HandleKind::kRegion);
   {
     WindowShape shape = WindowShape::Build({0, 0, 50, 40}, 6);
-    RegionHandle copy = shape.CopyShape();
+    UniqueRegion copy = shape.CopyShape();
     ASSERT_TRUE(copy);
     EXPECT_NE(copy.get(), shape.shape());
     EXPECT_TRUE(EqualRgn(copy.get(), shape.shape()));
@@ -57,7 +57,7 @@ TEST(WindowShape, CopiesAreIndependentAndNothingIsLeftBehind) {
     WindowShape moved = std::move(shape);
     EXPECT_TRUE(moved.shape());
   }
-  EXPECT_EQ(RegionHandle::LiveCount(), before);
+  EXPECT_EQ(LiveHandles(HandleKind::kRegion), before);
 }
 
 }  // namespace

@@ -211,7 +211,7 @@ int TrayIconWindows() {
 
 Footprint FootprintNow() {
   Footprint now;
-  now.handles = LiveHandlesTotal() + RegionHandle::LiveCount();
+  now.handles = LiveHandlesTotal();
   now.gdiObjects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   EnumThreadWindows(
       GetCurrentThreadId(), [](HWND, LPARAM count) { return ++*reinterpret_cast<int*>(count), TRUE; },

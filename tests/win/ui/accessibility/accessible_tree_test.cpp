@@ -23,10 +23,6 @@
 namespace tabulo::ui::testing {
 namespace {
 
-constexpr int kLabelClass = 2;
-constexpr int kButtonClass = 4;
-constexpr int kCheckClass = 5;
-
 // A check box of the test: the class knows the checked state, as the real
 // check box does.
 class CheckControl : public ColourControl {
@@ -130,11 +126,11 @@ TEST_F(AccessibleTreeTest, ListsTheControlsWithTheirNamesRolesStatesAndScreenPla
   window.Show();
   ColourControl label, button, hidden, disabled;
   CheckControl check;
-  ASSERT_TRUE(label.Create(hwnd, {20, 20, 80, 20}, OfClass(kLabelClass)));
-  ASSERT_TRUE(button.Create(hwnd, {20, 50, 80, 24}, OfClass(kButtonClass)));
-  ASSERT_TRUE(check.Create(hwnd, {20, 84, 80, 20}, OfClass(kCheckClass)));
-  ASSERT_TRUE(hidden.Create(hwnd, {120, 20, 60, 24}, OfClass(kButtonClass, false)));
-  ASSERT_TRUE(disabled.Create(hwnd, {120, 50, 60, 24}, OfClass(kButtonClass)));
+  ASSERT_TRUE(label.Create(hwnd, {20, 20, 80, 20}, OfClass(kLabelClassNumber)));
+  ASSERT_TRUE(button.Create(hwnd, {20, 50, 80, 24}, OfClass(kButtonClassNumber)));
+  ASSERT_TRUE(check.Create(hwnd, {20, 84, 80, 20}, OfClass(kCheckButtonClassNumber)));
+  ASSERT_TRUE(hidden.Create(hwnd, {120, 20, 60, 24}, OfClass(kButtonClassNumber, false)));
+  ASSERT_TRUE(disabled.Create(hwnd, {120, 50, 60, 24}, OfClass(kButtonClassNumber)));
   label.SetBaseText("星期一");
   button.SetBaseText("工 具");
   check.SetBaseText("提醒(&R)");
@@ -294,9 +290,9 @@ TEST_F(AccessibleTreeTest, DefaultActionClicksThroughTheControlsOwnClickPath) {
   Bind();
   window.Show();
   ColourControl button, label, disabled;
-  ASSERT_TRUE(label.Create(hwnd, {20, 20, 60, 20}, OfClass(kLabelClass)));
-  ASSERT_TRUE(button.Create(hwnd, {20, 50, 60, 24}, OfClass(kButtonClass)));
-  ASSERT_TRUE(disabled.Create(hwnd, {100, 50, 60, 24}, OfClass(kButtonClass)));
+  ASSERT_TRUE(label.Create(hwnd, {20, 20, 60, 20}, OfClass(kLabelClassNumber)));
+  ASSERT_TRUE(button.Create(hwnd, {20, 50, 60, 24}, OfClass(kButtonClassNumber)));
+  ASSERT_TRUE(disabled.Create(hwnd, {100, 50, 60, 24}, OfClass(kButtonClassNumber)));
   disabled.SetDisabled(true);
   int clicks = 0;
   button.Bind(kMsgClicked, [&](const EventArgs&) {
@@ -332,10 +328,10 @@ TEST_F(AccessibleTreeTest, HitTestNavigationAndFocusFollowTheControlTree) {
   Bind({}, 240, 200);
   window.Show();
   ColourControl first, panel, inner, last;
-  ASSERT_TRUE(first.Create(hwnd, {20, 20, 60, 20}, OfClass(kLabelClass)));
+  ASSERT_TRUE(first.Create(hwnd, {20, 20, 60, 20}, OfClass(kLabelClassNumber)));
   ASSERT_TRUE(panel.Create(hwnd, {20, 60, 150, 80}));
-  ASSERT_TRUE(inner.Create(&panel, {10, 10, 60, 24}, OfClass(kButtonClass)));
-  ASSERT_TRUE(last.Create(hwnd, {180, 20, 40, 20}, OfClass(kButtonClass)));
+  ASSERT_TRUE(inner.Create(&panel, {10, 10, 60, 24}, OfClass(kButtonClassNumber)));
+  ASSERT_TRUE(last.Create(hwnd, {180, 20, 40, 20}, OfClass(kButtonClassNumber)));
   first.SetBaseText("first");
   inner.SetBaseText("inner");
   last.SetBaseText("last");
@@ -394,7 +390,7 @@ TEST_F(AccessibleTreeTest, FocusAndTickChangesAreAnnouncedAndTheEventLeadsToTheC
   CheckButton check;
   ButtonOptions caption;
   caption.text = "提醒";
-  ASSERT_TRUE(button.Create(hwnd, {20, 20, 60, 24}, OfClass(kButtonClass)));
+  ASSERT_TRUE(button.Create(hwnd, {20, 20, 60, 24}, OfClass(kButtonClassNumber)));
   ASSERT_TRUE(check.Create(hwnd, {20, 60, 100, 16}, caption));
   button.SetBaseText("工 具");
   const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE, nullptr, RecordEvent,
@@ -436,8 +432,8 @@ TEST_F(AccessibleTreeTest, HeldObjectsAnswerDisconnectedOnceTheirControlOrWindow
   Bind();
   auto button = std::make_unique<ColourControl>();
   ColourControl stays;
-  ASSERT_TRUE(button->Create(hwnd, {20, 20, 60, 24}, OfClass(kButtonClass)));
-  ASSERT_TRUE(stays.Create(hwnd, {20, 60, 60, 24}, OfClass(kButtonClass)));
+  ASSERT_TRUE(button->Create(hwnd, {20, 20, 60, 24}, OfClass(kButtonClassNumber)));
+  ASSERT_TRUE(stays.Create(hwnd, {20, 60, 60, 24}, OfClass(kButtonClassNumber)));
   const ComPtr<IAccessible> root = Root();
   ASSERT_TRUE(root);
   const ComPtr<IAccessible> gone = Child(root, 1), kept = Child(root, 2);
@@ -449,7 +445,7 @@ TEST_F(AccessibleTreeTest, HeldObjectsAnswerDisconnectedOnceTheirControlOrWindow
   // A new control made in the same place is not the one the object stood for.
   button.reset();
   ColourControl newcomer;
-  ASSERT_TRUE(newcomer.Create(hwnd, {20, 20, 60, 24}, OfClass(kButtonClass)));
+  ASSERT_TRUE(newcomer.Create(hwnd, {20, 20, 60, 24}, OfClass(kButtonClassNumber)));
   EXPECT_EQ(gone->accDoDefaultAction(Self()), CO_E_OBJNOTCONNECTED);
   long count = 0;
   ASSERT_EQ(root->get_accChildCount(&count), S_OK);
