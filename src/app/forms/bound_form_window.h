@@ -34,7 +34,7 @@ inline constexpr char kThemePackageFile[] = "User Interface.ext";
 [[nodiscard]] std::vector<std::uint8_t> ReadWholeFile(const char* relativeName);
 
 // The binding of a window that shows one of the program's pictures (a
-// resource number) as its background by fill type 3, at alpha 254.
+// resource number) as its background, as a nine-grid, at alpha 254.
 [[nodiscard]] ui::BindOptions PictureWindowOptions(int pictureResource, ui::CaptionButtons captionButtons);
 
 class BoundFormWindow : public FormWindow {

@@ -135,7 +135,8 @@ void ScrollBar::DrawPieces(const std::vector<ScrollBarPiece>& pieces) {
   const ResourcePackage* package = Host() ? Host()->Package() : nullptr;
   for (const ScrollBarPiece& piece : pieces) {
     if (piece.centred) {
-      (void)DrawSkinPicture(package, *graphics, kScrollBarElement, piece.picture, piece.rect, "gird", FillType::kCentre);
+      (void)DrawSkinPicture(package, *graphics, kScrollBarElement, piece.picture, piece.rect, "gird",
+                            FillType::kCentre);
     } else {
       (void)DrawSkinPicture(package, *graphics, kScrollBarElement, piece.picture, piece.rect, piece.gridKey);
     }

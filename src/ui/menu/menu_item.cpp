@@ -103,7 +103,8 @@ void MenuItem::PaintIcon(Gdiplus::Graphics& graphics) {
   const UiMenu::Item& item = window_.ItemData(index_);
   const RectF column{0, 0, static_cast<float>(window_.Look().leftIcon), static_cast<float>(Height())};
   if (item.state & kMenuItemChecked) {
-    if (DrawSkinPicture(window_.Package(), graphics, kMenuElement, kMenuCheckPicture, column, kNoGrid, FillType::kCentre)) {
+    if (DrawSkinPicture(window_.Package(), graphics, kMenuElement, kMenuCheckPicture, column, kNoGrid,
+                        FillType::kCentre)) {
       return;
     }
     Gdiplus::Pen pen{Gdiplus::Color(kBlack), 1.5f};

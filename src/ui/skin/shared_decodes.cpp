@@ -29,7 +29,8 @@ std::shared_ptr<const ResourcePackage> SharedDecodes::Package(std::span<const st
 
 std::shared_ptr<Gdiplus::Bitmap> SharedDecodes::BackgroundPicture(std::span<const std::uint8_t> bytes,
                                                                   FillType fillType, Point offset) {
-  std::string variant = std::to_string(static_cast<int>(fillType)) + ' ' + std::to_string(offset.x) + ' ' + std::to_string(offset.y);
+  std::string variant =
+      std::to_string(static_cast<int>(fillType)) + ' ' + std::to_string(offset.x) + ' ' + std::to_string(offset.y);
   return Find(pictures_, bytes, std::move(variant),
               [&] { return std::shared_ptr<Gdiplus::Bitmap>(LoadBackgroundPicture(bytes, fillType, offset)); });
 }

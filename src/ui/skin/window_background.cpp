@@ -47,8 +47,8 @@ void DrawShadow(Gdiplus::Graphics& graphics, const WindowBackground& in, const G
     (void)DrawNineGrid(graphics, *shadow, TruncateRect(grid->area), window);
   } else {  // a theme without a grid: the whole picture stretched
     (void)DrawWithFillType(graphics, *shadow, {0, 0, picture->area.width, picture->area.height},
-                           {0, 0, static_cast<float>(window.width), static_cast<float>(window.height)}, FillType::kStretch,
-                           {});
+                           {0, 0, static_cast<float>(window.width), static_cast<float>(window.height)},
+                           FillType::kStretch, {});
   }
   graphics.SetClip(&content, Gdiplus::CombineModeReplace);
 }

@@ -23,9 +23,12 @@ enum class CaptionButton : std::uint32_t {
 class CaptionButtons {
  public:
   constexpr CaptionButtons() = default;
-  constexpr CaptionButtons(CaptionButton part) : bits_(static_cast<std::uint32_t>(part)) {}  // NOLINT: implicit on purpose
+  // Implicit on purpose: one part is a set of one.
+  constexpr CaptionButtons(CaptionButton part) : bits_(static_cast<std::uint32_t>(part)) {}  // NOLINT
 
-  [[nodiscard]] constexpr bool Has(CaptionButton part) const { return (bits_ & static_cast<std::uint32_t>(part)) != 0; }
+  [[nodiscard]] constexpr bool Has(CaptionButton part) const {
+    return (bits_ & static_cast<std::uint32_t>(part)) != 0;
+  }
   [[nodiscard]] constexpr bool Empty() const { return bits_ == 0; }
 
   constexpr CaptionButtons& operator|=(CaptionButtons other) {

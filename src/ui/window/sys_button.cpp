@@ -86,7 +86,8 @@ AccessibleInfo SysButton::Accessible() const {
   AccessibleInfo info = UiControl::Accessible();
   if (!info.name.empty()) return info;
   HWND window = HostWindowHandle();
-  const bool restores = window && (kind_ == CaptionButton::kMax ? IsZoomed(window) : kind_ == CaptionButton::kMin && IsIconic(window));
+  const bool restores =
+      window && (kind_ == CaptionButton::kMax ? IsZoomed(window) : kind_ == CaptionButton::kMin && IsIconic(window));
   info.name = CaptionButtonName(kind_, restores, SpeaksChinese());
   return info;
 }
