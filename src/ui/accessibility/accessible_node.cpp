@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win/geometry_win.h"
 #include "base/win/system_library.h"
 #include "base/win/wide_text.h"
 #include "base/win/window_text.h"
@@ -135,14 +136,11 @@ long WindowState(const ControlHost& window) {
 }
 
 // The target's rectangle in client coordinates.
-RECT ClientRectOf(const ControlHost& window, const UiControl* control) {
-  if (control) {
-    const Rect r = control->AbsoluteRect();
-    return {r.x, r.y, r.x + r.width, r.y + r.height};
-  }
+Rect ClientRectOf(const ControlHost& window, const UiControl* control) {
+  if (control) return control->AbsoluteRect();
   RECT r{};
   GetClientRect(window.WindowHandle(), &r);
-  return r;
+  return FromRECT(r);
 }
 
 const wchar_t* DefaultActionName() { return SpeaksChinese() ? L"按下" : L"click"; }
@@ -356,13 +354,13 @@ HRESULT AccessibleNode::accLocation(long* left, long* top, long* width, long* he
   *left = *top = *width = *height = 0;
   Target t;
   if (const HRESULT hr = Resolve(child, t); FAILED(hr)) return hr;
-  const RECT r = ClientRectOf(*t.window, t.control);
-  POINT origin{r.left, r.top};
+  const Rect r = ClientRectOf(*t.window, t.control);
+  POINT origin = ToPOINT({r.x, r.y});
   ClientToScreen(window_, &origin);
   *left = origin.x;
   *top = origin.y;
-  *width = r.right - r.left;
-  *height = r.bottom - r.top;
+  *width = r.width;
+  *height = r.height;
   return S_OK;
 }
 
@@ -400,8 +398,7 @@ HRESULT AccessibleNode::accHitTest(long left, long top, VARIANT* child) {
   if (const HRESULT hr = Resolve(t); FAILED(hr)) return hr;
   POINT p{left, top};
   ScreenToClient(window_, &p);
-  const RECT self = ClientRectOf(*t.window, t.control);
-  if (!PtInRect(&self, p)) return S_FALSE;
+  if (!ClientRectOf(*t.window, t.control).contains(FromPOINT(p))) return S_FALSE;
   // Topmost first: the last child is drawn on top. Disabled controls are
   // still found, so a screen reader can say what lies under the pointer.
   const std::vector<UiControl*>& children = ChildrenOf(*t.window, t.control);
