@@ -14,10 +14,27 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 0x7AB0;
 
-// The subclass functions of the common controls, which are loaded by the
-// time a native edit field exists.
+// The subclass functions of the common controls, looked up once: the
+// default procedure runs for every message of every filtered field, and the
+// library stays loaded for the process's life once it is in.
+struct SubclassFunctions {
+  decltype(SetWindowSubclass)* set = nullptr;
+  decltype(RemoveWindowSubclass)* remove = nullptr;
+  decltype(DefSubclassProc)* next = nullptr;
+};
+
+const SubclassFunctions& Subclassing() {
+  static const SubclassFunctions functions = [] {
+    const HMODULE library = CommonControlsLibrary();
+    return SubclassFunctions{SystemFunction<decltype(SetWindowSubclass)>(library, "SetWindowSubclass"),
+                             SystemFunction<decltype(RemoveWindowSubclass)>(library, "RemoveWindowSubclass"),
+                             SystemFunction<decltype(DefSubclassProc)>(library, "DefSubclassProc")};
+  }();
+  return functions;
+}
+
 LRESULT DefaultEditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
-  const auto next = SystemFunction<decltype(DefSubclassProc)>(CommonControlsLibrary(), "DefSubclassProc");
+  const auto next = Subclassing().next;
   return next ? next(edit, message, wparam, lparam) : DefWindowProcW(edit, message, wparam, lparam);
 }
 
@@ -39,9 +56,7 @@ bool IsUserEdit(UINT message) {
 LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data) {
   auto* rules = reinterpret_cast<EditRules*>(data);
   if (message == WM_NCDESTROY) {
-    if (const auto remove = SystemFunction<decltype(RemoveWindowSubclass)>(CommonControlsLibrary(), "RemoveWindowSubclass")) {
-      remove(edit, EditProc, kSubclassId);
-    }
+    if (const auto remove = Subclassing().remove) remove(edit, EditProc, kSubclassId);
     std::unique_ptr<EditRules> owned(rules);  // the field is gone: so are its rules
     return DefaultEditProc(edit, message, wparam, lparam);
   }
@@ -71,7 +86,7 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam,
 }  // namespace
 
 bool ApplyEditRules(HWND edit, EditRules rules) {
-  const auto subclass = SystemFunction<decltype(SetWindowSubclass)>(CommonControlsLibrary(), "SetWindowSubclass");
+  const auto subclass = Subclassing().set;
   if (!subclass) return false;
   auto owned = std::make_unique<EditRules>(std::move(rules));
   if (!subclass(edit, EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(owned.get()))) return false;
