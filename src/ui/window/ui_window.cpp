@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "base/win/geometry_win.h"
+#include "base/win/system_library.h"
 #include "ui/control/control_order.h"
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_state.h"
@@ -109,6 +110,10 @@ bool UiWindow::Bind(HWND window, const BindOptions& o) {
 // every one made).
 HWND UiWindow::Tooltip() {
   if (tooltip_ || !hwnd_) return tooltip_.get();
+  // The tooltip class is the common controls'; they are loaded with the
+  // first window that needs them, not at start-up. Without them the window
+  // is not made, and the window simply has no tips.
+  (void)InitCommonControlClasses(ICC_WIN95_CLASSES);
   tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, L"", TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr));
   if (!tooltip_) return nullptr;
