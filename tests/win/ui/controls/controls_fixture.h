@@ -12,7 +12,7 @@
 #include "base/color/color.h"
 #include "base/geometry/rect.h"
 #include "ui/canvas/canvas.h"
-#include "win/skin/skin_fixture.h"
+#include "win/ui/skin/skin_fixture.h"
 #include "win/ui/engine_fixture.h"
 
 namespace tabulo::ui::testing {

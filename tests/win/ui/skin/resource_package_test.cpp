@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/skin/picture_size.h"
-#include "win/skin/skin_fixture.h"
+#include "win/ui/skin/skin_fixture.h"
 
 namespace tabulo::ui {
 namespace {

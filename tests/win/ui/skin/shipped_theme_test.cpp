@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ui/skin/skin_draw.h"
-#include "win/skin/skin_fixture.h"
+#include "win/ui/skin/skin_fixture.h"
 
 namespace tabulo::ui {
 namespace {

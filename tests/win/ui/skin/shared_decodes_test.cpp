@@ -5,7 +5,7 @@
 #include "ui/skin/resource_package.h"
 #include "ui/skin/skin_draw.h"
 #include "ui/skin/theme_package_format.h"
-#include "win/skin/skin_fixture.h"
+#include "win/ui/skin/skin_fixture.h"
 #include "win/ui/themed_window_fixture.h"
 
 namespace tabulo::ui {

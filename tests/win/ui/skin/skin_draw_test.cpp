@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "win/skin/skin_fixture.h"
+#include "win/ui/skin/skin_fixture.h"
 #include "ui/skin/nine_grid.h"
 
 namespace tabulo::ui {

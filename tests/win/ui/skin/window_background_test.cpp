@@ -7,7 +7,7 @@
 #include "ui/skin/skin_draw.h"
 #include "ui/skin/window_shape.h"
 #include "ui/skin/window_skin_values.h"
-#include "win/skin/skin_fixture.h"
+#include "win/ui/skin/skin_fixture.h"
 
 namespace tabulo::ui {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "win/skin/skin_fixture.h"
+#include "win/ui/skin/skin_fixture.h"
 
 namespace tabulo::ui {
 namespace {
