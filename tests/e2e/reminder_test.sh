@@ -5,7 +5,9 @@
 #    subject at the top-right corner of the screen, without taking the
 #    keyboard focus; "关闭提示" closes it and it does not come back;
 #  - at 7:33 the clean-up closes a pop-up nobody dismissed and row 1 turns
-#    back to the skin's text colour.
+#    back to the skin's text colour;
+#  - under the dark skin "星空", whose text colour is white, the subject is
+#    white but the caption "关闭提示" stays the button's own black.
 source "$(dirname "$0")/lib.sh"
 
 BAR_W=146 BAR_H=702 POPUP_W=405 POPUP_H=161
@@ -62,4 +64,17 @@ e2e_wait_sized_window "$E2E_APP_PID" $POPUP_W $POPUP_H 20 >/dev/null || e2e_fail
 e2e_wait_sized_gone "$E2E_APP_PID" $POPUP_W $POPUP_H 30 || e2e_fail "the clean-up did not close the pop-up"
 e2e_poll 10 row_highlighted cleaned_up fewer 5 ||
   e2e_fail "row 1 kept the highlight after the clean-up ($(highlighted_pixels cleaned_up) pixels)"
+stop_program
+
+# --- the caption's colour under a white-text skin ------------------------------
+printf '[set]\r\nskin=星空\r\n' | iconv -f UTF-8 -t GBK >"$E2E_RUN/setup"
+start_at 07:26:50
+popup=$(e2e_wait_settled_window "$E2E_APP_PID" $POPUP_W $POPUP_H 30) || e2e_fail "no settled pop-up under 星空"
+e2e_shot dark_skin
+# Near-white pixels in the caption's strip under the icon (19,98, 69 x 22):
+# a white caption puts well over a hundred there, the star picture a few.
+white_in_caption=$(convert "$E2E_OUT/dark_skin.png" -crop "69x22+$((1920 - POPUP_W + 19))+98" +repage \
+  -fuzz 20% -fill black +opaque white -fill white -opaque white -format "%[fx:round(mean*w*h)]" info:)
+[ "$white_in_caption" -lt 30 ] || e2e_fail "关闭提示 is drawn in the skin's white ($white_in_caption white pixels)"
+stop_program
 echo "PASS"

@@ -96,8 +96,9 @@ class ReminderPopupWindow final : public BoundFormWindow {
 
   bool CreateCloseButton() {
     ui::ButtonOptions button;
+    // The caption keeps the button's own black whatever the skin: only the
+    // subject takes the skin's text colour.
     button.text = reminder_popup_texts::kCloseButton;
-    button.textColour = skin_.textColour;
     if (!close_.Create(ui_, kClosePlace, button)) return false;
     // The icon is the button's picture, laid out above the caption; the
     // button has no background pictures, so only icon and caption show.
