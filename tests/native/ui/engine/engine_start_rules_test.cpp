@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "ui/engine/control_classes.h"
-#include "ui/controls/edit_context_menu.h"
 #include "ui/engine/font_names.h"
 #include "ui/engine/os_version.h"
 
@@ -53,19 +52,6 @@ TEST(ControlClasses, SeventeenClassesFoundByNameInAnyCase) {
   EXPECT_EQ(registry.Number("SCROLLBAR"), 16);
   EXPECT_EQ(registry.Number("ImageListButton"), 23);
   EXPECT_EQ(registry.Number("MenuItem"), 0);
-}
-
-TEST(EditContextMenu, CutCopyPasteSeparatorSelectAll) {
-  const auto items = EditContextMenuItems();
-  ASSERT_EQ(items.size(), 5u);
-  EXPECT_EQ(items[0].text, "剪切(&T)");
-  EXPECT_EQ(items[0].command, 'X');
-  EXPECT_EQ(items[1].command, 'C');
-  EXPECT_EQ(items[1].state, 16u);
-  EXPECT_EQ(items[2].command, 'V');
-  EXPECT_TRUE(items[3].separator);
-  EXPECT_EQ(items[4].text, "全部选择(&A)");
-  EXPECT_EQ(items[4].command, 'A');
 }
 
 }  // namespace
