@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/color/text_colours.h"
+#include "base/text/line_breaks.h"
 #include "ui/engine/engine_state.h"
 #include "ui/engine/plain_text.h"
 #include "ui/engine/service_module.h"
@@ -133,8 +134,9 @@ void Clear(Gdiplus::Graphics* graphics, Argb colour) {
 RectF MeasureText(Gdiplus::Graphics* graphics, std::wstring_view text, const Gdiplus::Font* font,
                   const RectF& layout, const Gdiplus::StringFormat* format) {
   if (!graphics || !font || text.empty()) return {};
+  const std::wstring lines = OneLineFeedPerBreak(text);
   Gdiplus::RectF box;
-  graphics->MeasureString(text.data(), static_cast<INT>(text.size()), font, ToGdiplus(layout), format, &box);
+  graphics->MeasureString(lines.data(), static_cast<INT>(lines.size()), font, ToGdiplus(layout), format, &box);
   return FromGdiplus(box);
 }
 
@@ -146,6 +148,8 @@ float FontHeight(const Gdiplus::Font* font, const Gdiplus::Graphics* graphics) {
 void DrawText(Gdiplus::Graphics* graphics, const RectF& rect, std::wstring_view text, const Gdiplus::Font* font,
               Argb colour, const Gdiplus::StringFormat* format, TextEffect effect, std::optional<Argb> effectColour) {
   if (!Drawable(graphics, rect) || !font || text.empty()) return;
+  const std::wstring lines = OneLineFeedPerBreak(text);
+  text = lines;
   if (effect == TextEffect::kGlow || effect == TextEffect::kOutline) {
     const Argb halo = effectColour.value_or(AutomaticEffectColour(colour));
     DrawTextEffect(*graphics, rect, text, *font, format, halo, effect == TextEffect::kGlow ? 3 : 1);

@@ -41,6 +41,9 @@ void SetClipRegion(Gdiplus::Graphics* graphics, HRGN region);
 void ResetClip(Gdiplus::Graphics* graphics);
 void Clear(Gdiplus::Graphics* graphics, Argb colour);
 
+// Text is measured and drawn with each CR LF pair or lone CR as one line
+// break (base/text/line_breaks.h), alike on Windows and under Wine.
+
 // Bounding box of the text laid out in the rectangle; empty for no text.
 [[nodiscard]] RectF MeasureText(Gdiplus::Graphics* graphics, std::wstring_view text, const Gdiplus::Font* font,
                                 const RectF& layout, const Gdiplus::StringFormat* format);

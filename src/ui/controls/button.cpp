@@ -1,5 +1,6 @@
 #include "ui/controls/button.h"
 
+#include "base/text/line_breaks.h"
 #include "ui/control/control_host.h"
 #include "ui/controls/clip_scope.h"
 #include "ui/skin/resource_package.h"
@@ -177,7 +178,7 @@ void Button::DrawPlainBackground(Gdiplus::Graphics& graphics, const RectF& rect,
 SizeF Button::MeasureCaption(Gdiplus::Graphics& graphics) const {
   const Gdiplus::Font* font = Font();
   if (!font || !StringFormat()) return {};
-  const std::wstring_view text = WideText().empty() ? kLineSample : std::wstring_view(WideText());
+  const std::wstring text = OneLineFeedPerBreak(WideText().empty() ? kLineSample : std::wstring_view(WideText()));
   auto format = AdoptGdiplus(StringFormat()->Clone());
   if (!format) return {};
   const Gdiplus::CharacterRange range(0, static_cast<INT>(text.size()));
