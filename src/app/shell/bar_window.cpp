@@ -12,6 +12,7 @@
 #include "app/shell/bar_presenter.h"
 #include "app/shell/bar_texts.h"
 #include "app/shell/bar_tray.h"
+#include "app/shell/clock_label.h"
 #include "app/shell/program_hot_keys.h"
 #include "app/shell/resource_figures.h"
 #include "app/shell/settings_store.h"
@@ -142,7 +143,7 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
     }
     if (!weekday_.Create(ui_, layout.weekday, LabelLook("", 13, true)) ||
         !separator_.Create(ui_, layout.separator, LabelLook(bar_texts::kSeparator, 24, false)) ||
-        !clock_.Create(ui_, layout.clock, LabelLook("", 13, true))) {
+        !clock_.Create(ui_, layout.clock, LabelLook("", kClockFontSize, true))) {
       return false;
     }
     tray_.FillMenu(context());
@@ -167,7 +168,7 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
   }
 
   // BarView: the labels.
-  void ShowClock(std::string_view text) override { clock_.SetText(text); }
+  void ShowClock(std::string_view text) override { clock_.SetText(ClockLabelText(clock_, text)); }
   void ShowWeekday(std::string_view text) override { weekday_.SetText(text); }
   void ShowSubject(int period, std::string_view subject) override { periods_[period - 1].SetText(subject); }
   void NewDayStarted(std::string_view today) override {

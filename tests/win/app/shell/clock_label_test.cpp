@@ -1,0 +1,90 @@
+// The bar's clock label at its real place, font and width: wherever GDI+
+// (here Wine's) ends a line, it never ends inside a number, for dates and
+// times of every length up to the widest.
+#include <algorithm>
+#include <cwctype>
+#include <vector>
+
+#include "app/shell/clock_label.h"
+#include "app/shell/shell_layout.h"
+#include "base/time/date_text.h"
+#include "base/win/wide_text.h"
+#include "ui/controls/label_layout.h"
+#include "ui/engine/font_names.h"
+#include "win/ui/engine_fixture.h"
+
+namespace tabulo::app {
+namespace {
+
+using ui::testing::BoundWindowTest;
+
+// The line (its top) each UTF-16 unit of the label's text lands on when
+// GDI+ lays the text out in the label's text rectangle; -1 for a line feed.
+std::vector<float> LineOfEachUnit(const ui::Label& label, const std::wstring& text) {
+  Gdiplus::Bitmap scratch(1, 1, PixelFormat32bppPARGB);
+  Gdiplus::Graphics graphics(&scratch);
+  graphics.SetTextRenderingHint(label.TextRenderingHint());
+  auto format = AdoptGdiplus(label.StringFormat()->Clone());
+  const RectF box = ui::LabelTextRect({0, 0, static_cast<float>(label.Width()), 400});
+  const Gdiplus::RectF layout(box.x, box.y, box.width, box.height);
+  std::vector<float> lines;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == L'\n') {
+      lines.push_back(-1);
+      continue;
+    }
+    const Gdiplus::CharacterRange range(static_cast<INT>(i), 1);
+    format->SetMeasurableCharacterRanges(1, &range);
+    Gdiplus::Region region;
+    graphics.MeasureCharacterRanges(text.c_str(), static_cast<INT>(text.size()), label.Font(), layout, format.get(), 1,
+                                    &region);
+    Gdiplus::RectF bounds;
+    region.GetBounds(&bounds, &graphics);
+    lines.push_back(bounds.Y);
+  }
+  return lines;
+}
+
+class ClockLabelTest : public BoundWindowTest {};
+
+TEST_F(ClockLabelTest, NoLineEndsInsideANumber) {
+  const BarLayout layout = MakeBarLayout();
+  Bind({}, 146, 702);
+  ui::LabelOptions look;
+  look.font.face = ui::kMicrosoftYaHei;
+  look.font.size = kClockFontSize;
+  look.alignment = ui::TextAlignment::kCentre;
+  look.wordWrap = true;
+  ui::Label clock;
+  ASSERT_TRUE(clock.Create(hwnd, layout.clock, look));
+  ASSERT_NE(clock.Font(), nullptr);
+
+  constexpr DateTime kTimes[] = {
+      {2026, 12, 31, 23, 59, 59},  // the widest
+      {2026, 12, 6, 10, 0, 37},    // Wine broke it into "2026年12月6日1" and "0时0分37秒"
+      {2026, 1, 1, 10, 5, 3},      {2026, 1, 1, 1, 1, 1},   {2026, 11, 30, 12, 0, 0},
+      {2026, 12, 31, 0, 0, 0},     {2017, 7, 19, 8, 5, 9},  {2026, 10, 10, 10, 10, 10},
+  };
+  for (const DateTime& t : kTimes) {
+    const std::string text = ClockLabelText(clock, ClockText(t));
+    SCOPED_TRACE(text);
+    clock.SetText(text);
+    const std::wstring shown = Wide(clock.Text());
+    const std::vector<float> lines = LineOfEachUnit(clock, shown);
+    // Digits next to each other, and so a line break between them, would
+    // be on different lines.
+    for (std::size_t i = 1; i < shown.size(); ++i) {
+      if (!iswdigit(shown[i - 1]) || !iswdigit(shown[i])) continue;
+      EXPECT_EQ(lines[i - 1], lines[i]) << "a line ends inside the number at " << i;
+    }
+    // Two lines at most: the label is two lines high.
+    std::vector<float> tops;
+    for (const float top : lines) {
+      if (top >= 0 && std::find(tops.begin(), tops.end(), top) == tops.end()) tops.push_back(top);
+    }
+    EXPECT_LE(tops.size(), 2u);
+  }
+}
+
+}  // namespace
+}  // namespace tabulo::app
