@@ -12,6 +12,7 @@
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_state.h"
 #include "ui/engine/os_version.h"
+#include "ui/skin/skin_draw.h"
 #include "ui/skin/window_background.h"
 #include "ui/window/tray_tip.h"
 
@@ -78,11 +79,18 @@ bool UiWindow::Bind(HWND window, const BindOptions& o) {
   ResizeSurfaces();
   SetPropW(window, kWindowObjectProperty, static_cast<ControlHost*>(this));
 
+  fitted_.Reset();
   if (owner) {
+    // The owner may keep its picture only as fitted to itself.
     picture_ = owner->picture_;
+    if (!picture_ && !owner->pictureBytes_.empty()) {
+      picture_ = Engine().decodes.BackgroundPicture(owner->pictureBytes_, owner->fillType_, owner->backgroundOffset_);
+    }
+    pictureBytes_ = owner->pictureBytes_;
     ApplySkin({}, {}, owner->package_, false);
   } else {
     picture_ = Engine().decodes.BackgroundPicture(o.background, fillType_, backgroundOffset_);
+    if (fillType_ != FillType::kNatural) pictureBytes_.assign(o.background.begin(), o.background.end());
     ApplySkin(o.theme, o.themePassword, nullptr, false);
   }
 
@@ -213,6 +221,8 @@ void UiWindow::ReleaseResources() {
   messages_.Clear();
   package_.reset();
   picture_.reset();
+  pictureBytes_.clear();
+  fitted_.Reset();
   shape_ = WindowShape();
   closeEffect_.reset();
   children_.clear();

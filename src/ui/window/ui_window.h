@@ -44,6 +44,7 @@
 #include "ui/skin/fill_type.h"
 #include "ui/skin/window_skin_values.h"
 #include "ui/window/caption_buttons.h"
+#include "ui/window/fitted_picture.h"
 #include "ui/window/input_router.h"
 #include "ui/window/window_compositor.h"
 #include "ui/window/window_effect.h"
@@ -105,7 +106,9 @@ class UiWindow : public UiObject, public ControlHost {
   [[nodiscard]] HWND WindowHandle() const override { return hwnd_; }
   [[nodiscard]] const ResourcePackage* Package() const override { return package_.get(); }
   [[nodiscard]] const std::shared_ptr<const ResourcePackage>& SharedPackage() const { return package_; }
-  // The background picture as decoded for this window's fill type, or null.
+  // The background picture as decoded for this window's fill type, or null;
+  // also null once a fill type that fits it into the content rectangle has
+  // drawn it (only the fitted copy is kept then).
   [[nodiscard]] const Gdiplus::Bitmap* BackgroundPicture() const { return picture_.get(); }
 
   // --- showing and closing ------------------------------------------------
@@ -259,6 +262,7 @@ class UiWindow : public UiObject, public ControlHost {
   void UpdateCaptionTitle();
   void UpdateCaptionIcon();
   void ResizeSurfaces();
+  [[nodiscard]] Gdiplus::Bitmap* FittedBackground();
   [[nodiscard]] std::string_view ShadowElementName() const;
   void PlaceMaximised();
   void Unbind();
@@ -289,6 +293,8 @@ class UiWindow : public UiObject, public ControlHost {
   std::optional<Rgb> backgroundColour_;
   Point backgroundOffset_;
   std::shared_ptr<Gdiplus::Bitmap> picture_;  // shared with owned windows
+  std::vector<std::uint8_t> pictureBytes_;     // its file bytes, for a fill type that fits it (decoded again per size)
+  FittedPicture fitted_;                       // what that fill type draws, content size
   std::vector<Rgb> borderColours_;
   std::function<void(Gdiplus::Graphics&)> backgroundHook_;
 

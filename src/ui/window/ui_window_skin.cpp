@@ -4,6 +4,7 @@
 #include "ui/control/ui_control.h"
 #include "ui/engine/engine_state.h"
 #include "ui/skin/resource_package.h"
+#include "ui/skin/skin_draw.h"
 #include "ui/skin/window_background.h"
 #include "ui/window/ui_window.h"
 
@@ -48,6 +49,24 @@ void UiWindow::ApplySkin(std::span<const std::uint8_t> theme, std::string_view p
   ApplyShape();
 }
 
+// Keeps only the picture as fitted to the content size; decodes it again
+// from its bytes when that size has changed. Null for the natural fill type
+// (the picture is drawn at its own size) and when fitting fails, in which
+// case the whole picture is drawn as before.
+Gdiplus::Bitmap* UiWindow::FittedBackground() {
+  if (fillType_ == FillType::kNatural || pictureBytes_.empty()) return nullptr;
+  const Size size{shape_.content().width, shape_.content().height};
+  if (Gdiplus::Bitmap* ready = fitted_.Of(size)) return ready;
+  std::shared_ptr<Gdiplus::Bitmap> whole = picture_;
+  if (!whole) whole = Engine().decodes.BackgroundPicture(pictureBytes_, fillType_, backgroundOffset_);
+  if (!whole || !fitted_.Make(*whole, size, fillType_, grid_)) {
+    picture_ = std::move(whole);
+    return nullptr;
+  }
+  picture_.reset();
+  return fitted_.Of(size);
+}
+
 std::string_view UiWindow::ShadowElementName() const {
   if (!shadowElement_.empty()) return shadowElement_;
   return ShadowElement(HasParentWindow(hwnd_));
@@ -58,6 +77,9 @@ void UiWindow::PaintBackground(std::optional<std::span<const std::uint8_t>> pict
   if (!hwnd_) return;
   if (picture) {
     picture_ = Engine().decodes.BackgroundPicture(*picture, fillType_, backgroundOffset_);
+    pictureBytes_.clear();
+    if (fillType_ != FillType::kNatural) pictureBytes_.assign(picture->begin(), picture->end());
+    fitted_.Reset();
   }
   if (Gdiplus::Graphics* graphics = compositor_.Background().graphics()) {
     WindowBackground in;
@@ -69,6 +91,11 @@ void UiWindow::PaintBackground(std::optional<std::span<const std::uint8_t>> pict
     in.fillType = fillType_;
     in.grid = grid_;
     in.offset = backgroundOffset_;
+    if (Gdiplus::Bitmap* fitted = FittedBackground()) {  // drawn 1:1 where the fill type would draw
+      in.picture = fitted;
+      in.fillType = FillType::kNatural;
+      in.offset = {shape_.content().x, shape_.content().y};
+    }
     in.package = package_.get();
     in.shadowElement = ShadowElementName();
     in.borderColours = skin_.borderColours;
