@@ -57,6 +57,7 @@ class StartupWindow final : public BoundFormWindow {
     ui::WindowEffect show;
     show.effect = ui::ShowEffect::kFade;
     show.activate = false;
+    Trace("start-up fade begins");
     ui_.Show(&show);
     Trace("start-up window shown");
     // The form's timer stores no period; it runs from here on.

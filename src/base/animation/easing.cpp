@@ -1,6 +1,7 @@
 // Penner's easing equations, normalised to t in [0, 1] and a change of 1.
 #include "base/animation/easing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -116,6 +117,17 @@ double Punch(double to, double t) {
   return to * std::pow(2, -10 * t) * std::sin(t * 2 * kPi / kElasticPeriod);
 }
 
+bool ReachesEnd(const AnimationFrame& frame) { return std::abs(frame.value - 1.0) <= kTolerance; }
+
+// The frame to draw when frames `next` to `due` are all due: the latest,
+// unless one before it ends the animation.
+AnimationFrame LatestDueFrame(const AnimationPlan& plan, int next, int due) {
+  for (int index = next;; ++index) {
+    const AnimationFrame frame = AnimationFrameAt(plan, index);
+    if (index >= due || ReachesEnd(frame)) return frame;
+  }
+}
+
 }  // namespace
 
 std::optional<double> Easing(int curve, double from, double to, double t) {
@@ -143,16 +155,20 @@ AnimationFrame AnimationFrameAt(const AnimationPlan& plan, int index) {
   return frame;
 }
 
-int RunAnimationFrames(const AnimationPlan& plan, const std::function<void(int)>& wait,
+int RunAnimationFrames(const AnimationPlan& plan, const AnimationClock& clock,
                        const std::function<bool(const AnimationFrame&)>& step) {
   const int count = AnimationFrameCount(plan);
+  if (count == 0) return 0;
+  const long long interval = plan.intervalMs * 1000LL;
+  const long long start = clock.now();
   int ran = 0;
-  for (int i = 1; i <= count; ++i) {
-    wait(plan.intervalMs);
-    const AnimationFrame frame = AnimationFrameAt(plan, i);
-    ran = i;
-    const bool stop = step(frame);
-    if (stop || std::abs(frame.value - 1.0) <= kTolerance) break;
+  for (int next = 1; next <= count; next = ran + 1) {
+    const long long early = start + next * interval - clock.now();
+    if (early > 0) clock.wait(early);
+    const long long due = (clock.now() - start) / interval;
+    const AnimationFrame frame = LatestDueFrame(plan, next, static_cast<int>(std::min<long long>(due, count)));
+    ran = frame.index;
+    if (step(frame) || ReachesEnd(frame)) break;
   }
   return ran;
 }

@@ -9,8 +9,9 @@
 // the usual way: curve 2 may end beyond 360 (or below 0) on its way round,
 // and curve 4 ignores from and swings around 0 with amplitude to.
 //
-// The animation loop itself (wait, call back, stop) is pure here; the Windows
-// driver only supplies the wait that keeps the message loop running.
+// The animation loop itself (schedule, wait, call back, stop) is pure here;
+// the Windows driver only supplies the clock and the wait that keeps the
+// message loop running.
 #include <functional>
 #include <optional>
 
@@ -45,10 +46,21 @@ struct AnimationFrame {
 // or 1.0 for an unknown curve.
 [[nodiscard]] AnimationFrame AnimationFrameAt(const AnimationPlan& plan, int index);
 
-// The loop of an animation: before each frame wait(intervalMs), then
-// step(frame) which returns true to stop. It also ends after the frame whose
-// value reaches 1.0 (within 1e-7). Returns the number of frames run.
-int RunAnimationFrames(const AnimationPlan& plan, const std::function<void(int intervalMs)>& wait,
+// What paces an animation: the time now and a wait that lets the caller's
+// work go on meanwhile, both in microseconds.
+struct AnimationClock {
+  std::function<long long()> now;
+  std::function<void(long long microseconds)> wait;
+};
+
+// The loop of an animation. Frame i is due i intervals after the loop
+// starts: wait until then, then step(frame), which returns true to stop.
+// The frames keep to that schedule however long each step takes; when the
+// wait ends late, the frames already overdue are skipped and the latest due
+// one is drawn, but never the last frame nor one whose value reaches 1.0
+// (within 1e-7), after which the loop ends. Returns the index of the last
+// frame run, 0 when none.
+int RunAnimationFrames(const AnimationPlan& plan, const AnimationClock& clock,
                        const std::function<bool(const AnimationFrame&)>& step);
 
 }  // namespace tabulo

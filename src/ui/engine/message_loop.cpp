@@ -18,6 +18,14 @@ void DispatchPending() {
   }
 }
 
+long long MicrosecondsNow() {
+  LARGE_INTEGER frequency;
+  LARGE_INTEGER counter;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&counter);
+  return counter.QuadPart / frequency.QuadPart * 1'000'000 + counter.QuadPart % frequency.QuadPart * 1'000'000 / frequency.QuadPart;
+}
+
 }  // namespace
 
 int RunMessageLoop(HWND window) {
@@ -51,8 +59,7 @@ void PacedWait(long long microseconds) {
 }
 
 int RunAnimation(const AnimationPlan& plan, const std::function<bool(const AnimationFrame&)>& step) {
-  return RunAnimationFrames(
-      plan, [](int intervalMs) { PacedWait(static_cast<long long>(intervalMs) * 1000); }, step);
+  return RunAnimationFrames(plan, AnimationClock{MicrosecondsNow, PacedWait}, step);
 }
 
 }  // namespace tabulo::ui

@@ -21,8 +21,9 @@ int RunMessageLoop(HWND window);
 // that arrives meanwhile.
 void PacedWait(long long microseconds);
 
-// Runs an animation frame by frame, waiting with PacedWait before each
-// frame; step returns true to stop. Returns the number of frames run.
+// Runs an animation frame by frame, each frame at its due time from the
+// start (RunAnimationFrames), waiting with PacedWait; step returns true to
+// stop. Returns the index of the last frame run.
 int RunAnimation(const AnimationPlan& plan, const std::function<bool(const AnimationFrame&)>& step);
 
 }  // namespace tabulo::ui

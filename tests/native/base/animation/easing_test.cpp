@@ -89,30 +89,81 @@ TEST(Easing, UnknownCurveHasNoValue) {
   for (int curve : {0, -1, 35, 1000}) EXPECT_FALSE(Easing(curve, 0, 1, 0.5).has_value()) << curve;
 }
 
-struct Recorded {
-  std::vector<int> waits;
+// A clock that moves only when the loop waits (by the wait asked for plus
+// how late the wait wakes) or when a frame is drawn (by its drawing time).
+struct FakeClock {
+  long long now = 0;
+  long long drawUs = 0;               // time each step takes
+  std::vector<long long> lateUs;      // how late each wait wakes, in order; then on time
+  std::vector<long long> waits;
   std::vector<AnimationFrame> frames;
+  std::vector<long long> drawnAt;
+
+  int Run(const AnimationPlan& plan, int stop_at = 0) {
+    const AnimationClock clock{[this] { return now; },
+                               [this](long long us) {
+                                 now += us + (waits.size() < lateUs.size() ? lateUs[waits.size()] : 0);
+                                 waits.push_back(us);
+                               }};
+    return RunAnimationFrames(plan, clock, [&](const AnimationFrame& f) {
+      frames.push_back(f);
+      drawnAt.push_back(now);
+      now += drawUs;
+      return f.index == stop_at;
+    });
+  }
+  std::vector<int> Indices() const {
+    std::vector<int> indices;
+    for (const AnimationFrame& f : frames) indices.push_back(f.index);
+    return indices;
+  }
 };
 
-int RunRecorded(const AnimationPlan& plan, Recorded& rec, int stop_at = 0) {
-  return RunAnimationFrames(
-      plan, [&](int ms) { rec.waits.push_back(ms); },
-      [&](const AnimationFrame& f) {
-        rec.frames.push_back(f);
-        return f.index == stop_at;
-      });
+TEST(AnimationFrames, GivesEachFrameItsTimeValueAndCount) {
+  FakeClock clock;
+  EXPECT_EQ(clock.Run({1, 100, 30, 0, 0.5}), 3);  // 100 / 30 frames; the last 10 ms are never run
+  EXPECT_EQ(clock.waits, (std::vector<long long>{30000, 30000, 30000}));
+  ASSERT_EQ(clock.frames.size(), 3u);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(clock.frames[i].index, i + 1);
+    EXPECT_EQ(clock.frames[i].count, 3);
+    EXPECT_NEAR(clock.frames[i].t, 0.3 * (i + 1), 1e-12);
+    EXPECT_NEAR(clock.frames[i].value, 0.15 * (i + 1), 1e-12);
+  }
 }
 
-TEST(AnimationFrames, WaitsAnIntervalBeforeEachFrame) {
-  Recorded rec;
-  EXPECT_EQ(RunRecorded({1, 100, 30, 0, 0.5}, rec), 3);  // 100 / 30 frames; the last 10 ms are never run
-  EXPECT_EQ(rec.waits, (std::vector<int>{30, 30, 30}));
-  ASSERT_EQ(rec.frames.size(), 3u);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(rec.frames[i].index, i + 1);
-    EXPECT_EQ(rec.frames[i].count, 3);
-    EXPECT_NEAR(rec.frames[i].t, 0.3 * (i + 1), 1e-12);
-    EXPECT_NEAR(rec.frames[i].value, 0.15 * (i + 1), 1e-12);
+// Frames keep to their due times from the start however long drawing takes
+// or a wait oversleeps: the overdue ones are skipped, the last one never.
+TEST(AnimationFrames, KeepsToTheScheduleFromTheStart) {
+  struct Case {
+    const char* why;
+    AnimationPlan plan;
+    long long drawUs;
+    std::vector<long long> lateUs;
+    std::vector<int> frames;
+    std::vector<long long> drawnAt;  // of the first frames
+  };
+  const AnimationPlan fade{1, 200, 15, 0, 255};  // 13 frames, as a window's fade
+  const Case kCases[] = {
+      {"drawing takes no time", fade, 0, {}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, {15000, 30000, 45000}},
+      {"drawing takes part of an interval: the wait is shortened",
+       fade, 10000, {}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, {15000, 30000, 45000}},
+      {"drawing takes longer than two intervals: overdue frames are skipped",
+       fade, 40000, {}, {1, 3, 6, 9, 11, 13}, {15000, 55000, 95000}},
+      {"one wait wakes late", fade, 0, {0, 50000}, {1, 5, 6, 7, 8, 9, 10, 11, 12, 13}, {15000, 80000, 90000}},
+      {"a frame reaching 1.0 is not skipped and ends the loop",
+       {1, 100, 10, 0, 2}, 35000, {}, {1, 4, 5}, {10000, 45000, 80000}},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.why);
+    FakeClock clock;
+    clock.drawUs = c.drawUs;
+    clock.lateUs = c.lateUs;
+    EXPECT_EQ(clock.Run(c.plan), c.frames.back());
+    EXPECT_EQ(clock.Indices(), c.frames);
+    for (std::size_t i = 0; i < c.drawnAt.size() && i < clock.drawnAt.size(); ++i) {
+      EXPECT_EQ(clock.drawnAt[i], c.drawnAt[i]) << "frame " << clock.frames[i].index;
+    }
   }
 }
 
@@ -132,10 +183,10 @@ TEST(AnimationFrames, EndsEarly) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.why);
-    Recorded rec;
-    EXPECT_EQ(RunRecorded(c.plan, rec, c.stop_at), c.expected_frames);
-    EXPECT_EQ(static_cast<int>(rec.frames.size()), c.expected_frames);
-    EXPECT_EQ(rec.waits.size(), rec.frames.size());
+    FakeClock clock;
+    EXPECT_EQ(clock.Run(c.plan, c.stop_at), c.expected_frames);
+    EXPECT_EQ(static_cast<int>(clock.frames.size()), c.expected_frames);
+    EXPECT_EQ(clock.waits.size(), clock.frames.size());
   }
 }
 
