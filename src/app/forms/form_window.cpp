@@ -9,13 +9,14 @@
 #include "app/forms/dialog_keys.h"
 #include "app/forms/native_control.h"
 #include "app/resource_ids.h"
+#include "base/win/geometry_win.h"
 #include "base/win/wide_text.h"
+#include "ui/engine/font_names.h"
 
 namespace tabulo::app {
 namespace {
 
 constexpr wchar_t kFormClassName[] = L"TabuloForm";
-constexpr wchar_t kFormFontFace[] = L"微软雅黑";
 constexpr int kFormFontPoints = 9;
 
 bool RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
@@ -61,21 +62,20 @@ int ScreenDpi() {
   return dpi;
 }
 
-FontHandle MakeFormFont() {
+UniqueFont MakeFormFont() {
   LOGFONTW font{};
   font.lfHeight = -MulDiv(kFormFontPoints, ScreenDpi(), 72);
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = CLEARTYPE_QUALITY;
-  wcsncpy(font.lfFaceName, kFormFontFace, LF_FACESIZE - 1);
-  return FontHandle(CreateFontIndirectW(&font));
+  wcsncpy(font.lfFaceName, Wide(ui::kMicrosoftYaHei).c_str(), LF_FACESIZE - 1);
+  return UniqueFont(CreateFontIndirectW(&font));
 }
 
 Rect ClientRectOfChild(HWND parent, HWND child) {
-  RECT r{};
-  GetWindowRect(child, &r);
+  RECT r = ToRECT(WindowRectOf(child));
   MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+  return FromRECT(r);
 }
 
 bool IsGroupBox(HWND control) {
@@ -106,16 +106,15 @@ bool FormWindow::Create() {
   const bool native = form_.binding == FormBinding::kNative;
   const DWORD style = WindowStyle(form_);
   const DWORD exStyle = WindowExStyle(form_);
-  RECT frame{0, 0, form_.client_size.width, form_.client_size.height};
+  RECT frame = ToRECT({0, 0, form_.client_size.width, form_.client_size.height});
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  const Rect outer = FromRECT(frame);
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - outer.width) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2;
   if (native) font_ = MakeFormFont();
   // WM_NCCREATE sets hwnd_.
-  if (!CreateWindowExW(exStyle, kFormClassName, Wide(form_.caption).c_str(), style, x, y, width, height, nullptr,
-                       nullptr, instance, this)) {
+  if (!CreateWindowExW(exStyle, kFormClassName, Wide(form_.caption).c_str(), style, x, y, outer.width,
+                       outer.height, nullptr, nullptr, instance, this)) {
     hwnd_ = nullptr;
     return false;
   }

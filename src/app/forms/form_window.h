@@ -23,13 +23,13 @@
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <type_traits>
 #include <utility>
 
 #include "app/forms/app_context.h"
 #include "app/forms/form.h"
 #include "app/forms/form_catalogue.h"
 #include "base/geometry/rect.h"
+#include "base/win/unique_handle.h"
 
 namespace tabulo::app {
 
@@ -41,12 +41,6 @@ inline constexpr int kFirstFormControlId = 100;
 [[nodiscard]] consteval int FormControlId(FormId form, std::string_view name) {
   return kFirstFormControlId + static_cast<int>(&FormControlOf(form, name) - GetForm(form).controls.data());
 }
-
-struct DeleteGdiObject {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, DeleteGdiObject>;
-using BrushHandle = std::unique_ptr<std::remove_pointer_t<HBRUSH>, DeleteGdiObject>;
 
 // Who deletes a window object (see OpenWindow in open_window.h).
 enum class WindowLifetime {
@@ -125,8 +119,8 @@ class FormWindow {
   const Form& form_;
   AppContext& context_;
   HWND hwnd_ = nullptr;
-  FontHandle font_;
-  BrushHandle background_;
+  UniqueFont font_;
+  UniqueBrush background_;
   COLORREF backgroundColour_ = 0;
   HWND lastFocus_ = nullptr;    // child that had the focus when the window was deactivated
   std::shared_ptr<DialogKeys> dialogKeys_;

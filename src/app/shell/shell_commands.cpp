@@ -5,12 +5,14 @@
 #include "app/forms/app_context.h"
 #include "app/shell/tool_window.h"
 #include "app/tools/random_draw_window.h"
+#include "base/win/geometry_win.h"
 
 namespace tabulo::app {
 void AttachToBar(const AppContext& context, HWND tool) {
-  RECT bar{}, own{};
-  if (!GetWindowRect(ListedWindow(context, FormId::kBar), &bar) || !GetWindowRect(tool, &own)) return;
-  SetWindowPos(tool, nullptr, bar.left - (own.right - own.left), bar.top, 0, 0,
+  HWND bar = ListedWindow(context, FormId::kBar);
+  if (!IsWindow(bar) || !IsWindow(tool)) return;
+  const Rect barRect = WindowRectOf(bar);
+  SetWindowPos(tool, nullptr, barRect.x - WindowRectOf(tool).width, barRect.y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -14,12 +14,6 @@ namespace {
 
 using namespace testing;
 
-Rect WindowRectOf(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
 class FormWindowTest : public NativeFormTest {};
 
 // Every form's window: the client size of the form, centred on the screen,

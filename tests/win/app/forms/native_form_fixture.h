@@ -17,6 +17,7 @@
 #include "app/forms/form_window.h"
 #include "app/forms/message_presenter.h"
 #include "base/geometry/rect.h"
+#include "base/win/geometry_win.h"
 #include "base/win/window_text.h"
 #include "support/fake_run_key_value.h"
 #include "support/message_pump.h"
@@ -63,10 +64,9 @@ inline void Type(HWND field, std::wstring_view typed) {
 inline std::string TextOf(HWND window, int id) { return WindowText(GetDlgItem(window, id)); }
 
 inline Rect PlacedAt(HWND window, int id) {
-  RECT r{};
-  GetWindowRect(GetDlgItem(window, id), &r);
+  RECT r = ToRECT(WindowRectOf(GetDlgItem(window, id)));
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+  return FromRECT(r);
 }
 
 // Posts a key to the focused control and lets the message loop handle it,
