@@ -3,6 +3,12 @@
 // eight subjects, the move to the next day when the bar is left running over
 // midnight, and the class reminder that works on today's schedule.
 //
+// Today's timetable is the school calendar's choice for the date (a holiday,
+// a swapped day, skipped periods or the cycle week), taken again on every
+// new date and every reload; without calendar.dat it is the weekday's row of
+// timetable.dat as always. A damaged calendar.dat is reported once per
+// distinct diagnosis, not at every reload.
+//
 // BarWindow maps BarView onto its labels and forwards its two timers here.
 // The presenter remembers what each label shows and calls the view only for
 // a label whose text changes, so a clock tick within the same second, or a
@@ -17,6 +23,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/calendar/calendar_date.h"
 #include "app/timetable/day_schedule.h"
 #include "app/timetable/reminder.h"
 #include "base/color/color.h"
@@ -33,11 +40,13 @@ class BarView {
   // Called once the bar shows a new date's weekday and subjects and the
   // reminder has started the day; `today` is the new day's display name.
   virtual void NewDayStarted(std::string_view today) = 0;
+  // calendar.dat could not be used in full: what was left out and why.
+  virtual void ReportCalendarProblem(std::string_view diagnosis) = 0;
 };
 
 class BarPresenter {
  public:
-  // Today's timetable is read from timetable.dat in `runDirectory`.
+  // Today's timetable is read from timetable.dat and calendar.dat in `runDirectory`.
   BarPresenter(BarView& view, std::filesystem::path runDirectory);
   BarPresenter(const BarPresenter&) = delete;
   BarPresenter& operator=(const BarPresenter&) = delete;
@@ -63,18 +72,23 @@ class BarPresenter {
 
  private:
   void ShowClock(const DateTime& now);
-  void ShowDay(int weekday);
-  void ShowSubjects();
+  // Chooses the day's timetable for `date` and shows its label and subjects.
+  void ShowDay(const CalendarDate& date);
+  void ShowWeekday(std::string label);
+  void ShowSubjects(const std::array<std::string, kPeriods>& subjects);
+  void Report(std::string diagnosis);
 
   BarView& view_;
   std::filesystem::path runDirectory_;
   DaySchedule schedule_;
   std::optional<DateWatch> dateWatch_;
+  CalendarDate date_;  // the date the shown day was chosen for
   std::optional<Reminder> reminder_;
   // What the labels show; empty (and no subject) until Open.
   std::string clockText_;
   std::string weekdayText_;
   std::array<std::optional<std::string>, kPeriods> subjects_;
+  std::string reportedDiagnosis_;  // the last calendar problem reported
 };
 
 }  // namespace tabulo::app

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/forms/app_windows.h"
 #include "app/forms/bar_skin.h"
@@ -37,6 +38,9 @@ constexpr int kClockPeriodMs = FormControlOf(kForm, "北京时钟").period_ms;
 
 constexpr UINT_PTR kClockTimer = 1;     // 北京时钟
 constexpr UINT_PTR kReminderTimer = 2;  // 提示时钟
+// Posted to the bar to show a calendar problem once its message loop runs:
+// a box during the start-up would hold the bar back until it is answered.
+constexpr UINT kMsgShowCalendarProblem = WM_APP + 2;
 
 class BarWindow final : public BoundFormWindow, private BarView, private ReminderView {
  public:
@@ -88,6 +92,11 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM) override {
     if (message == kMsgToggleToolWindow) {
       ToggleToolWindow(context());
+      return 0;
+    }
+    if (message == kMsgShowCalendarProblem) {
+      const MessageBoxRequest request{.text = std::exchange(calendarProblem_, {}), .flags = kMbIconExclamation};
+      (void)context().messages->Show(hwnd(), request);
       return 0;
     }
     if (message != WM_TIMER) return std::nullopt;
@@ -174,6 +183,10 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
   void NewDayStarted(std::string_view today) override {
     if (TraceEnabled()) Trace("new day " + std::string(today) + " " + DescribeResources());
   }
+  void ReportCalendarProblem(std::string_view diagnosis) override {
+    if (calendarProblem_.empty()) PostMessageW(hwnd(), kMsgShowCalendarProblem, 0, 0);
+    calendarProblem_ = diagnosis;
+  }
 
   // ReminderView: the period rows are the bar's labels.
   std::string PeriodText(int period) const override { return periods_[period - 1].Text(); }
@@ -196,6 +209,7 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
   Settings settings_;
   BarSkin skin_;
   BarPresenter presenter_;
+  std::string calendarProblem_;  // reported, not shown yet
   ui::Button toolButton_;
   std::array<ui::Label, kPeriods> periods_;
   ui::Label weekday_;
