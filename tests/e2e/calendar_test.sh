@@ -3,6 +3,8 @@
 # before period 1 (7:30 by default, announced from 7:27):
 #  - a holiday that day shows "假日" and "暂无" in every row, and no pop-up
 #    comes at the first period;
+#  - in a 3-week rotation whose week 1 began the week before, the bar shows
+#    week 2's Monday and says so in the weekday label, inside its width;
 #  - a damaged calendar.dat is reported in one message box while the bar
 #    runs on the plain timetable.
 source "$(dirname "$0")/lib.sh"
@@ -40,6 +42,17 @@ grep -qx '假日' "$E2E_OUT/holiday.txt" || e2e_fail "the weekday label does not
 # 7:27 announces period 1 on a school day; the reminder ticks every 5 s.
 e2e_holds 20 popup_absent || e2e_fail "a pop-up came on a holiday"
 e2e_shot holiday
+stop_program
+
+# --- a rotation ----------------------------------------------------------------
+printf '[Calendar]\r\nCycleWeeks=3\r\nWeek1=2026-11-30\r\n[Week2.Monday]\r\n1=体育\r\n' |
+  iconv -f UTF-8 -t GBK >"$E2E_RUN/calendar.dat"
+start_at 10:00:00
+bar_texts rotation
+[ "$(head -2 "$E2E_OUT/rotation.txt" | tr '\n' ' ')" = "体育 数学 " ] ||
+  e2e_fail "week 2's Monday is not shown: $(tr '\n' ' ' <"$E2E_OUT/rotation.txt")"
+grep -qx '星期一 · 第2周' "$E2E_OUT/rotation.txt" || e2e_fail "the weekday label does not name week 2"
+e2e_shot rotation
 stop_program
 
 # --- a damaged calendar --------------------------------------------------------
