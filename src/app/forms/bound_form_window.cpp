@@ -32,7 +32,13 @@ bool BoundFormWindow::BindEngine(ui::BindOptions options) {
   SetWindowPos(hwnd(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   const std::vector<std::uint8_t> theme = ReadWholeFile(kThemePackageFile);
   options.theme = theme;
-  return ui_.Bind(hwnd(), options);
+  return BindUi(options);
+}
+
+bool BoundFormWindow::BindUi(const ui::BindOptions& options) {
+  return ui_.BindToProcedure(hwnd(), options, [this](UINT message, WPARAM wparam, LPARAM lparam) {
+    return OwnHandling(message, wparam, lparam);
+  });
 }
 
 void BoundFormWindow::ShowWithEffect(ui::ShowEffect effect) {

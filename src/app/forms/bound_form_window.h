@@ -3,13 +3,16 @@
 // The form's controls only mark places; the derived window creates the
 // engine's windowless controls over them after binding.
 //
+// One window procedure: the form's own hands every message to the engine
+// (UiWindow::HandleMessage) before its own handling, and the engine runs
+// that handling where the window must see a message it handles too.
+//
 // Lifetime: such a window runs its own message loop (kModalLoop, see
 // open_window.h), so the call that opened it returns only once the window
 // is gone, and loops nest (start-up window, bar, the windows opened from the
-// bar). The object lives in that call's frame, never adopted by its window:
-// the engine's subclass procedure (a member here) still runs after the
-// form's own procedure has seen WM_NCDESTROY, so the object must outlive the
-// window.
+// bar). The object lives in that call's frame. At WM_NCDESTROY the engine
+// lets go of the window first, then the form's own clean-up runs; nothing
+// of the object runs after that.
 //
 // Window events: what the engine delivers as a window-level event (its
 // ui::kMsg… numbers: a move, a right-button release, a tray notification,
@@ -20,6 +23,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -54,8 +58,14 @@ class BoundFormWindow : public FormWindow {
   // Reads the theme package and binds the created window with it and
   // `options`; the window keeps its top-left corner and takes the form's size.
   [[nodiscard]] bool BindEngine(ui::BindOptions options);
+  // Binds the created window as it is (its place, size and `options`).
+  [[nodiscard]] bool BindUi(const ui::BindOptions& options);
   // Shows the window with a show effect (window_effect.h).
   void ShowWithEffect(ui::ShowEffect effect);
+
+  std::optional<LRESULT> EngineHandling(UINT message, WPARAM wparam, LPARAM lparam) override {
+    return ui_.HandleMessage(message, wparam, lparam);
+  }
 
   ui::UiWindow ui_;
 };

@@ -261,6 +261,11 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT message, WPARAM wparam, 
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (std::optional<LRESULT> handled = EngineHandling(message, wparam, lparam)) return *handled;
+  return OwnHandling(message, wparam, lparam);
+}
+
+LRESULT FormWindow::OwnHandling(UINT message, WPARAM wparam, LPARAM lparam) {
   if (std::optional<LRESULT> handled = OnMessage(message, wparam, lparam)) return *handled;
   switch (message) {
     case WM_COMMAND:

@@ -108,6 +108,13 @@ class FormWindow {
   [[nodiscard]] virtual HWND InitialFocus() const;
   // Any message first; a value ends its handling.
   virtual std::optional<LRESULT> OnMessage(UINT /*message*/, WPARAM, LPARAM) { return std::nullopt; }
+  // Before OnMessage, the part of a window drawn by the engine (see
+  // bound_form_window.h); a value ends the message's handling.
+  virtual std::optional<LRESULT> EngineHandling(UINT /*message*/, WPARAM, LPARAM) { return std::nullopt; }
+  // The window's own handling of a message (OnMessage, then the commands,
+  // closing, focus and background), which the engine runs for messages it
+  // handles and the window must see too.
+  LRESULT OwnHandling(UINT message, WPARAM wparam, LPARAM lparam);
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

@@ -44,7 +44,7 @@ class ReminderPopupWindow final : public BoundFormWindow {
     if (!Create()) return false;
     PlaceAtTopRightCorner();
     background_ = ReminderPopupBackground(ResourceBytes(skin_.pictureResource), ResourceBytes(IDR_SKY_JPG));
-    if (!ui_.Bind(hwnd(), BindOptions())) return false;
+    if (!BindUi(BindOptions())) return false;
     if (!CreateSubject() || !CreateCloseButton()) return false;
     reminder_.OnPopupCreated();
     return true;

@@ -1,5 +1,5 @@
 // UiWindow: binding, unbinding, destruction, control bookkeeping and the
-// placement operations. The window procedure is in ui_window_proc.cpp, the
+// placement operations. The message handling is in ui_window_proc.cpp, the
 // input routes in ui_window_routing.cpp, composition in
 // ui_window_compose.cpp and skin and shape in ui_window_skin.cpp.
 #include "ui/window/ui_window.h"
@@ -38,7 +38,13 @@ UiWindow::~UiWindow() { Unbind(); }
 // Every host bound to a window is a UiWindow.
 UiWindow* UiWindow::FromHandle(HWND window) { return static_cast<UiWindow*>(ControlHost::OfWindow(window)); }
 
-bool UiWindow::Bind(HWND window, const BindOptions& o) {
+bool UiWindow::Bind(HWND window, const BindOptions& options) { return BindWith(window, options, nullptr); }
+
+bool UiWindow::BindToProcedure(HWND window, const BindOptions& options, OwnHandling ownHandling) {
+  return ownHandling && BindWith(window, options, std::move(ownHandling));
+}
+
+bool UiWindow::BindWith(HWND window, const BindOptions& o, OwnHandling ownHandling) {
   if (!IsWindow(window) || window == hwnd_) return false;
   if (hwnd_ && IsWindow(hwnd_)) return false;
   if (GetPropW(window, kWindowObjectProperty)) return false;  // another object has it
@@ -94,8 +100,13 @@ bool UiWindow::Bind(HWND window, const BindOptions& o) {
     ApplySkin(o.theme, o.themePassword, nullptr, false);
   }
 
-  previousProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UiWindow::SubclassProc)));
+  // From here on the engine sees the window's messages, either way.
+  if (ownHandling) {
+    ownHandling_ = std::move(ownHandling);
+  } else {
+    previousProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UiWindow::SubclassProc)));
+  }
   // The frame styles are gone: let Windows recompute the client area, which
   // now covers the whole window.
   SetWindowPos(window, nullptr, 0, 0, 0, 0,
@@ -232,7 +243,7 @@ void UiWindow::ReleaseResources() {
 
 void UiWindow::OnNcDestroy() {
   HWND window = hwnd_;
-  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+  if (previousProc_) SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
   RemovePropW(window, kWindowObjectProperty);
   ResetBinding();
   // A loop waiting in GetMessage for this window (RunMessageLoop) would
@@ -244,6 +255,7 @@ void UiWindow::ResetBinding() {
   hwnd_ = nullptr;
   owner_ = nullptr;
   previousProc_ = nullptr;
+  ownHandling_ = nullptr;
   closing_ = false;
   tracking_ = false;
   regionValid_ = false;
@@ -258,7 +270,7 @@ void UiWindow::Unbind() {
   // before the window released its resources.
   ReleaseResources();
   if (IsWindow(window)) {
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+    if (previousProc_) SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
     RemovePropW(window, kWindowObjectProperty);
   }
   ResetBinding();

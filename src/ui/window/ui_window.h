@@ -1,15 +1,23 @@
 #pragma once
-// UiWindow: a top-level window handed to the engine. Bind strips the native
-// frame, subclasses the window procedure (the object is found again through
-// the window property "Orb_Wnd_Control"), applies the skin and the shape,
-// builds the caption band, and from then on the engine owns the window's
-// mouse, keyboard, focus and painting. Its input router (input_router.h)
-// hit-tests the windowless controls, keeps the hot, pressed, focused and
-// capturing control, turns presses into clicks and moves focus with Tab; the
-// window itself drags and resizes the frameless window and delivers
-// window-level events to the application. What it does not consume goes on
-// to the window's previous procedure. To its controls the window is a
-// ControlHost (control_host.h).
+// UiWindow: a top-level window handed to the engine. Binding strips the
+// native frame, applies the skin and the shape, builds the caption band, and
+// from then on the engine owns the window's mouse, keyboard, focus and
+// painting. Its input router (input_router.h) hit-tests the windowless
+// controls, keeps the hot, pressed, focused and capturing control, turns
+// presses into clicks and moves focus with Tab; the window itself drags and
+// resizes the frameless window and delivers window-level events to the
+// application. To its controls the window is a ControlHost
+// (control_host.h), found again through the window property
+// "Orb_Wnd_Control".
+//
+// One window procedure per window, in one of two ways:
+// - BindToProcedure: the window's own procedure (a form's, say) hands every
+//   message to HandleMessage before its own handling, and gives the engine
+//   that handling to run where the window must see a message the engine
+//   handles too (mouse buttons, closing, text and icon changes).
+// - Bind: for a window the engine did not make its owner's way (menus, the
+//   demos, any plain window), the engine subclasses the window procedure and
+//   what it does not consume goes on to the previous procedure.
 //
 // Surfaces: the compositor (window_compositor.h) holds the background
 // surface and the window canvas; the window presents the canvas with
@@ -19,7 +27,9 @@
 //
 // Lifetime: the object may outlive its window (it is unbound at
 // WM_NCDESTROY and may be bound again) and the window may outlive the
-// object (the destructor unbinds it, leaving a plain window).
+// object (the destructor unbinds it, leaving a plain window). At
+// WM_NCDESTROY a window bound to its procedure is let go before that
+// procedure's own handling runs, so the owner may delete the object there.
 #include <windows.h>
 #include <objidl.h>  // gdiplus.h needs it under WIN32_LEAN_AND_MEAN
 #include <gdiplus.h>
@@ -89,6 +99,8 @@ enum class WindowShowState {
 
 // A raw hook on the window procedure; a value ends handling with that result.
 using MessageHook = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
+// A window procedure's own handling of a message, after the engine's.
+using OwnHandling = std::function<LRESULT(UINT, WPARAM, LPARAM)>;
 
 // The window is its controls' ControlHost (control_host.h).
 class UiWindow : public UiObject, public ControlHost {
@@ -98,7 +110,16 @@ class UiWindow : public UiObject, public ControlHost {
 
   // False (changing nothing) when the handle is not a window, is already
   // this object's window, or this object is bound to another live window.
+  // Subclasses the window's procedure.
   [[nodiscard]] bool Bind(HWND window, const BindOptions& options = {});
+  // The same for a window whose own procedure calls HandleMessage first;
+  // `ownHandling` is the rest of that procedure.
+  [[nodiscard]] bool BindToProcedure(HWND window, const BindOptions& options, OwnHandling ownHandling);
+  // The engine's part of a window bound with BindToProcedure: a result when
+  // the engine handled the message (having run the own handling itself where
+  // it must), nothing when the window's procedure should handle it. Nothing
+  // too for any other window.
+  [[nodiscard]] std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   using UiObject::Bind;  // window-level event handlers
   [[nodiscard]] bool IsBound() const override { return hwnd_ != nullptr; }
   [[nodiscard]] static UiWindow* FromHandle(HWND window);
@@ -221,9 +242,13 @@ class UiWindow : public UiObject, public ControlHost {
   [[nodiscard]] const WindowTrayIcon& TrayIcon() const { return tray_; }
 
  private:
+  [[nodiscard]] bool BindWith(HWND window, const BindOptions& options, OwnHandling ownHandling);
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT SubclassedProc(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> Route(UINT message, WPARAM wParam, LPARAM lParam);
+  // The window's handling after the engine's: its own procedure's, or the
+  // procedure the subclass replaced.
+  LRESULT CallNext(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
 
   // Whether `self` is still the object bound to `window`. Handlers run from
@@ -275,7 +300,8 @@ class UiWindow : public UiObject, public ControlHost {
 
   HWND hwnd_ = nullptr;
   HWND owner_ = nullptr;
-  WNDPROC previousProc_ = nullptr;
+  WNDPROC previousProc_ = nullptr;  // subclassed (Bind)
+  OwnHandling ownHandling_;         // bound to its procedure (BindToProcedure)
   bool closing_ = false;
   UniqueWindow tooltip_;
   bool tracking_ = false;

@@ -1,4 +1,5 @@
-// UiWindow: the subclassed window procedure and the window-level events.
+// UiWindow: its window messages, by its own subclass or handed over by the
+// window's procedure, and the window-level events.
 #include <windowsx.h>
 
 #include "ui/accessibility/window_accessible.h"
@@ -20,26 +21,54 @@ LRESULT CALLBACK UiWindow::SubclassProc(HWND window, UINT message, WPARAM wParam
   UiWindow* self = FromHandle(window);
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
   try {
-    return self->WindowProc(message, wParam, lParam);
+    return self->SubclassedProc(message, wParam, lParam);
   } catch (...) {
     // Nothing may unwind into Windows; the message counts as not handled.
     return 0;
   }
 }
 
-LRESULT UiWindow::CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT UiWindow::SubclassedProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCDESTROY) {
+    // The subclass goes last: the previous procedure's clean-up first, then
+    // the previous procedure is put back.
+    const LRESULT result = CallNext(message, wParam, lParam);
+    OnNcDestroy();
+    return result;
+  }
+  if (const std::optional<LRESULT> result = Route(message, wParam, lParam)) return *result;
+  return CallNext(message, wParam, lParam);
+}
+
+std::optional<LRESULT> UiWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!ownHandling_) return std::nullopt;  // not bound to its procedure (any more)
+  if (message == WM_NCDESTROY) {
+    // The engine lets go first; the procedure's own clean-up runs after it
+    // and may delete this object.
+    OnNcDestroy();
+    return std::nullopt;
+  }
+  try {
+    return Route(message, wParam, lParam);
+  } catch (...) {
+    return 0;  // nothing may unwind into the owner's procedure either
+  }
+}
+
+LRESULT UiWindow::CallNext(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (ownHandling_) {
+    // A copy: the handling may destroy the window, which unbinds this
+    // object and drops its own copy while this one runs.
+    const OwnHandling next = ownHandling_;
+    return next(message, wParam, lParam);
+  }
   if (!previousProc_) return DefWindowProcW(hwnd_, message, wParam, lParam);
   return CallWindowProcW(previousProc_, hwnd_, message, wParam, lParam);
 }
 
-LRESULT UiWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCDESTROY) {
-    const LRESULT result = CallPrevious(message, wParam, lParam);
-    OnNcDestroy();
-    return result;
-  }
-  if (closing_) return CallPrevious(message, wParam, lParam);
-  if (message == TaskbarCreatedMessage()) tray_.OnTaskbarCreated();  // and on to the hook and the previous procedure
+std::optional<LRESULT> UiWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (closing_) return std::nullopt;
+  if (message == TaskbarCreatedMessage()) tray_.OnTaskbarCreated();  // and on to the hook and the next handling
   HWND window = hwnd_;
   if (messageHook_) {
     if (const std::optional<LRESULT> hooked = messageHook_(window, message, wParam, lParam)) return *hooked;
@@ -47,7 +76,7 @@ LRESULT UiWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   bool handled = false;
   const LRESULT result = Dispatch(message, wParam, lParam, handled);
   if (handled || !StillBound(this, window)) return result;
-  return CallPrevious(message, wParam, lParam);
+  return std::nullopt;
 }
 
 LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
@@ -148,12 +177,12 @@ LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& han
       DeliverWindowEvent(wParam ? WM_SHOWWINDOW : kMsgHidden, wParam, lParam);
       break;
     case WM_SETTEXT: {
-      const LRESULT result = CallPrevious(message, wParam, lParam);
+      const LRESULT result = CallNext(message, wParam, lParam);
       UpdateCaptionTitle();
       return result;
     }
     case WM_SETICON: {
-      const LRESULT result = CallPrevious(message, wParam, lParam);
+      const LRESULT result = CallNext(message, wParam, lParam);
       if (wParam == ICON_SMALL) UpdateCaptionIcon();
       return result;
     }
@@ -259,7 +288,7 @@ LRESULT UiWindow::OnClose(WPARAM wParam, LPARAM lParam) {
   }
   if (!StillBound(this, window)) return 0;
   ShowWindow(window, SW_HIDE);
-  return CallPrevious(WM_CLOSE, wParam, lParam);
+  return CallNext(WM_CLOSE, wParam, lParam);
 }
 
 void UiWindow::OnMouseLeave() {

@@ -29,7 +29,7 @@ bool UiWindow::FocusLeft(UiControl& control) { return router_.FocusLeft(control)
 bool UiWindow::PreRouteMouse(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = hwnd_;
   if (DeliverWindowEvent(message, wParam, lParam) || !StillBound(this, window)) return true;
-  CallPrevious(message, wParam, lParam);
+  CallNext(message, wParam, lParam);
   if (!StillBound(this, window)) return true;
   return regionValid_ && SizingHitTest(message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
 }
@@ -79,7 +79,7 @@ void UiWindow::RouteLeftPress(Point point, bool doubleClick) {
 void UiWindow::RouteRightButton(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = hwnd_;
   if (DeliverWindowEvent(message, wParam, lParam) || !StillBound(this, window)) return;
-  CallPrevious(message, wParam, lParam);
+  CallNext(message, wParam, lParam);
   if (!StillBound(this, window)) return;
   router_.RightButton(message, wParam);
 }
