@@ -26,10 +26,14 @@ bool BoundFormWindow::CreateAndBind(const ui::BindOptions& options) { return Cre
 
 bool BoundFormWindow::BindEngine(ui::BindOptions options) {
   // The form's size is the window's size once the engine has stripped the
-  // frame. Sized before binding: the bound window's minimum tracking size
-  // follows its caption band, which is laid out for the size it is bound at.
+  // frame, centred again at that size (the framed window was centred with
+  // its frame). Sized before binding: the bound window's minimum tracking
+  // size follows its caption band, which is laid out for the size it is
+  // bound at.
   const Size size = form().client_size;
-  SetWindowPos(hwnd(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - size.width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2, size.width, size.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   const std::vector<std::uint8_t> theme = ReadWholeFile(kThemePackageFile);
   options.theme = theme;
   return BindUi(options);

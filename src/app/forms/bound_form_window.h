@@ -56,7 +56,7 @@ class BoundFormWindow : public FormWindow {
   // Creates the window (hidden) and binds it (BindEngine).
   [[nodiscard]] bool CreateAndBind(const ui::BindOptions& options);
   // Reads the theme package and binds the created window with it and
-  // `options`; the window keeps its top-left corner and takes the form's size.
+  // `options`; the window takes the form's size, centred on the screen.
   [[nodiscard]] bool BindEngine(ui::BindOptions options);
   // Binds the created window as it is (its place, size and `options`).
   [[nodiscard]] bool BindUi(const ui::BindOptions& options);

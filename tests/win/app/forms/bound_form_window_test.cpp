@@ -64,5 +64,21 @@ TEST_F(BoundFormWindowTest, TheEngineLetsGoOfTheWindowBeforeTheFormsOwnCleanUp) 
   EXPECT_EQ(window.hwnd(), nullptr);
 }
 
+// Framed forms too: the frame the engine strips does not move them off the
+// centre.
+TEST_F(BoundFormWindowTest, OpensCentredAtTheFormsSizeWithOrWithoutAFrame) {
+  for (const FormId form : {FormId::kAboutWindow, FormId::kRandomDraw, FormId::kTimerWindow,
+                            FormId::kBatchFileWriter}) {
+    SCOPED_TRACE(static_cast<int>(form));
+    ProbeWindow window(context_, form);
+    ASSERT_TRUE(window.Build());
+    const Rect placed = WindowRectOf(window.hwnd());
+    EXPECT_EQ(placed.width, GetForm(form).client_size.width);
+    EXPECT_EQ(placed.height, GetForm(form).client_size.height);
+    EXPECT_EQ(placed.x, (GetSystemMetrics(SM_CXSCREEN) - placed.width) / 2);
+    EXPECT_EQ(placed.y, (GetSystemMetrics(SM_CYSCREEN) - placed.height) / 2);
+  }
+}
+
 }  // namespace
 }  // namespace tabulo::app
