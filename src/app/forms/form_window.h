@@ -18,6 +18,15 @@
 //
 // While it exists, the window is stored in its context's window list
 // (app_windows.h), which is how the program finds it.
+//
+// Events, one way for every window: a native control's command reaches
+// OnCommand, closing OnClose, and every other message OnMessage, all in the
+// window's own procedure; an engine-drawn window binds its window-level
+// events on its UiWindow and its controls' events on the controls
+// (bound_form_window.h), itself or through the parts it holds (the bar's
+// tray icon and hot keys). Nothing else hooks its procedure or binds its
+// events; what a window reports to the one that opened it (the subject
+// picker's choice) is handed to it when it is opened.
 #include <windows.h>
 
 #include <memory>
