@@ -3,7 +3,8 @@
 # process through IAccessible (tests/tools/acc.cpp): today's subjects and
 # the weekday come out as static texts, "工 具" as a push button at its
 # place on the screen, and its default action toggles the tool window like
-# a click; the tool window's picture buttons are read by their captions.
+# a click; the tool window's picture buttons are read by their captions;
+# the tray menu reads as a menu whose items are chosen by their default action.
 # The clock is set to a Monday with a prepared timetable.
 source "$(dirname "$0")/lib.sh"
 
@@ -52,4 +53,24 @@ acc do "size:${BAR_W}x${BAR_H}" "工 具" || e2e_fail "second default action fai
 e2e_wait_sized_gone "$E2E_APP_PID" $TOOL_W $TOOL_H 10 || e2e_fail "the second default action did not hide the tool window"
 
 acc do "size:${BAR_W}x${BAR_H}" "no such name" && e2e_fail "a missing name was reported as done"
+
+# The tray menu reads as a menu of two items named without their access-key
+# marks, the key as each item's shortcut; choosing 关于 by its default action
+# opens the about window as a click does.
+MENU_W=115 MENU_H=62
+tray=$(e2e_poll 10 xdotool search --name "Wine System Tray") || e2e_fail "no tray icon"
+xdotool mousemove --window "$tray" 8 8 click 3
+e2e_wait_sized_window "$E2E_APP_PID" $MENU_W $MENU_H 10 >/dev/null || e2e_fail "no tray menu"
+MENU_TREE="$E2E_OUT/tray_menu_tree.txt"
+acc list "size:${MENU_W}x${MENU_H}" >"$MENU_TREE" || e2e_fail "could not read the tray menu's tree"
+cat "$MENU_TREE"
+head -1 "$MENU_TREE" | grep -q '|menupopup|' || e2e_fail "the tray menu is not a menu"
+[ "$(grep -c '|menuitem|' "$MENU_TREE")" = 2 ] || e2e_fail "the tray menu does not read as two items"
+grep -q '^关于|menuitem|' "$MENU_TREE" || e2e_fail "no item 关于"
+grep -q '^退出|menuitem|' "$MENU_TREE" || e2e_fail "no item 退出"
+[ "$(acc keys "size:${MENU_W}x${MENU_H}" 关于)" = "A|执行" ] || e2e_fail "关于 has not the key A and the action 执行"
+[ "$(acc keys "size:${MENU_W}x${MENU_H}" 退出)" = "E|执行" ] || e2e_fail "退出 has not the key E and the action 执行"
+acc do "size:${MENU_W}x${MENU_H}" 关于 || e2e_fail "default action of 关于 failed"
+e2e_wait_sized_gone "$E2E_APP_PID" $MENU_W $MENU_H 10 || e2e_fail "the tray menu stayed open"
+e2e_wait_sized_window "$E2E_APP_PID" 630 380 10 >/dev/null || e2e_fail "关于 did not open the about window"
 echo "PASS"

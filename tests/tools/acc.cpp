@@ -6,12 +6,15 @@
 //                      line breaks in a name written as \n)
 //   do TITLE NAME      do the default action of the first object with this name
 //   value TITLE NAME   print the value of the first object with this name
+//   keys TITLE NAME    print "shortcut|default action" of the first object
+//                      with this name
 // TITLE is a window title, matched exactly, a window handle in decimal (as
 // `winctl wait` prints it), or "size:WxH" for the visible top-level window of
 // that size; the window is waited for up to 10 s. Roles are
-// client, text, button, checkbox, radio, graphic, edit, scrollbar, grouping
-// (else the role number); states are a comma list of focused, hot, pressed,
-// unavailable, invisible, checked, or "normal".
+// client, text, button, checkbox, radio, graphic, edit, scrollbar, grouping,
+// menupopup, menuitem, separator (else the role number); states are a comma
+// list of focused, hot, pressed, unavailable, invisible, checked, haspopup,
+// or "normal".
 // Exit code 0 on success, 1 when the window or the name is not found or the
 // call fails, 2 on a usage error.
 #include <windows.h>
@@ -92,6 +95,9 @@ std::wstring RoleOf(const Node& n) {
     case ROLE_SYSTEM_TEXT: return L"edit";
     case ROLE_SYSTEM_SCROLLBAR: return L"scrollbar";
     case ROLE_SYSTEM_GROUPING: return L"grouping";
+    case ROLE_SYSTEM_MENUPOPUP: return L"menupopup";
+    case ROLE_SYSTEM_MENUITEM: return L"menuitem";
+    case ROLE_SYSTEM_SEPARATOR: return L"separator";
     default: return std::to_wstring(role.lVal);
   }
 }
@@ -105,7 +111,8 @@ std::wstring StateOf(const Node& n) {
     const wchar_t* word;
   } kWords[] = {{STATE_SYSTEM_FOCUSED, L"focused"},         {STATE_SYSTEM_HOTTRACKED, L"hot"},
                 {STATE_SYSTEM_PRESSED, L"pressed"},         {STATE_SYSTEM_UNAVAILABLE, L"unavailable"},
-                {STATE_SYSTEM_INVISIBLE, L"invisible"},     {STATE_SYSTEM_CHECKED, L"checked"}};
+                {STATE_SYSTEM_INVISIBLE, L"invisible"},     {STATE_SYSTEM_CHECKED, L"checked"},
+                {STATE_SYSTEM_HASPOPUP, L"haspopup"}};
   std::wstring out;
   for (const auto& w : kWords) {
     if (!(state.lVal & w.bit)) continue;
@@ -191,11 +198,11 @@ HWND WaitForWindow(const std::wstring& which) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3 || (std::wstring(argv[1]) != L"list" && argc < 4)) {
-    PrintUtf8(L"usage: acc list TITLE | acc do TITLE NAME | acc value TITLE NAME\n");
+    PrintUtf8(L"usage: acc list TITLE | acc do TITLE NAME | acc value TITLE NAME | acc keys TITLE NAME\n");
     return 2;
   }
   const std::wstring command = argv[1];
-  if (command != L"list" && command != L"do" && command != L"value") return 2;
+  if (command != L"list" && command != L"do" && command != L"value" && command != L"keys") return 2;
   HWND hwnd = WaitForWindow(argv[2]);
   if (!hwnd) return 1;
   CoInitialize(nullptr);
@@ -217,6 +224,13 @@ int wmain(int argc, wchar_t** argv) {
       if (NameOf(n) != wanted) return false;
       if (command == L"do") {
         status = SUCCEEDED(n.object->accDoDefaultAction(Id(n.child))) ? 0 : 1;
+      } else if (command == L"keys") {
+        BSTR shortcut = nullptr;
+        BSTR action = nullptr;
+        n.object->get_accKeyboardShortcut(Id(n.child), &shortcut);
+        n.object->get_accDefaultAction(Id(n.child), &action);
+        PrintUtf8(Take(shortcut) + L"|" + Take(action) + L"\n");
+        status = 0;
       } else {
         BSTR value = nullptr;
         if (SUCCEEDED(n.object->get_accValue(Id(n.child), &value))) {

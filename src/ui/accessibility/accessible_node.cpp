@@ -9,6 +9,7 @@
 #include "base/win/wide_text.h"
 #include "base/win/window_text.h"
 #include "ui/accessibility/spoken_language.h"
+#include "ui/accessibility/window_accessible.h"
 #include "ui/control/accessible_events.h"
 #include "ui/control/accessible_info.h"
 #include "ui/control/control_host.h"
@@ -105,6 +106,12 @@ long RoleNumber(AccessibleRole role) {
       return ROLE_SYSTEM_TEXT;
     case AccessibleRole::kScrollBar:
       return ROLE_SYSTEM_SCROLLBAR;
+    case AccessibleRole::kMenuPopup:
+      return ROLE_SYSTEM_MENUPOPUP;
+    case AccessibleRole::kMenuItem:
+      return ROLE_SYSTEM_MENUITEM;
+    case AccessibleRole::kSeparator:
+      return ROLE_SYSTEM_SEPARATOR;
     case AccessibleRole::kGrouping:
       break;
   }
@@ -122,7 +129,12 @@ long ControlState(const ControlHost& window, UiControl& control) {
   // control without telling the one left.
   if (window.HotControl() == &control) state |= STATE_SYSTEM_HOTTRACKED;
   if (control.StateFlags() & kStatePressed) state |= STATE_SYSTEM_PRESSED;
-  if (InfoOf(control).checked) state |= STATE_SYSTEM_CHECKED;
+  const AccessibleInfo info = InfoOf(control);
+  if (info.checked) state |= STATE_SYSTEM_CHECKED;
+  if (info.opensSubMenu) state |= STATE_SYSTEM_HASPOPUP;
+  // A menu's highlighted item holds the keyboard's place in the menu, while
+  // the window keeps the focus: the system's menus call it focused and hot.
+  if (info.highlighted) state |= STATE_SYSTEM_FOCUSED | STATE_SYSTEM_HOTTRACKED;
   return state;
 }
 
@@ -143,7 +155,21 @@ Rect ClientRectOf(const ControlHost& window, const UiControl* control) {
   return FromRECT(r);
 }
 
-const wchar_t* DefaultActionName() { return SpeaksChinese() ? L"按下" : L"click"; }
+// The words of the system's own controls: a menu item is executed, or opened
+// when it opens a sub-menu.
+const wchar_t* DefaultActionName(const AccessibleInfo& info) {
+  const bool chinese = SpeaksChinese();
+  if (info.role == AccessibleRole::kMenuItem) {
+    if (info.opensSubMenu) return chinese ? L"打开" : L"Open";
+    return chinese ? L"执行" : L"Execute";
+  }
+  return chinese ? L"按下" : L"click";
+}
+
+long ClientRoleNumber(HWND window) {
+  const std::optional<AccessibleRole> role = ClientRole(window);
+  return role ? RoleNumber(*role) : ROLE_SYSTEM_CLIENT;
+}
 
 }  // namespace
 
@@ -264,7 +290,7 @@ HRESULT AccessibleNode::get_accRole(VARIANT child, VARIANT* role) {
   Target t;
   if (const HRESULT hr = Resolve(child, t); FAILED(hr)) return hr;
   role->vt = VT_I4;
-  role->lVal = t.control ? RoleNumber(t.control->Accessible().role) : ROLE_SYSTEM_CLIENT;
+  role->lVal = t.control ? RoleNumber(t.control->Accessible().role) : ClientRoleNumber(window_);
   return S_OK;
 }
 
@@ -297,7 +323,9 @@ HRESULT AccessibleNode::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
   if (shortcut) *shortcut = nullptr;
   Target t;
   if (const HRESULT hr = Resolve(child, t); FAILED(hr)) return hr;
-  return DISP_E_MEMBERNOTFOUND;
+  if (!t.control) return DISP_E_MEMBERNOTFOUND;
+  const std::string key = InfoOf(*t.control).shortcut;
+  return key.empty() ? DISP_E_MEMBERNOTFOUND : Text(key, shortcut);
 }
 
 HRESULT AccessibleNode::get_accFocus(VARIANT* focus) {
@@ -334,8 +362,10 @@ HRESULT AccessibleNode::get_accDefaultAction(VARIANT child, BSTR* action) {
   *action = nullptr;
   Target t;
   if (const HRESULT hr = Resolve(child, t); FAILED(hr)) return hr;
-  if (!t.control || !t.control->Accessible().clickable) return DISP_E_MEMBERNOTFOUND;
-  *action = SysAllocString(DefaultActionName());
+  if (!t.control) return DISP_E_MEMBERNOTFOUND;
+  const AccessibleInfo info = t.control->Accessible();
+  if (!info.clickable) return DISP_E_MEMBERNOTFOUND;
+  *action = SysAllocString(DefaultActionName(info));
   return *action ? S_OK : E_OUTOFMEMORY;
 }
 

@@ -7,8 +7,16 @@
 
 #include <optional>
 
+#include "ui/control/accessible_info.h"
+
 namespace tabulo::ui {
 
 [[nodiscard]] std::optional<LRESULT> AnswerGetObject(HWND window, WPARAM flags, LPARAM objectId);
+
+// What the client area is, where it is more than a plain client area (a
+// popup menu's window is a menu); kept in a window property, which the
+// window's owner removes with nullopt before the window goes.
+void SetClientRole(HWND window, std::optional<AccessibleRole> role);
+[[nodiscard]] std::optional<AccessibleRole> ClientRole(HWND window);
 
 }  // namespace tabulo::ui

@@ -23,6 +23,9 @@ enum class AccessibleRole {
   kGraphic,
   kEditableText,
   kScrollBar,
+  kMenuPopup,     // the client area of a popup menu's window
+  kMenuItem,
+  kSeparator,
 };
 
 struct AccessibleInfo {
@@ -30,7 +33,13 @@ struct AccessibleInfo {
   std::string name;                  // UTF-8
   std::optional<std::string> value;  // UTF-8; none: the control has no value
   bool checked = false;
-  bool clickable = false;  // it has the default action "click"
+  bool clickable = false;  // it has a default action: "click", or for a menu item "execute" or "open"
+  // Menu items: the access key as a screen reader speaks it ("A"), whether
+  // the item opens a sub-menu, and whether it is the menu's highlighted
+  // item, which the keyboard or the mouse moved to.
+  std::string shortcut;
+  bool opensSubMenu = false;
+  bool highlighted = false;
 };
 
 // The role of an engine control class (by class number); kGrouping for

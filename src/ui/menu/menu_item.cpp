@@ -36,6 +36,23 @@ bool MenuItem::Create(HWND host, const Rect& rect, bool disabled) {
   return true;
 }
 
+AccessibleInfo MenuItem::Accessible() const {
+  const UiMenu::Item& item = window_.ItemData(index_);
+  AccessibleInfo info;
+  if (item.separator) {
+    info.role = AccessibleRole::kSeparator;
+    return info;
+  }
+  info.role = AccessibleRole::kMenuItem;
+  info.name = MenuItemName(item.text);
+  info.shortcut = MenuAccessKeyName(item.text);
+  info.checked = (item.state & kMenuItemChecked) != 0;
+  info.opensSubMenu = item.subMenu != nullptr;
+  info.highlighted = window_.IsHot(*this);
+  info.clickable = true;
+  return info;
+}
+
 LRESULT MenuItem::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:

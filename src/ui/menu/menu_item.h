@@ -20,6 +20,10 @@ class MenuItem : public UiControl {
   [[nodiscard]] bool Create(HWND host, const Rect& rect, bool disabled);
   [[nodiscard]] int Index() const { return index_; }
 
+  // A menu item to screen readers: its text without the access-key mark,
+  // the key, checked, opening a sub-menu, highlighted; a separator is one.
+  [[nodiscard]] AccessibleInfo Accessible() const override;
+
  protected:
   LRESULT ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/text/utf8.h"
+#include "ui/control/accessible_info.h"
 
 namespace tabulo::ui {
 namespace {
@@ -106,6 +107,31 @@ char32_t MenuAccessKey(std::string_view text) {
     return FoldAccessKey(DecodeUtf8(text, i + 1).value);
   }
   return 0;
+}
+
+std::string MenuItemName(std::string_view text) {
+  std::string name(text);
+  for (const std::string_view open : {"(&", "（&"}) {
+    const std::size_t at = name.find(open);
+    if (at == std::string::npos || at + open.size() >= name.size()) continue;
+    const std::size_t key = at + open.size();
+    const std::size_t keyEnd = key + DecodeUtf8(name, key).length;
+    for (const std::string_view close : {")", "）"}) {
+      if (name.compare(keyEnd, close.size(), close) == 0) {
+        name.erase(at, keyEnd + close.size() - at);
+        return WithoutAccessKeyMarks(name);
+      }
+    }
+  }
+  return WithoutAccessKeyMarks(name);
+}
+
+std::string MenuAccessKeyName(std::string_view text) {
+  char32_t key = MenuAccessKey(text);
+  if (key >= U'a' && key <= U'z') key = key - U'a' + U'A';
+  std::string name;
+  if (key != 0) AppendUtf8(name, key);
+  return name;
 }
 
 }  // namespace tabulo::ui

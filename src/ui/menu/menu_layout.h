@@ -14,6 +14,7 @@
 // area's right / bottom edge; a sub-menu opens beside its parent, top-aligned
 // with its item.
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -115,5 +116,12 @@ struct MenuSeparatorLine {
 [[nodiscard]] char32_t MenuAccessKey(std::string_view utf8Text);
 // Folds a typed character the same way, for comparing with MenuAccessKey.
 [[nodiscard]] char32_t FoldAccessKey(char32_t typed);
+// The access key as Windows' own menus report it to screen readers: the
+// bare key, a letter in upper case ("A" for "关于(&A)"); "" when none.
+[[nodiscard]] std::string MenuAccessKeyName(std::string_view utf8Text);
+// The item text as a screen reader names the item: without the access key,
+// and without the bracketed key that Chinese texts add for it ("关于(&A)"
+// is "关于"), which names nothing but the key.
+[[nodiscard]] std::string MenuItemName(std::string_view utf8Text);
 
 }  // namespace tabulo::ui

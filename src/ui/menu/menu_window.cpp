@@ -10,7 +10,9 @@
 #include "base/text/utf8.h"
 #include "base/win/geometry_win.h"
 #include "base/win/wide_text.h"
+#include "ui/accessibility/window_accessible.h"
 #include "ui/canvas/drawing.h"
+#include "ui/control/accessible_events.h"
 #include "ui/engine/engine_state.h"
 #include "ui/menu/menu_item.h"
 #include "ui/skin/resource_package.h"
@@ -181,7 +183,9 @@ bool MenuWindow::Open(std::shared_ptr<const ResourcePackage> package, std::optio
   // The application's handler may have closed the menu.
   if (!Handle()) return false;
   ShowWithoutActivation();
-  return Handle() != nullptr;
+  if (!Handle()) return false;
+  NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPSTART, Handle(), OBJID_CLIENT, CHILDID_SELF);
+  return true;
 }
 
 void MenuWindow::TakeItems(std::shared_ptr<const ResourcePackage> package) {
@@ -242,6 +246,7 @@ bool MenuWindow::BindEngine(HWND window) {
     return false;
   }
   ui_.ApplySkin({}, {}, package_, true);
+  SetClientRole(window, AccessibleRole::kMenuPopup);
   ui_.SetMessageHook([this](HWND, UINT message, WPARAM wParam, LPARAM lParam) {
     return Hook(message, wParam, lParam);
   });
@@ -310,7 +315,9 @@ void MenuWindow::Close() {
   HWND window = Handle();
   if (!window) return;
   KillHoverTimer();
+  NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPEND, window, OBJID_CLIENT, CHILDID_SELF);
   RemoveChainProperties(window);
+  SetClientRole(window, std::nullopt);
   DestroyWindow(window);
 }
 
@@ -392,7 +399,10 @@ void MenuWindow::SetCurrent(MenuItem* item) {
   MenuItem* old = current_;
   current_ = item;
   if (old) old->Invalidate();
-  if (item) item->Invalidate();
+  if (!item) return;
+  item->Invalidate();
+  // The highlight is where a screen reader follows the menu.
+  AnnounceFocus(*item);
 }
 
 bool MenuWindow::Selectable(const MenuItem& item) const {

@@ -103,17 +103,34 @@ TEST(MenuLayout, AccessKeys) {
   struct Case {
     const char* text;
     char32_t key;
+    const char* spoken;  // as a screen reader is told
   };
   const Case kCases[] = {
-      {"&About", U'a'},       {"E&xit", U'x'},        {"关于(&A)", U'a'},
-      {"Save && &Quit", U'q'}, {"A && B", 0},          {"none", 0},
-      {"trailing&", 0},       {"&中文", U'中'},
+      {"&About", U'a', "A"},        {"E&xit", U'x', "X"},  {"关于(&A)", U'a', "A"},
+      {"Save && &Quit", U'q', "Q"}, {"A && B", 0, ""},     {"none", 0, ""},
+      {"trailing&", 0, ""},         {"&中文", U'中', "中"}, {"&1", U'1', "1"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(MenuAccessKey(c.text), c.key);
+    EXPECT_EQ(MenuAccessKeyName(c.text), c.spoken);
   }
   EXPECT_EQ(FoldAccessKey(U'Q'), U'q');
+}
+
+TEST(MenuLayout, ItemNamesLeaveOutTheAccessKey) {
+  struct Case {
+    const char* text;
+    const char* name;
+  };
+  const Case kCases[] = {
+      {"关于(&A)", "关于"},       {"退出（&E）", "退出"},  {"&About", "About"},  {"Save && &Quit", "Save & Quit"},
+      {"打开(&O)...", "打开..."}, {"(&)", "()"},           {"(&", "("},          {"a(&bc)", "a(bc)"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(MenuItemName(c.text), c.name);
+  }
   EXPECT_EQ(FoldAccessKey(U'中'), U'中');
 }
 

@@ -18,6 +18,7 @@
 #include "ui/controls/label.h"
 #include "ui/controls/radio_button.h"
 #include "ui/controls/scroll_bar.h"
+#include "win/ui/accessibility/accessibility_probe.h"
 #include "win/ui/engine_fixture.h"
 
 namespace tabulo::ui::testing {
@@ -42,13 +43,7 @@ ControlOptions OfClass(int classNumber, bool visible = true) {
   return options;
 }
 
-VARIANT Self() {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_I4;
-  v.lVal = CHILDID_SELF;
-  return v;
-}
+VARIANT Self() { return ChildId(CHILDID_SELF); }
 
 std::string Name(const ComPtr<IAccessible>& node, HRESULT* status = nullptr) {
   BSTR name = nullptr;
@@ -88,21 +83,6 @@ ComPtr<IAccessible> Child(const ComPtr<IAccessible>& parent, long index) {
   IDispatch* dispatch = nullptr;
   EXPECT_EQ(parent->get_accChild(id, &dispatch), S_OK);
   return FromDispatch(dispatch);
-}
-
-// WinEvents delivered to an out-of-context hook of this thread.
-struct SeenEvent {
-  DWORD event;
-  HWND window;
-  LONG object;
-  LONG child;
-};
-std::vector<SeenEvent>& SeenEvents() {
-  static std::vector<SeenEvent> seen;
-  return seen;
-}
-void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
-  SeenEvents().push_back({event, window, object, child});
 }
 
 class AccessibleTreeTest : public BoundWindowTest {

@@ -1,12 +1,14 @@
 // Popup menus as real windows: choosing by keyboard and by mouse, the
 // command or callback arriving only after every menu window has gone,
 // dismissal by a click outside and by Esc, sub-menus opened by hovering,
-// and placement at the bottom-right corner of the work area.
+// placement at the bottom-right corner of the work area, and the menu as a
+// screen reader reads and uses it.
 //
 // Popup is modal, so each test drives the open menu from inside: the
 // menu-shown callback posts input to the menu window, or starts a script of
 // timed steps that run on thread timers inside the menu's loop.
 #include <windows.h>
+#include <oleacc.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,10 +17,14 @@
 #include <map>
 #include <vector>
 
+#include "base/win/com_ptr.h"
+#include "base/win/wide_text.h"
 #include "support/solid_bmp.h"
+#include "ui/accessibility/spoken_language.h"
 #include "ui/menu/menu_item.h"
 #include "ui/menu/menu_window.h"
 #include "ui/menu/ui_menu.h"
+#include "win/ui/accessibility/accessibility_probe.h"
 #include "win/ui/engine_fixture.h"
 
 namespace tabulo::ui::testing {
@@ -401,6 +407,154 @@ TEST_F(UiMenuTest, TakesItsShadowAndColoursFromTheOwnersTheme) {
   EXPECT_GT(shadow >> 24, 0u);
   EXPECT_LT(shadow >> 24, 255u) << "a soft shadow in the band";
   EXPECT_EQ(body, 0xFFFFFFFFu) << "\"crbackground\", opaque";
+}
+
+// --- read by a screen reader -------------------------------------------------------
+
+std::string Taken(BSTR text) {
+  std::string out = text ? Narrow(std::wstring(text, SysStringLen(text))) : std::string();
+  SysFreeString(text);
+  return out;
+}
+
+// One object of the tree as a screen reader hears it.
+struct Heard {
+  std::string name;
+  long role = 0;
+  long state = 0;
+  std::string shortcut;
+  std::string action;
+};
+
+Heard Hear(IAccessible& object) {
+  const VARIANT self = ChildId(CHILDID_SELF);
+  Heard heard;
+  BSTR text = nullptr;
+  object.get_accName(self, &text);
+  heard.name = Taken(text);
+  VARIANT v;
+  VariantInit(&v);
+  if (SUCCEEDED(object.get_accRole(self, &v)) && v.vt == VT_I4) heard.role = v.lVal;
+  VariantInit(&v);
+  if (SUCCEEDED(object.get_accState(self, &v)) && v.vt == VT_I4) heard.state = v.lVal;
+  text = nullptr;
+  object.get_accKeyboardShortcut(self, &text);
+  heard.shortcut = Taken(text);
+  text = nullptr;
+  object.get_accDefaultAction(self, &text);
+  heard.action = Taken(text);
+  return heard;
+}
+
+ComPtr<IAccessible> ChildObject(IAccessible& parent, long index) {
+  IDispatch* dispatch = nullptr;
+  ComPtr<IAccessible> child;
+  if (SUCCEEDED(parent.get_accChild(ChildId(index), &dispatch)) && dispatch) {
+    dispatch->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(child.put()));
+    dispatch->Release();
+  }
+  return child;
+}
+
+TEST_F(UiMenuTest, AScreenReaderHearsTheItemsAndChoosesOneByItsDefaultAction) {
+  UiMenu more;
+  more.AddCommand("Inner", 21);
+  UiMenu menu;
+  std::vector<std::string> chosen;
+  menu.AddCallback("关于(&A)", [&] { chosen.push_back("关于"); });
+  menu.AddCallback("退出(&E)", [&] { chosen.push_back("退出"); });
+  menu.AddSeparator();
+  menu.AddCommand("停用", 31, kMenuItemDisabled);
+  menu.AddCommand("选中(&C)", 32, kMenuItemChecked);
+  menu.AddSubMenu("更多(&M)", more);
+  // In context: Wine hands an out-of-context event over through the window's
+  // queue, and the menu's window is gone before its closing event would be read.
+  const HWINEVENTHOOK hook = SetWinEventHook(EVENT_SYSTEM_MENUPOPUPSTART, EVENT_OBJECT_FOCUS, GetModuleHandleW(nullptr),
+                                             RecordEvent, GetCurrentProcessId(), 0, WINEVENT_INCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  SeenEvents().clear();
+  const auto seen = [](DWORD event, HWND window) -> const SeenEvent* {
+    for (const SeenEvent& e : SeenEvents()) {
+      if (e.event == event && e.window == window) return &e;
+    }
+    return nullptr;
+  };
+
+  HWND menuWindow = nullptr;
+  Heard popup;
+  std::vector<Heard> items;
+  std::string focusedByEvent;
+  HRESULT done = E_FAIL;
+  Script script;
+  menu.SetShownCallback([&](UiMenu&, HWND shown) {
+    menuWindow = shown;
+    PostKey(shown, VK_DOWN);  // the keyboard highlights 关于
+    script.After(50, [&] {
+      PumpUntil([&] { return seen(EVENT_OBJECT_FOCUS, menuWindow) != nullptr; });
+      ComPtr<IAccessible> root;
+      if (FAILED(AccessibleObjectFromWindow(menuWindow, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                            reinterpret_cast<void**>(root.put())))) {
+        return;
+      }
+      popup = Hear(*root.get());
+      long count = 0;
+      root->get_accChildCount(&count);
+      for (long i = 1; i <= count; ++i) {
+        if (const ComPtr<IAccessible> child = ChildObject(*root.get(), i)) items.push_back(Hear(*child.get()));
+      }
+      // What a screen reader does with the focus event: the object it names.
+      if (const SeenEvent* e = seen(EVENT_OBJECT_FOCUS, menuWindow)) {
+        ComPtr<IAccessible> object;
+        VARIANT child;
+        if (SUCCEEDED(AccessibleObjectFromEvent(e->window, e->object, e->child, object.put(), &child))) {
+          BSTR name = nullptr;
+          object->get_accName(child, &name);
+          focusedByEvent = Taken(name);
+        }
+      }
+      if (const ComPtr<IAccessible> exit = ChildObject(*root.get(), 2)) {
+        done = exit->accDoDefaultAction(ChildId(CHILDID_SELF));
+      }
+    });
+  });
+  SetCursorPos(0, 0);  // off the menu: the keyboard alone moves the highlight
+  Popup(menu);
+  EXPECT_TRUE(PumpUntil([&] { return seen(EVENT_SYSTEM_MENUPOPUPEND, menuWindow) != nullptr; }));
+  UnhookWinEvent(hook);
+
+  EXPECT_NE(seen(EVENT_SYSTEM_MENUPOPUPSTART, menuWindow), nullptr);
+  EXPECT_EQ(popup.role, ROLE_SYSTEM_MENUPOPUP);
+  const bool chinese = SpeaksChinese();
+  const std::string execute = chinese ? "执行" : "Execute";
+  const std::string open = chinese ? "打开" : "Open";
+  constexpr long kHighlighted = STATE_SYSTEM_FOCUSED | STATE_SYSTEM_HOTTRACKED;
+  const struct {
+    const char* name;
+    long role;
+    long state;  // of the bits below
+    const char* shortcut;
+    std::string action;
+  } kExpected[] = {
+      {"关于", ROLE_SYSTEM_MENUITEM, kHighlighted, "A", execute},
+      {"退出", ROLE_SYSTEM_MENUITEM, 0, "E", execute},
+      {"", ROLE_SYSTEM_SEPARATOR, 0, "", ""},
+      {"停用", ROLE_SYSTEM_MENUITEM, STATE_SYSTEM_UNAVAILABLE, "", execute},
+      {"选中", ROLE_SYSTEM_MENUITEM, STATE_SYSTEM_CHECKED, "C", execute},
+      {"更多", ROLE_SYSTEM_MENUITEM, STATE_SYSTEM_HASPOPUP, "M", open},
+  };
+  constexpr long kBits = kHighlighted | STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_CHECKED | STATE_SYSTEM_HASPOPUP;
+  ASSERT_EQ(items.size(), std::size(kExpected));
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    SCOPED_TRACE(kExpected[i].name);
+    EXPECT_EQ(items[i].name, kExpected[i].name);
+    EXPECT_EQ(items[i].role, kExpected[i].role);
+    EXPECT_EQ(items[i].state & kBits, kExpected[i].state);
+    EXPECT_EQ(items[i].shortcut, kExpected[i].shortcut);
+    EXPECT_EQ(items[i].action, kExpected[i].action);
+  }
+  EXPECT_EQ(focusedByEvent, "关于");
+  EXPECT_EQ(done, S_OK);
+  EXPECT_EQ(chosen, (std::vector<std::string>{"退出"}));
 }
 
 }  // namespace
