@@ -28,7 +28,9 @@
 #include "base/win/resource_bytes.h"
 #include "ui/controls/button.h"
 #include "ui/controls/label.h"
+#include "ui/engine/engine_state.h"
 #include "ui/engine/font_names.h"
+#include "ui/engine/fonts.h"
 
 namespace tabulo::app {
 namespace {
@@ -41,6 +43,13 @@ constexpr UINT_PTR kReminderTimer = 2;  // 提示时钟
 // Posted to the bar to show a calendar problem once its message loop runs:
 // a box during the start-up would hold the bar back until it is answered.
 constexpr UINT kMsgShowCalendarProblem = WM_APP + 2;
+
+// The bar's background is its skin picture at its natural size.
+constexpr ui::FillType kBackgroundFill = ui::FillType::kNatural;
+// Font sizes of the bar's labels (the clock's is kClockFontSize).
+constexpr float kPeriodFontSize = 32;
+constexpr float kWeekdayFontSize = 13;
+constexpr float kSeparatorFontSize = 24;
 
 class BarWindow final : public BoundFormWindow, private BarView, private ReminderView {
  public:
@@ -125,7 +134,7 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
     options.backgroundColour = 0xFFFFFF;
     options.captionButtons = ui::CaptionButton::kTitle;
     options.alpha = 210;
-    options.fillType = ui::FillType::kNatural;
+    options.fillType = kBackgroundFill;
     options.glass = true;
     return options;
   }
@@ -148,10 +157,10 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
     tool.effect = ui::TextEffect::kGlow;
     if (!toolButton_.Create(ui_, layout.toolButton, tool)) return false;
     for (int row = 0; row < kPeriods; ++row) {
-      if (!periods_[row].Create(ui_, layout.periodRow[row], LabelLook("", 32, false))) return false;
+      if (!periods_[row].Create(ui_, layout.periodRow[row], LabelLook("", kPeriodFontSize, false))) return false;
     }
-    if (!weekday_.Create(ui_, layout.weekday, LabelLook("", 13, true)) ||
-        !separator_.Create(ui_, layout.separator, LabelLook(bar_texts::kSeparator, 24, false)) ||
+    if (!weekday_.Create(ui_, layout.weekday, LabelLook("", kWeekdayFontSize, true)) ||
+        !separator_.Create(ui_, layout.separator, LabelLook(bar_texts::kSeparator, kSeparatorFontSize, false)) ||
         !clock_.Create(ui_, layout.clock, LabelLook("", kClockFontSize, true))) {
       return false;
     }
@@ -219,7 +228,35 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
   ProgramHotKeys hotKeys_;
 };
 
+// Lays out and draws, off screen, the characters the bar's labels show in
+// their face at their sizes: the first text in a face makes Wine load the
+// font file and render its glyphs, some tens of milliseconds the labels
+// would otherwise spend while the bar is built. Wine keeps the fonts it made
+// for a while after they are released.
+void WarmLabelFonts() {
+  constexpr wchar_t kBarCharacters[] = L"暂无星期一二三四五六日年月时分秒0123456789-";
+  Gdiplus::Bitmap scratch(64, 64, PixelFormat32bppPARGB);
+  Gdiplus::Graphics graphics(&scratch);
+  for (const float size : {kPeriodFontSize, kSeparatorFontSize, kWeekdayFontSize, kClockFontSize}) {
+    const auto font = ui::CreateFontFromName(ui::kMicrosoftYaHei, size, Gdiplus::FontStyleRegular);
+    if (!font) continue;
+    Gdiplus::RectF box;
+    graphics.MeasureString(kBarCharacters, -1, font.get(), Gdiplus::PointF(0, 0), &box);
+    graphics.DrawString(kBarCharacters, -1, font.get(), Gdiplus::PointF(0, 0), nullptr);
+  }
+}
+
 }  // namespace
+
+std::shared_ptr<void> PrepareBar(const AppContext& context) {
+  // The skin as the bar will read it; the bar still reads its settings
+  // itself, in its own order.
+  const BarSkin skin = ChooseBarSkin(SettingsStore(context.runDirectory).Read(kSkinKey, kSkinDefault));
+  std::shared_ptr<Gdiplus::Bitmap> picture =
+      ui::Engine().decodes.BackgroundPicture(ResourceBytes(skin.pictureResource), kBackgroundFill, {});
+  WarmLabelFonts();
+  return picture;
+}
 
 void RunBar(AppContext& context, ReminderPopupHost* popups) { (void)OpenWindow<BarWindow>(context, popups); }
 

@@ -8,11 +8,19 @@
 //
 // The reminder's pop-up window plugs in through ReminderPopupHost; without
 // one the reminder still colours the rows but shows no pop-up.
+#include <memory>
+
 #include "app/forms/app_context.h"
 
 namespace tabulo::app {
 
 class ReminderPopupHost;
+
+// Work on the bar no one can see, for the wait before it is loaded: decodes
+// its skin picture into the engine's shared pictures and has its label fonts
+// made, so the bar's binding and labels find both ready. Creates no window,
+// timer, hot key or tray icon. Keep the result until the bar is bound.
+[[nodiscard]] std::shared_ptr<void> PrepareBar(const AppContext& context);
 
 // Loads the bar and runs it: single-instance check, settings, controls,
 // today's timetable, the start-up window destroyed, the bar shown, its

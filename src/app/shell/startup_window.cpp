@@ -3,20 +3,15 @@
 #include <memory>
 #include <optional>
 
-#include "app/forms/bar_skin.h"
 #include "app/forms/bound_form_window.h"
 #include "app/forms/open_window.h"
 #include "app/resource_ids.h"
 #include "app/shell/bar_window.h"
-#include "app/shell/settings_store.h"
 #include "app/shell/trace_log.h"
-#include "app/storage_names.h"
 #include "app/timetable/reminder_popup_window.h"
 #include "base/win/resource_bytes.h"
 #include "ui/controls/image_box.h"
 #include "ui/engine/engine_state.h"
-#include "ui/engine/font_names.h"
-#include "ui/engine/fonts.h"
 
 namespace tabulo::app {
 namespace {
@@ -34,35 +29,6 @@ void InitialiseEngine() {
   defaults.layoutMap = layoutMap;
   defaults.textRenderingHint = Gdiplus::TextRenderingHintClearTypeGridFit;
   ui::EngineInitialise(std::move(defaults));
-}
-
-// The bar's skin picture as the bar binds it (at its natural size, its
-// edges faded), decoded into the engine's shared pictures: the bar's bind
-// then finds it there instead of decoding it while the user waits for the
-// bar. The skin is read the way the bar reads it; the bar still reads its
-// settings itself, in its own order.
-std::shared_ptr<Gdiplus::Bitmap> DecodeBarPicture(const AppContext& context) {
-  const BarSkin skin = ChooseBarSkin(SettingsStore(context.runDirectory).Read(kSkinKey, kSkinDefault));
-  return ui::Engine().decodes.BackgroundPicture(ResourceBytes(skin.pictureResource), ui::FillType::kNatural, {});
-}
-
-// Lays out and draws, off screen, the characters the bar's labels show in
-// their face at their sizes (period rows 32, separator 24, weekday and clock
-// 13): the first text in a face makes Wine load the font file and render
-// its glyphs, some tens of milliseconds the bar's labels would otherwise
-// spend while the bar is built. Wine keeps the fonts it made for a while
-// after they are released.
-void WarmBarFonts() {
-  constexpr wchar_t kBarCharacters[] = L"暂无星期一二三四五六日年月时分秒0123456789-";
-  Gdiplus::Bitmap scratch(64, 64, PixelFormat32bppPARGB);
-  Gdiplus::Graphics graphics(&scratch);
-  for (const float size : {32.0F, 24.0F, 13.0F}) {
-    const auto font = ui::CreateFontFromName(ui::kMicrosoftYaHei, size, Gdiplus::FontStyleRegular);
-    if (!font) continue;
-    Gdiplus::RectF box;
-    graphics.MeasureString(kBarCharacters, -1, font.get(), Gdiplus::PointF(0, 0), &box);
-    graphics.DrawString(kBarCharacters, -1, font.get(), Gdiplus::PointF(0, 0), nullptr);
-  }
 }
 
 class StartupWindow final : public BoundFormWindow {
@@ -105,8 +71,7 @@ class StartupWindow final : public BoundFormWindow {
  protected:
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wparam, LPARAM) override {
     if (message == kMsgPrepareBar) {
-      barPicture_ = DecodeBarPicture(context());
-      WarmBarFonts();
+      barPreparation_ = PrepareBar(context());
       Trace("bar prepared");
       return 0;
     }
@@ -121,7 +86,7 @@ class StartupWindow final : public BoundFormWindow {
 
  private:
   ui::ImageBox animation_;
-  std::shared_ptr<Gdiplus::Bitmap> barPicture_;  // held until the bar has bound it
+  std::shared_ptr<void> barPreparation_;  // held until the bar has bound it
 };
 
 }  // namespace
