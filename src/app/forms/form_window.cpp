@@ -48,8 +48,21 @@ DWORD WindowStyle(const Form& form) {
   return style;
 }
 
-DWORD WindowExStyle(const Form& form) {
-  DWORD ex = form.in_taskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+// A framed native form kept out of the taskbar gets a hidden owner instead of
+// the tool-window style: it keeps a normal caption with the program's icon.
+// The engine draws the caption of its own windows, so for them the tool-window
+// style costs nothing and stays.
+bool KeptOutOfTaskbarByOwner(const Form& form) {
+  return !form.in_taskbar && form.border == FormBorder::kFixed && form.binding == FormBinding::kNative;
+}
+
+// An invisible unowned window: the windows it owns get no taskbar button.
+UniqueWindow MakeTaskbarOwner(HINSTANCE instance) {
+  return UniqueWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr));
+}
+
+DWORD WindowExStyle(const Form& form, bool owned) {
+  DWORD ex = form.in_taskbar ? WS_EX_APPWINDOW : (owned ? 0 : WS_EX_TOOLWINDOW);
   if (form.topmost) ex |= WS_EX_TOPMOST;
   if (form.binding == FormBinding::kNative) ex |= WS_EX_CONTROLPARENT;
   return ex;
@@ -105,7 +118,8 @@ bool FormWindow::Create() {
   if (!RegisterFormClass(instance, WindowProc)) return false;
   const bool native = form_.binding == FormBinding::kNative;
   const DWORD style = WindowStyle(form_);
-  const DWORD exStyle = WindowExStyle(form_);
+  if (KeptOutOfTaskbarByOwner(form_)) taskbarOwner_ = MakeTaskbarOwner(instance);
+  const DWORD exStyle = WindowExStyle(form_, taskbarOwner_.get() != nullptr);
   RECT frame = ToRECT({0, 0, form_.client_size.width, form_.client_size.height});
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   const Rect outer = FromRECT(frame);
@@ -114,7 +128,7 @@ bool FormWindow::Create() {
   if (native) font_ = MakeFormFont();
   // WM_NCCREATE sets hwnd_.
   if (!CreateWindowExW(exStyle, kFormClassName, Wide(form_.caption).c_str(), style, x, y, outer.width,
-                       outer.height, nullptr, nullptr, instance, this)) {
+                       outer.height, taskbarOwner_.get(), nullptr, instance, this)) {
     hwnd_ = nullptr;
     return false;
   }

@@ -1,8 +1,8 @@
 #pragma once
 // FormWindow: a top-level window made from a form (form.h). It takes the
 // form's attributes (frame and caption, system menu and minimise box,
-// taskbar button or tool window, topmost, the client size, centred on the
-// screen, the program icon) and, for a native form, creates the form's
+// taskbar button or none, topmost, the client size, centred on the screen,
+// the program icon) and, for a native form, creates the form's
 // controls as native controls in the form's places, in a readable font,
 // with Tab, the "&" mnemonics and Esc working (dialog_keys.h).
 //
@@ -134,6 +134,8 @@ class FormWindow {
 
   const Form& form_;
   AppContext& context_;
+  // Declared first, so it outlives the window it owns.
+  UniqueWindow taskbarOwner_;
   HWND hwnd_ = nullptr;
   UniqueFont font_;
   UniqueBrush background_;

@@ -38,7 +38,9 @@ TEST_F(FormWindowTest, TakesItsAttributesFromTheForm) {
     EXPECT_EQ((style & WS_SYSMENU) != 0, form.system_menu);
     EXPECT_EQ((style & WS_MINIMIZEBOX) != 0, form.minimise_button);
     EXPECT_EQ((ex & WS_EX_APPWINDOW) != 0, form.in_taskbar);
-    EXPECT_EQ((ex & WS_EX_TOOLWINDOW) != 0, !form.in_taskbar);
+    // Out of the taskbar either as a tool window or owned by a hidden window.
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    EXPECT_EQ((ex & WS_EX_TOOLWINDOW) != 0 || (owner != nullptr && !IsWindowVisible(owner)), !form.in_taskbar);
     EXPECT_EQ((ex & WS_EX_TOPMOST) != 0, form.topmost);
     EXPECT_EQ(WindowText(hwnd), form.caption);
     EXPECT_NE(GetClassLongPtrW(hwnd, GCLP_HICON), 0) << "the program icon";
@@ -47,6 +49,25 @@ TEST_F(FormWindowTest, TakesItsAttributesFromTheForm) {
     // placeholders of the others.
     EXPECT_EQ(GetWindow(hwnd, GW_CHILD) != nullptr, form.binding == FormBinding::kNative);
   }
+}
+
+// The timetable editor stays out of the taskbar by a hidden owner, not as a
+// tool window, so it keeps a normal caption with the program's icon; the
+// owner goes with the window.
+TEST_F(FormWindowTest, KeepsAFramedNativeFormOutOfTheTaskbarByAnOwner) {
+  HWND owner = nullptr;
+  {
+    FormWindow editor(GetForm(FormId::kTimetableEditor), context_);
+    ASSERT_TRUE(editor.Create());
+    EXPECT_EQ(GetWindowLongPtrW(editor.hwnd(), GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW), 0);
+    owner = GetWindow(editor.hwnd(), GW_OWNER);
+    ASSERT_NE(owner, nullptr);
+    EXPECT_FALSE(IsWindowVisible(owner));
+    EXPECT_EQ(GetWindow(owner, GW_OWNER), nullptr);
+    editor.Show();
+    EXPECT_FALSE(IsWindowVisible(owner)) << "showing the window leaves its owner hidden";
+  }
+  EXPECT_FALSE(IsWindow(owner));
 }
 
 TEST_F(FormWindowTest, PlacesNativeControlsInTheirGroupBoxesWithTheFormsTextsAndVisibility) {
