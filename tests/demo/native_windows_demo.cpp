@@ -15,13 +15,13 @@
 #include <memory>
 #include <string_view>
 
+#include "app/calendar/timetable_editor_window.h"
 #include "app/forms/app_context.h"
 #include "app/forms/form_window.h"
 #include "app/forms/message_presenter.h"
 #include "app/shell/run_key_registry.h"
 #include "app/shell/settings_window.h"
 #include "app/timetable/class_time_adjustment_window.h"
-#include "app/timetable/timetable_editor_window.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string_view>
 
+#include "app/calendar/timetable_editor_window.h"
 #include "app/forms/app_windows.h"
 #include "app/forms/bound_form_window.h"
 #include "app/forms/open_window.h"
@@ -13,7 +14,6 @@
 #include "app/shell/shell_commands.h"
 #include "app/shell/shell_layout.h"
 #include "app/shell/tool_window_texts.h"
-#include "app/timetable/timetable_editor_window.h"
 #include "app/tools/batch_writer_window.h"
 #include "app/tools/random_draw_window.h"
 #include "app/tools/timer_window.h"

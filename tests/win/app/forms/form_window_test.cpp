@@ -2,11 +2,11 @@
 
 #include <memory>
 
+#include "app/calendar/timetable_editor_window.h"
 #include "app/forms/app_windows.h"
 #include "app/shell/exit_routine.h"
 #include "app/shell/settings_window.h"
 #include "app/timetable/class_time_adjustment_window.h"
-#include "app/timetable/timetable_editor_window.h"
 #include "native_form_fixture.h"
 
 namespace tabulo::app {

@@ -1,4 +1,4 @@
-#include "app/timetable/timetable_editor_window.h"
+#include "app/calendar/timetable_editor_window.h"
 
 #include <array>
 #include <memory>

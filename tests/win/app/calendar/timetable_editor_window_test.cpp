@@ -1,4 +1,4 @@
-#include "app/timetable/timetable_editor_window.h"
+#include "app/calendar/timetable_editor_window.h"
 
 #include "../forms/native_form_fixture.h"
 #include "app/timetable/school_week.h"
