@@ -3,7 +3,8 @@
 # native_windows_demo test program) driven with the mouse and keyboard:
 #  - timetable editor: a click into a cell opens the subject picker next to
 #    the mouse, typing stops at 5 GBK bytes, "信息技术" puts "信息", and
-#    "更改上课时间&C" warns and opens the class-time adjustment;
+#    "更改上课时间&C" warns and opens the class-time adjustment; in a 2-week
+#    rotation it shows its week selector;
 #  - class-time adjustment: "读入" without a file fills the reset values,
 #    "保存" writes them, Esc closes it;
 #  - settings window: the administrator note, then "保存" writes `setup` and
@@ -90,6 +91,16 @@ e2e_winctl gone "上课时间调整" 10000 || e2e_fail "Esc did not close the cl
 e2e_winctl wait "设置课程表" 1000 >/dev/null || e2e_fail "the editor closed too"
 e2e_winctl close "设置课程表" >/dev/null
 e2e_wait_exit 20
+
+# --- the editor in a 2-week rotation: its week selector ------------------------
+printf '[Calendar]\r\nCycleWeeks=2\r\nWeek1=2025-09-01\r\n' >"$E2E_RUN/calendar.dat"
+demo_start editor
+e2e_winctl wait "设置课程表" 30000 >/dev/null || e2e_fail "no editor in a rotation"
+expect_text "设置课程表" 1300 "第1周"
+shot "设置课程表" editor-weeks
+e2e_winctl close "设置课程表" >/dev/null
+e2e_wait_exit 20
+rm -f "$E2E_RUN/calendar.dat"
 
 # --- settings window -----------------------------------------------------------
 demo_start settings

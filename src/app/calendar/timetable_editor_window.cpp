@@ -1,8 +1,12 @@
 #include "app/calendar/timetable_editor_window.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
+#include <span>
 
+#include "app/calendar/cycle_week_timetable.h"
+#include "app/calendar/editor_week_texts.h"
 #include "app/forms/edit_filter.h"
 #include "app/forms/native_form_window.h"
 #include "app/forms/open_window.h"
@@ -12,6 +16,7 @@
 #include "app/timetable/subject_picker_window.h"
 #include "app/timetable/timetable_editor.h"
 #include "base/win/geometry_win.h"
+#include "base/win/local_time.h"
 #include "base/win/window_text.h"
 
 namespace tabulo::app {
@@ -26,13 +31,23 @@ constexpr int kChangeTimesId = FormControlId(kForm, "按钮4");
 constexpr const FormControl& kDayHeader = FormControlOf(kForm, "标签1");
 constexpr const FormControl& kPeriodLabel = FormControlOf(kForm, "标签2");
 constexpr const FormControl& kCell = FormControlOf(kForm, "编辑框1");
+// The week selector takes the grid's top-left corner, above the period
+// labels and left of the day headers, where the form has nothing.
+constexpr Rect kWeekSelectorPlace{12, 24, 68, 24};
+
+CalendarDate Today() {
+  const DateTime now = LocalNow();
+  return {now.year, now.month, now.day};
+}
 
 class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView> {
  public:
   static constexpr FormId kForm = app::kForm;
 
   explicit TimetableEditorWindow(AppContext& context)
-      : NativeFormWindow(kForm, context), file_(context.runDirectory), logic_(*this, file_, [&context] {
+      : NativeFormWindow(kForm, context),
+        timetable_(context.runDirectory, Today),
+        logic_(*this, timetable_, [&context] {
           // The bar of the moment, if there is one.
           if (context.reloadBar) context.reloadBar();
         }) {}
@@ -51,14 +66,42 @@ class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView>
         cells_[index - 1] = field;
       }
     }
+    if (timetable_.cycle_weeks() > 1 && !BuildWeekSelector()) return false;
     ArrangeTabOrder();
     return true;
   }
 
  private:
+  [[nodiscard]] bool BuildWeekSelector() {
+    const auto weeks = static_cast<std::size_t>(std::clamp(timetable_.cycle_weeks(), 1, kMaxCycleWeeks));
+    const FormControl selector{.name = "周次",
+                               .kind = ControlKind::kDropDownList,
+                               .rect = kWeekSelectorPlace,
+                               .visible = true,
+                               .items = std::span(editor_week_texts::kWeekItems).first(weeks)};
+    HWND list = CloneControl(selector, kWeekSelectorPlace, kEditorWeekSelectorId, "");
+    if (!list) return false;
+    SendMessageW(list, CB_SETCURSEL, timetable_.week() - 1, 0);
+    return true;
+  }
+
+  // A closed list reports each change at once; an open one is followed
+  // only once it closes, so arrowing through it asks nothing.
+  void OnWeekSelectorChanged() {
+    HWND list = Item(kEditorWeekSelectorId);
+    if (SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0)) return;
+    const int chosen = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)) + 1;
+    const int shown = ChooseEditorWeek(chosen, timetable_, logic_, *this);
+    if (shown != chosen) SendMessageW(list, CB_SETCURSEL, shown - 1, 0);
+  }
+
   void OnCommand(int id, int code, HWND) override {
     if (id >= EditorCellId(1) && id <= EditorCellId(kCells)) {
       if (code == EN_SETFOCUS) logic_.OnCellFocused(id - EditorCellId(0));
+      return;
+    }
+    if (id == kEditorWeekSelectorId) {
+      if (code == CBN_SELCHANGE || code == CBN_CLOSEUP) OnWeekSelectorChanged();
       return;
     }
     if (code != BN_CLICKED) return;
@@ -98,7 +141,7 @@ class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView>
   }
   void OpenClassTimeAdjustment() override { (void)app::OpenClassTimeAdjustment(context()); }
 
-  TimetableFile file_;
+  CycleWeekTimetable timetable_;
   TimetableEditor logic_;
   std::array<HWND, kCells> cells_{};
 };

@@ -18,8 +18,9 @@ std::string_view SubjectOfPickerButton(std::string_view caption) {
   return caption == "信息技术" ? std::string_view("信息") : caption;
 }
 
-TimetableEditor::TimetableEditor(TimetableEditorView& view, TimetableFile& file, std::function<void()> reloadBar)
-    : view_(view), file_(file), reloadBar_(std::move(reloadBar)) {}
+TimetableEditor::TimetableEditor(TimetableEditorView& view, EditedTimetable& timetable,
+                                 std::function<void()> reloadBar)
+    : view_(view), timetable_(timetable), reloadBar_(std::move(reloadBar)) {}
 
 void TimetableEditor::OnCellFocused(int cellIndex) {
   currentCell_ = cellIndex;
@@ -35,16 +36,28 @@ void TimetableEditor::OnPickerSubject(std::string_view buttonCaption) {
 }
 
 void TimetableEditor::OnLoad() {
-  if (!file_.Exists()) {
+  if (!timetable_.Exists()) {
     view_.ShowMessage({texts::kFileMissing, texts::kFileMissingCaption, kMbIconInformation});
     return;
   }
-  const TimetableContents contents = file_.Load();
+  ShowStored();
+}
+
+void TimetableEditor::ShowStored() {
+  stored_ = timetable_.ReadSubjects(kNoSubject);
   for (int day = 1; day <= kSchoolDays; ++day) {
     for (int period = 1; period <= kPeriods; ++period) {
-      view_.SetCellText(CellIndex(day, period), contents.ReadSubject(day, period, kNoSubject));
+      const int cell = CellIndex(day, period);
+      view_.SetCellText(cell, stored_[cell - 1]);
     }
   }
+}
+
+bool TimetableEditor::HasUnsavedChanges() const {
+  for (int cell = 1; cell <= kCells; ++cell) {
+    if (view_.CellText(cell) != stored_[cell - 1]) return true;
+  }
+  return false;
 }
 
 void TimetableEditor::OnSave() {
@@ -56,10 +69,11 @@ void TimetableEditor::OnSave() {
       return;
     }
   }
-  if (!file_.WriteSubjects(subjects)) {
+  if (!timetable_.WriteSubjects(subjects)) {
     view_.ShowMessage({texts::kNotWritten, texts::kSaveFailedCaption, kMbIconExclamation});
     return;
   }
+  stored_ = std::move(subjects);
   if (reloadBar_) reloadBar_();
   view_.ShowMessage({texts::kSaved, texts::kSavedCaption, kMbIconInformation});
 }

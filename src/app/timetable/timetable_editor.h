@@ -4,13 +4,15 @@
 // TimetableEditorView; this class decides what loading, saving, the picker
 // and the buttons do. Cells are addressed by cell index 1 to 48
 // ((period − 1) × 6 + day).
+#include <array>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "app/forms/message_box_request.h"
-#include "app/timetable/timetable_file.h"
+#include "app/timetable/school_week.h"
 #include "base/geometry/rect.h"
 
 namespace tabulo::app {
@@ -29,6 +31,18 @@ inline constexpr Point kPickerOffset{12, 28};
 [[nodiscard]] constexpr Point PickerPosition(Point cursor) {
   return {cursor.x + kPickerOffset.x, cursor.y + kPickerOffset.y};
 }
+
+// What the editor reads and saves: timetable.dat, or the cycle week it shows
+// when the school calendar rotates (app/calendar).
+class EditedTimetable {
+ public:
+  virtual ~EditedTimetable() = default;
+  [[nodiscard]] virtual bool Exists() const = 0;
+  // The subjects by cell index − 1, `fallback` where none is stored.
+  [[nodiscard]] virtual std::array<std::string, kCells> ReadSubjects(std::string_view fallback) const = 0;
+  // All 48 in one replacement of the file; false when it was not written.
+  [[nodiscard]] virtual bool WriteSubjects(std::span<const std::string, kCells> subjects) = 0;
+};
 
 class TimetableEditorView {
  public:
@@ -50,12 +64,15 @@ class TimetableEditor {
  public:
   // `reloadBar` runs the bar's timetable load after a save, so the bar shows
   // today's new subjects at once.
-  TimetableEditor(TimetableEditorView& view, TimetableFile& file, std::function<void()> reloadBar);
+  TimetableEditor(TimetableEditorView& view, EditedTimetable& timetable, std::function<void()> reloadBar);
 
   void OnCellFocused(int cellIndex);
   void OnPickerSubject(std::string_view buttonCaption);
   void OnPickerClose() { view_.DestroyPicker(); }
   void OnLoad();
+  // Puts what is stored into the grid, "暂无" where nothing is, without the
+  // load's question whether the file exists (another week was chosen).
+  void ShowStored();
   void OnSave();
   void OnChangeClassTimes();
   void OnExit() { view_.Close(); }
@@ -63,12 +80,16 @@ class TimetableEditor {
   void OnDestroying();
 
   [[nodiscard]] std::optional<int> currentCell() const { return currentCell_; }
+  // Whether the grid differs from what it last showed loaded or saved (at
+  // first: all empty).
+  [[nodiscard]] bool HasUnsavedChanges() const;
 
  private:
   TimetableEditorView& view_;
-  TimetableFile& file_;
+  EditedTimetable& timetable_;
   std::function<void()> reloadBar_;
   std::optional<int> currentCell_;  // the cell that last received the focus
+  std::array<std::string, kCells> stored_;  // the grid as last loaded or saved, by cell index − 1
 };
 
 }  // namespace tabulo::app

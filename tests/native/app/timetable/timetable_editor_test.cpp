@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <vector>
 
+#include "app/timetable/timetable_file.h"
 #include "base/text/gbk.h"
+#include "native/app/timetable/fake_editor_view.h"
 #include "support/file_bytes.h"
 #include "support/temp_directory.h"
 
@@ -15,50 +16,33 @@ namespace {
 using test::ReadBytes;
 using test::WriteBytes;
 
-class FakeEditorView : public TimetableEditorView {
+// timetable.dat as the editor's timetable, as when the calendar does not rotate.
+class FileTimetable final : public EditedTimetable {
  public:
-  std::map<int, std::string> cells;
-  std::vector<std::string> events;
-  bool picker = false;
-  Point cursor{500, 300};
-  std::vector<MessageBoxRequest> messages;
+  explicit FileTimetable(TimetableFile& file) : file_(file) {}
+  bool Exists() const override { return file_.Exists(); }
+  std::array<std::string, kCells> ReadSubjects(std::string_view fallback) const override {
+    const TimetableContents contents = file_.Load();
+    std::array<std::string, kCells> subjects;
+    for (int cell = 1; cell <= kCells; ++cell) {
+      subjects[cell - 1] = contents.ReadSubject(CellOf(cell).day, CellOf(cell).period, fallback);
+    }
+    return subjects;
+  }
+  bool WriteSubjects(std::span<const std::string, kCells> subjects) override { return file_.WriteSubjects(subjects); }
 
-  std::string CellText(int i) const override {
-    const auto it = cells.find(i);
-    return it == cells.end() ? "" : it->second;
-  }
-  void SetCellText(int i, std::string_view t) override { cells[i] = t; }
-  void FocusCell(int i) override { events.push_back("focus " + std::to_string(i)); }
-  Point CursorPosition() const override { return cursor; }
-  bool PickerOpen() const override { return picker; }
-  void OpenPicker() override {
-    picker = true;
-    events.push_back("open picker");
-  }
-  void MovePicker(Point p) override { events.push_back("move " + std::to_string(p.x) + "," + std::to_string(p.y)); }
-  void DestroyPicker() override {
-    picker = false;
-    events.push_back("destroy picker");
-  }
-  void OpenClassTimeAdjustment() override { events.push_back("open adjustment"); }
-  void Close() override { events.push_back("close"); }
-  MessageBoxAnswer ShowMessage(const MessageBoxRequest& r) override {
-    messages.push_back(r);
-    events.push_back("message " + r.text);
-    return MessageBoxAnswer::kOk;
-  }
-  void FillAll(const std::string& text) {
-    for (int i = 1; i <= 48; ++i) cells[i] = text;
-  }
+ private:
+  TimetableFile& file_;
 };
 
 class TimetableEditorTest : public testing::Test {
  protected:
   test::TempDirectory temp;
   TimetableFile file{temp.path()};
+  FileTimetable timetable{file};
   FakeEditorView view;
   int reloads = 0;
-  TimetableEditor editor{view, file, [this] { ++reloads; }};
+  TimetableEditor editor{view, timetable, [this] { ++reloads; }};
 };
 
 TEST(TimetableEditorRules, CellTakesAtMostFiveGbkBytes) {
@@ -146,13 +130,38 @@ TEST_F(TimetableEditorTest, SaveWritesEveryCellThenReloadsTheBar) {
 
 TEST_F(TimetableEditorTest, SaveThatCannotBeWrittenSaysSo) {
   TimetableFile unwritable{temp.path() / "no such folder"};
-  TimetableEditor stuck{view, unwritable, [this] { ++reloads; }};
+  FileTimetable unwritableTimetable{unwritable};
+  TimetableEditor stuck{view, unwritableTimetable, [this] { ++reloads; }};
   view.FillAll("语文");
   stuck.OnSave();
   ASSERT_EQ(view.messages.size(), 1u);
   EXPECT_EQ(view.messages[0].text, "课程表文件无法写入，本次修改没有保存，原有课程表保持不变!");
   EXPECT_EQ(view.messages[0].caption, "保存失败");
   EXPECT_EQ(reloads, 0);
+}
+
+// What the editor asks before it shows another week's timetable.
+TEST_F(TimetableEditorTest, TheGridHasUnsavedChangesUntilItIsLoadedOrSaved) {
+  EXPECT_FALSE(editor.HasUnsavedChanges()) << "the empty grid it opens with";
+  view.cells[CellIndex(2, 3)] = "语文";
+  EXPECT_TRUE(editor.HasUnsavedChanges());
+
+  WriteBytes(temp.path() / "timetable.dat", Utf8ToGbk("[Monday]\r\n1=语文\r\n"));
+  editor.OnLoad();
+  EXPECT_FALSE(editor.HasUnsavedChanges()) << "loaded, with \"暂无\" where nothing is stored";
+  view.cells[CellIndex(1, 1)] = "数学";
+  EXPECT_TRUE(editor.HasUnsavedChanges());
+  view.cells[CellIndex(1, 1)] = "语文";
+  EXPECT_FALSE(editor.HasUnsavedChanges()) << "typed back to what was loaded";
+
+  view.cells[CellIndex(6, 8)] = "体育";
+  TimetableFile unwritable{temp.path() / "no such folder"};
+  FileTimetable unwritableTimetable{unwritable};
+  TimetableEditor stuck{view, unwritableTimetable, {}};
+  stuck.OnSave();
+  EXPECT_TRUE(stuck.HasUnsavedChanges()) << "a save that failed";
+  editor.OnSave();
+  EXPECT_FALSE(editor.HasUnsavedChanges());
 }
 
 TEST_F(TimetableEditorTest, ChangeClassTimesWarnsThenOpensTheAdjustment) {

@@ -1,6 +1,11 @@
 #include "app/calendar/timetable_editor_window.h"
 
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 #include "../forms/native_form_fixture.h"
+#include "app/calendar/cycle_timetables.h"
 #include "app/timetable/school_week.h"
 #include "app/timetable/timetable_file.h"
 #include "app/timetable/timetable_texts.h"
@@ -61,6 +66,7 @@ TEST_F(TimetableEditorWindowTest, LaysOutHeadersPeriodLabelsAndCellsFromTheTempl
   }
   EXPECT_EQ(GetFocus(), editor_) << "no cell has the focus, so no picker yet";
   EXPECT_EQ(Picker(), nullptr);
+  EXPECT_EQ(GetDlgItem(editor_, kEditorWeekSelectorId), nullptr) << "no calendar, no rotation: no week selector";
 }
 
 // Five bytes of GBK: two Chinese characters and one ASCII character.
@@ -188,6 +194,71 @@ TEST_F(TimetableEditorWindowTest, ChangingClassTimesWarnsThenOpensTheAdjustmentA
   EXPECT_FALSE(adjustmentOpenDuringWarning);
   EXPECT_NE(ListedWindow(context_, FormId::kClassTimeAdjustment), nullptr);
   EXPECT_TRUE(IsWindow(editor_));
+}
+
+// A 2-week rotation, written before the editor opens and reads it; week 2
+// sets nothing of its own yet, so it reads as week 1.
+class TimetableEditorWeeksTest : public TimetableEditorWindowTest {
+ protected:
+  void SetUp() override {
+    run_.WriteFile("timetable.dat", Utf8ToGbk("[Monday]\r\n1=语文\r\n"));
+    run_.WriteFile("calendar.dat", "[Calendar]\r\nCycleWeeks=2\r\nWeek1=2025-09-01\r\n");
+    TimetableEditorWindowTest::SetUp();
+  }
+  HWND Selector() const { return GetDlgItem(editor_, kEditorWeekSelectorId); }
+  // The arrow keys step through the closed list, as a teacher's would.
+  void ChooseWeek(int week) {
+    SetFocus(Selector());
+    const int steps = week - 1 - static_cast<int>(SendMessageW(Selector(), CB_GETCURSEL, 0, 0));
+    for (int i = 0; i < std::abs(steps); ++i) PressKey(steps > 0 ? VK_DOWN : VK_UP);
+  }
+  void FillCells(const std::string& prefix) {
+    for (int cell = 1; cell <= kCells; ++cell) SetWindowTextUtf8(CellField(cell), prefix + std::to_string(cell));
+  }
+};
+
+TEST_F(TimetableEditorWeeksTest, ShowsAWeekSelectorThatCoversNoOtherControl) {
+  ASSERT_NE(Selector(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(Selector()));
+  ASSERT_EQ(SendMessageW(Selector(), CB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(Selector(), CB_GETCURSEL, 0, 0), 0) << "week 1 first";
+  wchar_t item[16]{};
+  SendMessageW(Selector(), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(item));
+  EXPECT_STREQ(item, L"第2周");
+
+  const RECT selector = ToRECT(WindowRectOf(Selector()));
+  for (HWND child = GetWindow(editor_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (child == Selector() || !IsWindowVisible(child)) continue;
+    const RECT other = ToRECT(WindowRectOf(child));
+    RECT overlap{};
+    EXPECT_FALSE(IntersectRect(&overlap, &selector, &other)) << "control " << GetDlgCtrlID(child);
+  }
+}
+
+TEST_F(TimetableEditorWeeksTest, SavingWeek2WritesCalendarDatAndWeek1TimetableDat) {
+  const std::string week1Before = run_.ReadFile("timetable.dat");
+  ChooseWeek(2);
+  EXPECT_EQ(WindowText(CellField(1)), "语文") << "week 2 reads as week 1 where it sets nothing";
+  EXPECT_EQ(WindowText(CellField(kCells)), "暂无");
+  FillCells("乙");
+  Click(editor_, kSave);
+  EXPECT_EQ(run_.ReadFile("timetable.dat"), week1Before);
+  const CycleTimetableContents saved = CycleTimetables(run_.path()).Load();
+  EXPECT_EQ(saved.ReadSubject(2, 1, 1, "?"), "乙1");
+  EXPECT_EQ(saved.ReadSubject(2, 6, 8, "?"), "乙48");
+  EXPECT_EQ(saved.calendar().calendar.cycle_weeks, 2);
+  EXPECT_EQ(barReloads_, 1);
+
+  const std::string calendarBefore = run_.ReadFile("calendar.dat");
+  ChooseWeek(1);
+  EXPECT_EQ(WindowText(CellField(1)), "语文");
+  FillCells("甲");
+  Click(editor_, kSave);
+  EXPECT_EQ(run_.ReadFile("calendar.dat"), calendarBefore);
+  EXPECT_EQ(file_.ReadSubject(1, 1, "?"), "甲1");
+  EXPECT_EQ(file_.ReadSubject(6, 8, "?"), "甲48");
+  EXPECT_EQ(messages_.shown, (std::vector<MessageBoxRequest>(2, {"保存完毕!", "提示", MB_ICONINFORMATION})))
+      << "saved work: no question on the way";
 }
 
 }  // namespace
