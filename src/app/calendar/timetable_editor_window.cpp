@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
+#include <string>
 
 #include "app/calendar/cycle_week_timetable.h"
+#include "app/calendar/editor_paste.h"
 #include "app/calendar/editor_week_texts.h"
 #include "app/forms/edit_filter.h"
 #include "app/forms/native_form_window.h"
@@ -17,6 +20,7 @@
 #include "app/timetable/timetable_editor.h"
 #include "base/win/geometry_win.h"
 #include "base/win/local_time.h"
+#include "base/win/wide_text.h"
 #include "base/win/window_text.h"
 
 namespace tabulo::app {
@@ -34,6 +38,22 @@ constexpr const FormControl& kCell = FormControlOf(kForm, "编辑框1");
 // The week selector takes the grid's top-left corner, above the period
 // labels and left of the day headers, where the form has nothing.
 constexpr Rect kWeekSelectorPlace{12, 24, 68, 24};
+
+// The clipboard's text; nothing when it holds none or another window has it open.
+std::optional<std::string> ClipboardText(HWND owner) {
+  if (!OpenClipboard(owner)) return std::nullopt;
+  struct Closing {
+    ~Closing() { CloseClipboard(); }
+  } closing;
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+  if (!text) return std::nullopt;
+  struct Unlocking {
+    HANDLE data;
+    ~Unlocking() { GlobalUnlock(data); }
+  } unlocking{data};
+  return Narrow(std::wstring_view(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t))));
+}
 
 CalendarDate Today() {
   const DateTime now = LocalNow();
@@ -62,7 +82,10 @@ class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView>
       for (int day = 1; day <= kSchoolDays; ++day) {
         const int index = CellIndex(day, period);
         HWND field = CloneControl(kCell, EditorCellRect(day, period), EditorCellId(index), "", ES_CENTER);
-        if (!field || !ApplyEditRules(field, {.acceptsTyped = {}, .acceptsText = CellAccepts})) return false;
+        const EditRules rules{.acceptsTyped = {},
+                              .acceptsText = CellAccepts,
+                              .takesPaste = [this, index] { return PasteFromClipboard(index); }};
+        if (!field || !ApplyEditRules(field, rules)) return false;
         cells_[index - 1] = field;
       }
     }
@@ -83,6 +106,12 @@ class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView>
     if (!list) return false;
     SendMessageW(list, CB_SETCURSEL, timetable_.week() - 1, 0);
     return true;
+  }
+
+  // Spreadsheet rows on the clipboard fill the grid from `cell`.
+  [[nodiscard]] bool PasteFromClipboard(int cell) {
+    const std::optional<std::string> text = ClipboardText(hwnd());
+    return text && PasteIntoEditor(*text, cell, *this);
   }
 
   // A closed list reports each change at once; an open one is followed

@@ -64,6 +64,13 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam,
     MessageBeep(MB_OK);
     return 0;
   }
+  if (message == WM_PASTE && rules->takesPaste) {
+    try {
+      if (rules->takesPaste()) return 0;
+    } catch (...) {
+      return 0;  // out of memory: paste nothing rather than let it cross the window procedure
+    }
+  }
   if (!rules->acceptsText || !IsUserEdit(message)) return DefaultEditProc(edit, message, wparam, lparam);
 
   try {

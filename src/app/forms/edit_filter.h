@@ -16,6 +16,10 @@ struct EditRules {
   std::function<bool(char32_t)> acceptsTyped;
   // The field's whole text after an edit, UTF-8; empty: every text.
   std::function<bool(std::string_view)> acceptsText;
+  // Runs first at a paste (Ctrl+V, the context menu): true when the field's
+  // owner has put the clipboard's content where it belongs itself, and the
+  // field pastes nothing. Empty: the field pastes.
+  std::function<bool()> takesPaste{};
 };
 
 // False when the field could not be subclassed. The rules live as long as

@@ -1,7 +1,9 @@
 #include "app/calendar/timetable_editor_window.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "../forms/native_form_fixture.h"
@@ -21,6 +23,22 @@ constexpr int kSave = FormControlId(kForm, "按钮1");
 constexpr int kExit = FormControlId(kForm, "按钮2");
 constexpr int kChangeTimes = FormControlId(kForm, "按钮4");
 constexpr int kWednesdayPeriod2 = 9;
+
+// Puts `text` on the clipboard, as a spreadsheet leaves a copied range.
+void PutOnClipboard(HWND owner, std::wstring_view text) {
+  ASSERT_TRUE(OpenClipboard(owner));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  ASSERT_NE(memory, nullptr);
+  auto* copy = static_cast<wchar_t*>(GlobalLock(memory));
+  std::memcpy(copy, text.data(), text.size() * sizeof(wchar_t));
+  copy[text.size()] = L'\0';
+  GlobalUnlock(memory);
+  EXPECT_NE(SetClipboardData(CF_UNICODETEXT, memory), nullptr);  // the clipboard owns it now
+  CloseClipboard();
+}
+
+constexpr wchar_t kCtrlV = 0x16;  // the character Ctrl+V types
 
 class TimetableEditorWindowTest : public NativeFormTest {
  protected:
@@ -194,6 +212,34 @@ TEST_F(TimetableEditorWindowTest, ChangingClassTimesWarnsThenOpensTheAdjustmentA
   EXPECT_FALSE(adjustmentOpenDuringWarning);
   EXPECT_NE(ListedWindow(context_, FormId::kClassTimeAdjustment), nullptr);
   EXPECT_TRUE(IsWindow(editor_));
+}
+
+// Two periods of three days from Tuesday, period 1, with two subjects too
+// long for a cell.
+TEST_F(TimetableEditorWindowTest, CtrlVOfSpreadsheetRowsFillsTheGridFromTheFocusedCellAndListsWhatWasCut) {
+  PutOnClipboard(editor_, L"语文\t数学\t信息技术\r\n英语\t化学\t心理健康\r\n");
+  SetFocus(CellField(CellIndex(2, 1)));
+  Type(CellField(CellIndex(2, 1)), {&kCtrlV, 1});
+  struct Case {
+    int day, period;
+    const char* text;
+  };
+  const Case kCases[] = {{1, 1, ""},     {2, 1, "语文"}, {3, 1, "数学"}, {4, 1, "信息"}, {5, 1, ""},
+                         {2, 2, "英语"}, {3, 2, "化学"}, {4, 2, "心理"}, {2, 3, ""}};
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(CellIndex(c.day, c.period));
+    EXPECT_EQ(WindowText(CellField(CellIndex(c.day, c.period))), c.text);
+  }
+  EXPECT_EQ(messages_.shown, (std::vector<MessageBoxRequest>{{"以下内容超过 5 个字节，已截断：信息技术→信息，心理健康→心理",
+                                                              "信息：", MB_ICONINFORMATION}}));
+
+  messages_.shown.clear();
+  PutOnClipboard(editor_, L"体育");
+  SetFocus(CellField(kCells));
+  Type(CellField(kCells), {&kCtrlV, 1});
+  EXPECT_EQ(WindowText(CellField(kCells)), "体育") << "plain text: the cell's own paste";
+  EXPECT_EQ(WindowText(CellField(kCells - 6)), "");
+  EXPECT_TRUE(messages_.shown.empty());
 }
 
 // A 2-week rotation, written before the editor opens and reads it; week 2
