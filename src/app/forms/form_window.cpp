@@ -9,6 +9,7 @@
 #include "app/forms/dialog_keys.h"
 #include "app/forms/native_control.h"
 #include "app/resource_ids.h"
+#include "base/win/dpi.h"
 #include "base/win/geometry_win.h"
 #include "base/win/wide_text.h"
 #include "ui/engine/font_names.h"
@@ -68,16 +69,12 @@ DWORD WindowExStyle(const Form& form, bool owned) {
   return ex;
 }
 
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
-  return dpi;
-}
+// WM_DPICHANGED, which the Windows 7 SDK headers lack.
+constexpr UINT kDpiChangedMessage = 0x02E0;
 
-UniqueFont MakeFormFont() {
+UniqueFont MakeFormFont(DpiScale scale) {
   LOGFONTW font{};
-  font.lfHeight = -MulDiv(kFormFontPoints, ScreenDpi(), 72);
+  font.lfHeight = -scale.FontPixels(kFormFontPoints);
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = CLEARTYPE_QUALITY;
@@ -120,12 +117,16 @@ bool FormWindow::Create() {
   const DWORD style = WindowStyle(form_);
   if (KeptOutOfTaskbarByOwner(form_)) taskbarOwner_ = MakeTaskbarOwner(instance);
   const DWORD exStyle = WindowExStyle(form_, taskbarOwner_.get() != nullptr);
-  RECT frame = ToRECT({0, 0, form_.client_size.width, form_.client_size.height});
+  // Centred on the primary screen, so made at its DPI. The engine scales
+  // the windows it draws itself.
+  if (native) scale_ = DpiScale(MonitorDpi(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)));
+  const Size client = scale_.ToPixels(form_.client_size);
+  RECT frame = ToRECT({0, 0, client.width, client.height});
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   const Rect outer = FromRECT(frame);
   const int x = (GetSystemMetrics(SM_CXSCREEN) - outer.width) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2;
-  if (native) font_ = MakeFormFont();
+  if (native) font_ = MakeFormFont(scale_);
   // WM_NCCREATE sets hwnd_.
   if (!CreateWindowExW(exStyle, kFormClassName, Wide(form_.caption).c_str(), style, x, y, outer.width,
                        outer.height, taskbarOwner_.get(), nullptr, instance, this)) {
@@ -147,12 +148,27 @@ void FormWindow::CreateControls() {
     const FormControl& control = form_.controls[row];
     NativeControlPlacement plan{.parent = hwnd_,
                            .rect = form_.ClientRect(control),
+                           .scale = scale_,
                            .id = kFirstFormControlId + static_cast<int>(row),
                            .text = control.text,
                            .visible = control.visible,
                            .font = font_.get()};
     if (HasNativeControl(control.kind)) (void)CreateNativeControl(control, plan);
   }
+}
+
+void FormWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  const DpiScale from = scale_;
+  scale_ = DpiScale(dpi);
+  if (font_) {
+    UniqueFont font = MakeFormFont(scale_);
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      RescaleNativeControl(child, from, scale_, font.get());
+    }
+    font_ = std::move(font);  // the old one only once no control uses it
+  }
+  const Rect r = FromRECT(suggested);
+  SetWindowPos(hwnd_, nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::Show() {
@@ -171,6 +187,7 @@ HWND FormWindow::CloneControl(const FormControl& model, const Rect& rect, int id
   if (!hwnd_) return nullptr;
   return CreateNativeControl(model, {.parent = hwnd_,
                                      .rect = rect,
+                                     .scale = scale_,
                                      .id = id,
                                      .text = text,
                                      .visible = true,
@@ -303,6 +320,10 @@ LRESULT FormWindow::OwnHandling(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
       }
       break;
+    case kDpiChangedMessage:
+      if (form_.binding != FormBinding::kNative) break;
+      OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
     case WM_SYSCOMMAND:
       if (!form_.movable && (wparam & 0xFFF0) == SC_MOVE) return 0;
       break;

@@ -37,6 +37,7 @@
 #include "app/forms/app_context.h"
 #include "app/forms/form.h"
 #include "app/forms/form_catalogue.h"
+#include "base/geometry/dpi_scale.h"
 #include "base/geometry/rect.h"
 #include "base/win/unique_handle.h"
 
@@ -84,6 +85,9 @@ class FormWindow {
   [[nodiscard]] HWND hwnd() const { return hwnd_; }
   [[nodiscard]] const Form& form() const { return form_; }
   [[nodiscard]] AppContext& context() const { return context_; }
+  // A native form's scale: its 96-DPI places in pixels at the DPI of the
+  // monitor it is on (identity for a window the engine draws).
+  [[nodiscard]] DpiScale Scale() const { return scale_; }
   // A native control by its id (FormControlId for the form's own controls).
   [[nodiscard]] HWND Item(int id) const { return hwnd_ ? GetDlgItem(hwnd_, id) : nullptr; }
 
@@ -97,7 +101,7 @@ class FormWindow {
 
  protected:
   // A visible native control shaped like the form's control `model` (usually
-  // a hidden template), placed at `rect` in the client area.
+  // a hidden template), placed at `rect` in the client area (96-DPI units).
   HWND CloneControl(const FormControl& model, const Rect& rect, int id, std::string_view text, DWORD extraStyle = 0);
   // Tab order follows reading order (by row, then left to right); group
   // boxes go below the controls they frame. Run again after cloning.
@@ -129,6 +133,8 @@ class FormWindow {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void CreateControls();
+  // WM_DPICHANGED: the window has gone to a monitor of another DPI.
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void RememberFocus();
   bool RestoreFocus();
 
@@ -137,7 +143,8 @@ class FormWindow {
   // Declared first, so it outlives the window it owns.
   UniqueWindow taskbarOwner_;
   HWND hwnd_ = nullptr;
-  UniqueFont font_;
+  DpiScale scale_;
+  UniqueFont font_;  // made for scale_
   UniqueBrush background_;
   COLORREF backgroundColour_ = 0;
   HWND lastFocus_ = nullptr;    // child that had the focus when the window was deactivated

@@ -1,5 +1,6 @@
 #include "app/forms/native_control.h"
 
+#include "base/win/geometry_win.h"
 #include "base/win/wide_text.h"
 
 namespace tabulo::app {
@@ -11,9 +12,22 @@ namespace {
 constexpr int kTwoLineLabelHeight = 32;
 
 // The closed height of a drop-down list is the height of its selection
-// field plus the frame around it.
+// field plus the frame around it (96-DPI units).
 constexpr int kDropDownFrame = 6;
 constexpr int kDropDownRows = 8;
+
+bool IsDropDownList(HWND control) {
+  wchar_t name[16]{};
+  GetClassNameW(control, name, 16);
+  return _wcsicmp(name, L"COMBOBOX") == 0;
+}
+
+// A drop-down list's window height includes its opened list; its selection
+// field is the closed height less the frame.
+int WindowHeight(int closedHeight, bool dropDown) { return dropDown ? closedHeight * (1 + kDropDownRows) : closedHeight; }
+void SetSelectionFieldHeight(HWND control, int closedHeight, DpiScale scale) {
+  SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), closedHeight - scale.Length(kDropDownFrame));
+}
 
 struct ClassAndStyle {
   const wchar_t* className;
@@ -54,22 +68,34 @@ HWND CreateNativeControl(const FormControl& model, const NativeControlPlacement&
   const ClassAndStyle cls = NativeClass(model);
   if (!cls.className) return nullptr;
   const bool dropDown = model.kind == ControlKind::kDropDownList;
-  // A drop-down list's window height includes its opened list.
-  const int height = dropDown ? plan.rect.height * (1 + kDropDownRows) : plan.rect.height;
+  const Rect rect = plan.scale.ToPixels(plan.rect);
   const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | cls.style | plan.extraStyle | (plan.visible ? WS_VISIBLE : 0);
-  HWND control = CreateWindowExW(cls.exStyle, cls.className, Wide(plan.text).c_str(), style, plan.rect.x, plan.rect.y,
-                                 plan.rect.width, height, plan.parent,
+  HWND control = CreateWindowExW(cls.exStyle, cls.className, Wide(plan.text).c_str(), style, rect.x, rect.y,
+                                 rect.width, WindowHeight(rect.height, dropDown), plan.parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(plan.id)), GetModuleHandleW(nullptr),
                                  nullptr);
   if (!control) return nullptr;
   if (plan.font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(plan.font), FALSE);
   if (dropDown) {
-    SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), plan.rect.height - kDropDownFrame);
+    SetSelectionFieldHeight(control, rect.height, plan.scale);
     for (std::string_view item : model.items) {
       SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
     }
   }
   return control;
+}
+
+void RescaleNativeControl(HWND control, DpiScale from, DpiScale to, HFONT font) {
+  HWND parent = GetParent(control);
+  RECT r = ToRECT(WindowRectOf(control));  // a drop-down list's: closed
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  const Rect rect = to.ToPixels(from.ToUnits(FromRECT(r)));
+  const bool dropDown = IsDropDownList(control);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SetWindowPos(control, nullptr, rect.x, rect.y, rect.width, WindowHeight(rect.height, dropDown),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (dropDown) SetSelectionFieldHeight(control, rect.height, to);
+  InvalidateRect(control, nullptr, TRUE);
 }
 
 }  // namespace tabulo::app

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/forms/form.h"
+#include "base/geometry/dpi_scale.h"
 #include "base/geometry/rect.h"
 
 namespace tabulo::app {
@@ -16,7 +17,8 @@ namespace tabulo::app {
 
 struct NativeControlPlacement {
   HWND parent = nullptr;
-  Rect rect;  // in the parent's client area
+  Rect rect;  // in the parent's client area, in 96-DPI units
+  DpiScale scale;  // the parent's: how `rect` becomes pixels
   int id = 0;
   std::string_view text;
   bool visible = true;
@@ -28,5 +30,10 @@ struct NativeControlPlacement {
 // items) as `plan` says; nullptr when the kind has no native control or the
 // system refuses.
 HWND CreateNativeControl(const FormControl& model, const NativeControlPlacement& plan);
+
+// Moves a control made by CreateNativeControl from the scale `from` to the
+// scale `to` (its parent went to a monitor of another DPI) and gives it the
+// font made for the new scale.
+void RescaleNativeControl(HWND control, DpiScale from, DpiScale to, HFONT font);
 
 }  // namespace tabulo::app
