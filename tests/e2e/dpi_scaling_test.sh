@@ -40,4 +40,19 @@ TABULO_EXPECTED_DPI=$DPI wine "$WIN_TESTS" --gtest_filter='FormWindowScaleTest.*
   >"$E2E_OUT/native_forms.log" 2>&1 ||
   e2e_fail "native forms at $DPI DPI: $(grep -E 'Failure|Expected|Which is|FAILED' "$E2E_OUT/native_forms.log" | head -20)"
 grep -Eq '^\[  PASSED  \] [1-9][0-9]* tests' "$E2E_OUT/native_forms.log" || e2e_fail "the native form tests did not run"
+
+# The settings window and the timetable editor as a user sees them at this
+# scale (settings.png, editor.png), opened the way e2e.native_windows opens them.
+TOOLS="$(dirname "${TABULO_WINCTL:-$TABULO_BUILD/windows/tests/tools/winctl.exe}")"
+for shown in "settings 程序设置" "editor 设置课程表"; do
+  set -- $shown
+  ( cd "$E2E_RUN" && exec env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 wine "$TOOLS/../demo/native_windows_demo.exe" "$1" ) \
+    >"$E2E_OUT/$1.log" 2>&1 &
+  E2E_APP_PID=$!
+  e2e_winctl wait "$2" 30000 >/dev/null || e2e_fail "no window $2"
+  e2e_winctl paint "$2" >/dev/null || true
+  e2e_shot "$1"
+  e2e_winctl close "$2" >/dev/null
+  e2e_wait_exit 20
+done
 echo "ok: $DPI DPI"
