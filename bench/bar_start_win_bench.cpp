@@ -8,7 +8,10 @@
 // the Wine server's helpers and fills the file cache), each with its
 // difference from and ratio to the floor. Tabulo runs with TABULO_TRACE, so
 // the bench also prints the program's own start-up steps (milliseconds
-// after process entry, medians) and how long each step took.
+// after process entry, medians), how long each step took, and the processor
+// time the program's main thread spent in it (TABULO_TRACE_CPU; medians of
+// the steps, each counted in ticks of about 10 ms), the figure a loaded
+// machine disturbs least.
 // Run under Wine from a run directory, with no other copy of Tabulo running
 // (bench/bar_start_bench.sh does this on a private Wine desktop):
 //   wine bar_start_win_bench.exe [--runs N] [--program Tabulo.exe] [--floor floor_win.exe]
@@ -128,7 +131,8 @@ std::optional<double> FloorStart(const std::string& command) {
 
 struct TraceEvent {
   std::string name;
-  double ms;  // after process entry
+  double ms;   // after process entry
+  double cpu;  // the main thread's processor time so far, ms; -1 when not traced
 };
 
 struct TabuloRun {
@@ -145,12 +149,17 @@ std::string EventName(const std::string& event) {
   return name;
 }
 
+double CpuFigure(const std::string& event) {
+  const std::size_t at = event.rfind(" cpu=");
+  return at == std::string::npos ? -1 : std::atof(event.c_str() + at + 5);
+}
+
 std::vector<TraceEvent> ReadTrace() {
   std::vector<TraceEvent> events;
   std::ifstream in(kTraceFile);
   double ms;
   std::string event;
-  while (in >> ms && std::getline(in, event)) events.push_back({EventName(event), ms});
+  while (in >> ms && std::getline(in, event)) events.push_back({EventName(event), ms, CpuFigure(event)});
   return events;
 }
 
@@ -161,10 +170,12 @@ bool Traced(const std::vector<TraceEvent>& events, const std::string& name) {
 std::optional<TabuloRun> TabuloStart(const std::string& command) {
   DeleteFileA(kTraceFile);
   SetEnvironmentVariableA("TABULO_TRACE", kTraceFile);
+  SetEnvironmentVariableA("TABULO_TRACE_CPU", "1");
   // A tray still showing the last run's icon would be taken for this run's.
   for (int i = 0; i < 400 && TrayIconPresent(); ++i) Sleep(kPollMs);
   Program tabulo(command);
   SetEnvironmentVariableA("TABULO_TRACE", nullptr);
+  SetEnvironmentVariableA("TABULO_TRACE_CPU", nullptr);
   if (!tabulo.started()) return std::nullopt;
   TabuloRun run;
   HWND bar = nullptr;
@@ -220,6 +231,7 @@ int main(int argc, char** argv) {
 
   std::vector<double> floors, startups, bars, barsWithTray;
   std::map<std::string, std::vector<double>> steps;  // the first time each event is traced in a run
+  std::map<std::string, std::vector<double>> stepCpu;  // the main thread's processor time since the event before
   std::map<std::string, std::size_t> order;          // where it first came in a trace
   for (int run = 0; run <= runs; ++run) {  // run 0 warms up
     const std::optional<double> floor = FloorStart(floorProgram);
@@ -238,8 +250,12 @@ int main(int argc, char** argv) {
     if (tabulo->bar) bars.push_back(*tabulo->bar);
     if (tabulo->barWithTray) barsWithTray.push_back(*tabulo->barWithTray);
     std::map<std::string, double> first;
+    double cpuBefore = 0;
     for (const TraceEvent& event : tabulo->trace) {
-      first.emplace(event.name, event.ms);
+      if (first.emplace(event.name, event.ms).second && event.cpu >= 0) {
+        stepCpu[event.name].push_back(event.cpu - cpuBefore);
+      }
+      if (event.cpu >= 0) cpuBefore = event.cpu;
       order.emplace(event.name, order.size());
     }
     for (const auto& [event, ms] : first) steps[event].push_back(ms);
@@ -262,10 +278,13 @@ int main(int argc, char** argv) {
   std::sort(ordered.begin(), ordered.end(),
             [](const Step& a, const Step& b) { return a.ms != b.ms ? a.ms < b.ms : a.order < b.order; });
   std::printf("\nTabulo's own steps (TABULO_TRACE), ms after process entry, medians\n");
-  std::printf("  %-30s %8s %8s\n", "event", "at", "step");
+  std::printf("  %-30s %8s %8s %8s\n", "event", "at", "step", "cpu");
   double previous = 0;
   for (const Step& step : ordered) {
-    std::printf("  %-30s %8.0f %8.0f\n", step.event.c_str(), step.ms, step.ms - previous);
+    std::printf("  %-30s %8.0f %8.0f", step.event.c_str(), step.ms, step.ms - previous);
+    const auto cpu = stepCpu.find(step.event);
+    if (cpu != stepCpu.end()) std::printf(" %8.0f", Median(cpu->second));
+    std::printf("\n");
     previous = step.ms;
   }
   return 0;
