@@ -70,6 +70,7 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
     skin_ = ChooseBarSkin(settings_.skin);
     if (!BindEngine(BarBindOptions())) return false;
     Trace("bar bound");
+    ui_.SetAccessibleName(bar_texts::kTrayTip);  // the bar has no title to be read by
     ui_.SetPlacement(BarLeftEdge(GetSystemMetrics(SM_CXSCREEN), form().client_size.width),
                      CentredTop(GetSystemMetrics(SM_CYSCREEN), form().client_size.height), std::nullopt, std::nullopt);
     if (!CreateControls()) return false;

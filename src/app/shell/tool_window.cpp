@@ -70,6 +70,7 @@ class ToolWindow final : public BoundFormWindow {
     options.backgroundColour = 0xFFFFFF;
     options.glass = true;
     if (!CreateAndBind(options)) return false;
+    ui_.SetAccessibleName(tool_window_texts::kWindowName);
     AttachToBar(context(), hwnd());  // while still hidden, so it appears in its place
     return CreateButtons() && CreateHideStrip();
   }

@@ -3,6 +3,8 @@
 // that hides it, written one character a line.
 namespace tabulo::app::tool_window_texts {
 
+// What a screen reader calls the window, which has no title.
+inline constexpr const char* kWindowName = "工具";
 inline constexpr const char* kTimetableButton = "设置课表";
 inline constexpr const char* kDrawButton = "随机抽号";
 inline constexpr const char* kWriterButton = "文件写入器";

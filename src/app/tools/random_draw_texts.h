@@ -11,6 +11,11 @@ inline constexpr const char* kStop = "停止!";
 inline constexpr const char* kStartTip = "修改随机抽号的范围后请点击初始化处理!";
 inline constexpr const char* kReset = "初始化";
 inline constexpr const char* kNoRepeatBox = "不重复抽号";
+// What a screen reader calls the range fields and the results, which show
+// no words of their own.
+inline constexpr const char* kRangeStartName = "起始学号";
+inline constexpr const char* kRangeEndName = "结束学号";
+inline constexpr const char* kResultsName = "抽号结果";
 inline constexpr const char* kResultSeparator = "，";  // full-width comma
 
 inline constexpr const char* kInvalidRange = "请输入有效范围!";

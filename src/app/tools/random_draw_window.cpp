@@ -117,11 +117,15 @@ bool RandomDrawWindow::CreateEdits() {
   range.alignment = ui::TextAlignment::kCentre;
   if (!rangeStart_.Create(ui_, kRangeStartPlace, range)) return false;
   if (!rangeEnd_.Create(ui_, kRangeEndPlace, range)) return false;
+  rangeStart_.SetAccessibleName(texts::kRangeStartName);
+  rangeEnd_.SetAccessibleName(texts::kRangeEndName);
   ui::EditOptions list;
   list.multiLine = true;
   list.scrollBars = ui::kEditVerticalBar;
   list.editStyle = ui::kEditReadOnly;
-  return results_.Create(ui_, kResultsPlace, list);
+  if (!results_.Create(ui_, kResultsPlace, list)) return false;
+  results_.SetAccessibleName(texts::kResultsName);
+  return true;
 }
 
 void RandomDrawWindow::SetRangeTexts(std::string_view start, std::string_view end) {

@@ -16,6 +16,11 @@ inline constexpr const char* kStopwatchBox = "计时模式";
 inline constexpr const char* kSeparator = "：";
 inline constexpr const char* kDashLine = "————————————————————————";
 inline constexpr const char* kZero = "00";
+// What a screen reader calls the fields and their plus and minus buttons,
+// which show no words: hours, minutes, seconds.
+inline constexpr const char* kFieldNames[] = {"小时", "分钟", "秒"};
+inline constexpr const char* kPlusNames[] = {"小时加一", "分钟加一", "秒加一"};
+inline constexpr const char* kMinusNames[] = {"小时减一", "分钟减一", "秒减一"};
 inline constexpr const char* kSwitchModeQuestion = "切换模式会重置计时器，是否要继续？";
 inline constexpr const char* kSwitchModeCaption = "提示";
 

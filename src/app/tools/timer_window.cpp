@@ -75,6 +75,7 @@ bool TimerWindow::CreateFields() {
     options.alignment = ui::TextAlignment::kCentre;
     options.editStyle = ui::kEditNumber;
     if (!fields_[Index(field)].Create(ui_, FieldRect(field), options)) return false;
+    fields_[Index(field)].SetAccessibleName(timer_texts::kFieldNames[Index(field)]);
   }
   return true;
 }
@@ -116,6 +117,7 @@ bool TimerWindow::CreatePlusMinus() {
     button.SetPicture(ResourceBytes(plus ? IDR_TIMER_PLUS_PNG : IDR_TIMER_MINUS_PNG));
     button.SetLayoutMode(ui::ButtonLayoutMode::Centred);
     const TimeField field = kFields[i % 3];
+    button.SetAccessibleName(plus ? timer_texts::kPlusNames[Index(field)] : timer_texts::kMinusNames[Index(field)]);
     button.OnClick([this, field, plus] { plus ? logic_.OnPlus(field) : logic_.OnMinus(field); });
   }
   return true;

@@ -130,6 +130,9 @@ long ControlState(const ControlHost& window, UiControl& control) {
   if (window.HotControl() == &control) state |= STATE_SYSTEM_HOTTRACKED;
   if (control.StateFlags() & kStatePressed) state |= STATE_SYSTEM_PRESSED;
   const AccessibleInfo info = InfoOf(control);
+  // A label without words (a window's title band when it has no title) has
+  // nothing to read: screen readers pass over it.
+  if (info.role == AccessibleRole::kStaticText && info.name.empty()) state |= STATE_SYSTEM_INVISIBLE;
   if (info.checked) state |= STATE_SYSTEM_CHECKED;
   if (info.opensSubMenu) state |= STATE_SYSTEM_HASPOPUP;
   // A menu's highlighted item holds the keyboard's place in the menu, while
@@ -260,7 +263,9 @@ HRESULT AccessibleNode::get_accName(VARIANT child, BSTR* name) {
   if (name) *name = nullptr;
   Target t;
   if (const HRESULT hr = Resolve(child, t); FAILED(hr)) return hr;
-  return Text(t.control ? InfoOf(*t.control).name : WindowText(window_), name);
+  if (t.control) return Text(InfoOf(*t.control).name, name);
+  const std::string title = WindowText(window_);
+  return Text(title.empty() ? t.window->AccessibleName() : title, name);
 }
 
 HRESULT AccessibleNode::get_accValue(VARIANT child, BSTR* value) {

@@ -10,6 +10,7 @@
 // "Orb_Wnd_Control", which holds its ControlHost.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "base/geometry/rect.h"
@@ -36,6 +37,9 @@ class ControlHost {
   // The composed picture of the window (text is measured on its graphics;
   // the Edit draws its caret straight onto it).
   [[nodiscard]] virtual const Canvas& WindowCanvas() const = 0;
+  // What a screen reader calls the client area of a window without a title
+  // (the bar); empty: the window's title.
+  [[nodiscard]] virtual const std::string& AccessibleName() const = 0;
 
   // --- the control tree ---------------------------------------------------
   // The top-level controls in paint order (the last is on top).

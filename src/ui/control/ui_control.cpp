@@ -134,6 +134,7 @@ AccessibleInfo UiControl::Accessible() const {
   info.role = RoleOfClass(classNumber_);
   info.clickable = IsClickableRole(info.role);
   info.name = info.clickable ? WithoutAccessKeyMarks(text_) : text_;
+  if (!accessibleName_.empty()) info.name = accessibleName_;
   if (info.name.empty()) info.name = tooltipText_;
   return info;
 }

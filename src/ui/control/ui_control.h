@@ -176,6 +176,10 @@ class UiControl : public UiObject {
   void SetTagText(std::string_view text) { tagText_ = text; }
   [[nodiscard]] const std::string& TooltipText() const { return tooltipText_; }
   void SetTooltipText(std::string_view text);
+  // What a screen reader calls a control that shows no words of its own (a
+  // picture button, a field without a label); it takes the place of the
+  // text and the tooltip as the control's accessible name. Nothing is drawn.
+  void SetAccessibleName(std::string_view name) { accessibleName_ = name; }
   void ShowTooltipNow(std::string_view text) { ShowTooltipNow({}, text); }
   void ShowTooltipNow(std::string_view title, std::string_view text);
   [[nodiscard]] HWND TooltipWindow() const;
@@ -318,6 +322,7 @@ class UiControl : public UiObject {
   std::string text_;
   std::string tagText_;
   std::string tooltipText_;
+  std::string accessibleName_;
   std::intptr_t userValue_ = 0;
   int transitionIntervalMs_ = 0;
   int transitionFrameCount_ = 0;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "ui/accessibility/spoken_language.h"
 #include "ui/control/control_host.h"
 #include "ui/skin/resource_package.h"
 #include "ui/skin/skin_draw.h"
@@ -184,6 +185,8 @@ int ScrollBar::Position() const { return logic_ ? logic_->position() : settings_
 
 AccessibleInfo ScrollBar::Accessible() const {
   AccessibleInfo info = UiControl::Accessible();
+  // The system names its own scroll bars by their direction.
+  if (info.name.empty()) info.name = SpeaksChinese() ? (Horizontal() ? "水平" : "垂直") : (Horizontal() ? "Horizontal" : "Vertical");
   info.value = std::to_string(Position());
   return info;
 }

@@ -4,6 +4,7 @@
 #include <gdiplus.h>
 
 #include "base/win/wide_text.h"
+#include "base/win/window_text.h"
 #include "ui/canvas/drawing.h"
 #include "ui/control/control_host.h"
 #include "ui/engine/control_classes.h"
@@ -70,6 +71,12 @@ bool CaptionIcon::Create(ControlHost& host, const Rect& rect, HICON icon) {
 void CaptionIcon::SetIcon(HICON icon) {
   icon_ = icon;
   Invalidate();
+}
+
+AccessibleInfo CaptionIcon::Accessible() const {
+  AccessibleInfo info = CaptionPart::Accessible();
+  if (info.name.empty()) info.name = WindowText(HostWindowHandle());
+  return info;
 }
 
 void CaptionIcon::Paint() {

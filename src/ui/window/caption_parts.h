@@ -20,6 +20,8 @@ class CaptionIcon : public CaptionPart {
  public:
   [[nodiscard]] bool Create(ControlHost& host, const Rect& rect, HICON icon);
   void SetIcon(HICON icon);
+  // The icon stands for its window: it reads as the window's title.
+  [[nodiscard]] AccessibleInfo Accessible() const override;
 
  private:
   void Paint() override;

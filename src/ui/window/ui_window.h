@@ -210,6 +210,8 @@ class UiWindow : public UiObject, public ControlHost {
   bool PostToControl(UiControl& control, UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // --- behaviour ----------------------------------------------------------
+  [[nodiscard]] const std::string& AccessibleName() const override { return accessibleName_; }
+  void SetAccessibleName(std::string_view name) { accessibleName_ = name; }
   // The tooltip window, once a control with a tip asked for it; null before.
   [[nodiscard]] HWND TooltipWindow() const override { return tooltip_.get(); }
   HWND Tooltip() override;  // null when it cannot be made
@@ -346,6 +348,7 @@ class UiWindow : public UiObject, public ControlHost {
   std::optional<WindowEffect> closeEffect_;
   MessageHook messageHook_;
   std::string shadowElement_;  // empty: by parent window
+  std::string accessibleName_;
   WindowHotKeys hotKeys_;
   WindowTrayIcon tray_;
 
