@@ -307,5 +307,21 @@ TEST_F(TimetableEditorWeeksTest, SavingWeek2WritesCalendarDatAndWeek1TimetableDa
       << "saved work: no question on the way";
 }
 
+TEST_F(TimetableEditorWeeksTest, KeepingUnsavedChangesKeepsTheWeekInTheSelector) {
+  SetWindowTextUtf8(CellField(1), "物理");
+  messages_.answer = MessageBoxAnswer::kCancel;
+  ChooseWeek(2);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].flags, static_cast<unsigned>(MB_OKCANCEL | MB_ICONEXCLAMATION));
+  EXPECT_EQ(SendMessageW(Selector(), CB_GETCURSEL, 0, 0), 0) << "back on week 1";
+  EXPECT_EQ(WindowText(CellField(1)), "物理");
+
+  messages_.answer = MessageBoxAnswer::kOk;
+  ChooseWeek(2);
+  EXPECT_EQ(SendMessageW(Selector(), CB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(WindowText(CellField(1)), "语文") << "week 2, which reads as week 1";
+  EXPECT_EQ(messages_.shown.size(), 2u);
+}
+
 }  // namespace
 }  // namespace tabulo::app

@@ -30,9 +30,10 @@ class RecordingPresenter final : public MessagePresenter {
   MessageBoxAnswer Show(HWND, const MessageBoxRequest& request) override {
     shown.push_back(request);
     if (onShow) onShow();
-    return MessageBoxAnswer::kOk;
+    return answer;
   }
   std::vector<MessageBoxRequest> shown;
+  MessageBoxAnswer answer = MessageBoxAnswer::kOk;  // to every box
   std::function<void()> onShow;  // runs while the box would be up
 };
 
