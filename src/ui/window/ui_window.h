@@ -136,6 +136,10 @@ class UiWindow : public UiObject, public ControlHost {
   // Recomposes, gives the window its shape and shows it; with an effect
   // (window_effect.h) the effect shows it instead.
   void Show(const WindowEffect* effect = nullptr);
+  // While the hold lives, what changes in the window's controls is painted
+  // but neither composed nor presented: for a window that makes its
+  // controls and texts before it is first shown, which Show composes whole.
+  [[nodiscard]] WindowCompositor::Hold HoldComposition() { return WindowCompositor::Hold(compositor_); }
   [[nodiscard]] bool Shown() const override { return shown_; }
   void SetCloseEffect(std::optional<WindowEffect> effect);
 

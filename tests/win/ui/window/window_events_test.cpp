@@ -1,6 +1,7 @@
 // Window-level behaviour: events delivered to the application, resizing
 // with anchored controls, resize zones, tooltips, capture loss on
-// deactivation, show and close effects, and owned windows.
+// deactivation, show and close effects, composition held until the window
+// is shown, and owned windows.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -105,6 +106,32 @@ TEST_F(WindowEventsTest, FadeEffectsShowAndCloseTheWindow) {
   SendMessageW(hwnd, WM_CLOSE, 0, 0);
   EXPECT_TRUE(closed);
   EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST_F(WindowEventsTest, ControlsMadeUnderACompositionHoldAreComposedWhenTheWindowIsShown) {
+  BindOptions options;
+  options.alpha = 255;
+  Bind(options);
+  constexpr std::uint32_t kBlue = 0xFF0000FFu, kGreen = 0xFF00FF00u;
+  const std::uint32_t background = CanvasPixel(15, 15);
+  ColourControl held(kBlue);
+  {
+    const WindowCompositor::Hold hold = window.HoldComposition();
+    ASSERT_TRUE(held.Create(hwnd, {10, 10, 20, 20}));
+    held.SetColour(kGreen);
+    EXPECT_EQ(CanvasPixel(15, 15), background);  // painted, not composed
+  }
+  // Without a hold a control is composed as it changes.
+  ColourControl unheld(kBlue);
+  ASSERT_TRUE(unheld.Create(hwnd, {50, 10, 20, 20}));
+  EXPECT_EQ(CanvasPixel(55, 15), kBlue);
+  EXPECT_EQ(CanvasPixel(15, 15), background);
+
+  WindowEffect show;
+  show.effect = ShowEffect::kAtOnce;
+  show.activate = false;
+  window.Show(&show);
+  EXPECT_EQ(CanvasPixel(15, 15), kGreen);
 }
 
 TEST_F(WindowEventsTest, AnOwnedWindowSharesItsOwnersPackageAndLooks) {
