@@ -15,13 +15,6 @@ std::string Labelled(std::string_view weekday, std::string_view detail) {
   return label;
 }
 
-std::string CycleWeekName(const SchoolCalendar& calendar, int week) {
-  if (calendar.cycle_weeks == 2) return std::string(week == 1 ? texts::kOddWeek : texts::kEvenWeek);
-  std::string name(texts::kWeekBefore);
-  name.append(std::to_string(week)).append(texts::kWeekAfter);
-  return name;
-}
-
 // A swap names a week of the cycle as it was then; a week the cycle no
 // longer has means the date's own.
 int SwapWeek(const DatedChange& swap, const SchoolCalendar& calendar, int own_week) {
@@ -30,6 +23,13 @@ int SwapWeek(const DatedChange& swap, const SchoolCalendar& calendar, int own_we
 }
 
 }  // namespace
+
+std::string CycleWeekName(const SchoolCalendar& calendar, int week) {
+  if (calendar.cycle_weeks == 2) return std::string(week == 1 ? texts::kOddWeek : texts::kEvenWeek);
+  std::string name(texts::kWeekBefore);
+  name.append(std::to_string(week)).append(texts::kWeekAfter);
+  return name;
+}
 
 TimetableChoice ChooseTimetable(const CalendarDate& date, const SchoolCalendar& calendar) {
   TimetableChoice choice;

@@ -34,4 +34,8 @@ struct TimetableChoice {
 
 [[nodiscard]] TimetableChoice ChooseTimetable(const CalendarDate& date, const SchoolCalendar& calendar);
 
+// How the program names cycle week `week`: "单周"/"双周" in a 2-week cycle,
+// "第3周" in a 3- or 4-week one.
+[[nodiscard]] std::string CycleWeekName(const SchoolCalendar& calendar, int week);
+
 }  // namespace tabulo::app

@@ -14,6 +14,7 @@ std::optional<AppWindow> AppWindowOfForm(FormId form) {
     case FormId::kSubjectPicker: return AppWindow::kSubjectPicker;
     case FormId::kSettingsWindow: return AppWindow::kSettingsWindow;
     case FormId::kStartupWindow: return AppWindow::kStartupWindow;
+    case FormId::kCalendarWindow: return AppWindow::kCalendarWindow;
     case FormId::kClassTimeAdjustment:
     case FormId::kTimerWindow: return std::nullopt;
   }

@@ -5,8 +5,9 @@
 // window is created and forgotten when it is destroyed, so nobody posts to a
 // handle the system may have given to another window since.
 //
-// The exit routine closes the start-up window, the bar and ten further
-// windows in a fixed order (AppWindow). The timer window and the class-time
+// The exit routine closes the start-up window, the bar and eleven further
+// windows in a fixed order (AppWindow): the ten of old and the school
+// calendar, closed with the settings. The timer window and the class-time
 // adjustment are deliberately not among them: the exit routine leaves them
 // open, and the process ends once they close.
 //
@@ -31,12 +32,13 @@ enum class AppWindow {
   kRandomDraw,
   kBatchFileWriter,
   kSettingsWindow,
+  kCalendarWindow,
   kSpare1,  // two entries no window of this program uses
   kSpare2,
   kStartupWindow,
   kBar,
 };
-inline constexpr int kAppWindowCount = 12;
+inline constexpr int kAppWindowCount = 13;
 
 // The closing-order entry of a window of `form`; nothing for the timer
 // window and the class-time adjustment.

@@ -1,6 +1,6 @@
 #pragma once
 // The shape of one window's form: the window's own attributes and its named
-// controls. The twelve forms themselves live in form_catalogue.h; window code
+// controls. The forms themselves live in form_catalogue.h; window code
 // reads rectangles, texts and timer periods from there instead of stating
 // them again.
 //
@@ -28,8 +28,9 @@ enum class FormId : int {
   kClassTimeAdjustment,
   kTimerWindow,
   kStartupWindow,
+  kCalendarWindow,  // the school calendar "校历与调课"
 };
-inline constexpr int kFormCount = 12;
+inline constexpr int kFormCount = 13;
 
 // How the window comes to life. Themed and engine-bound windows use their form
 // controls only as placeholders (never shown; their rectangles seed the
@@ -51,6 +52,10 @@ enum class ControlKind {
   kTimer,
   kFileDialog,
   kDropTarget,
+  // Made by the window that has them, not by the form framework: a list box
+  // and a date picker (comctl32) where the form places them.
+  kListBox,
+  kDatePicker,
 };
 
 struct ListViewColumn {

@@ -1,5 +1,5 @@
 #pragma once
-// The twelve forms of the program as data: window attributes and named
+// The forms of the program as data: window attributes and named
 // controls with their rectangles, texts and timer periods. This is the one
 // place that states them; every window is laid out from here.
 //
@@ -168,6 +168,54 @@ inline constexpr FormControl kTimerWindowControls[] = {
     {.name = "标签1", .kind = kLabel, .rect = {68, 88, 56, 128}, .visible = false},
 };
 
+inline constexpr std::string_view kCycleChoices[] = {"不轮换", "单双周（2 周）", "3 周轮换", "4 周轮换"};
+inline constexpr std::string_view kChangeKindChoices[] = {"假日（不上课）", "调休（上别的天的课）", "停课（部分节次）"};
+inline constexpr std::string_view kSchoolDayChoices[] = {"星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
+
+// The school calendar. "本周是第 N 周" (组合框2) and the swap's week (组合框5)
+// offer as many weeks as the cycle has, so the window fills them.
+inline constexpr FormControl kCalendarWindowControls[] = {
+    {.name = "分组框1", .kind = kGroupBox, .rect = {16, 8, 488, 92}, .visible = true, .text = "轮换"},
+    {.name = "标签1", .kind = kLabel, .container = "分组框1", .rect = {16, 27, 40, 20}, .visible = true, .text = "轮换："},
+    {.name = "组合框1", .kind = kDropDownList, .container = "分组框1", .rect = {56, 24, 136, 20}, .visible = true,
+     .items = kCycleChoices},
+    {.name = "标签2", .kind = kLabel, .container = "分组框1", .rect = {224, 27, 56, 20}, .visible = true, .text = "本周是第"},
+    {.name = "组合框2", .kind = kDropDownList, .container = "分组框1", .rect = {280, 24, 48, 20}, .visible = true},
+    {.name = "标签3", .kind = kLabel, .container = "分组框1", .rect = {334, 27, 20, 20}, .visible = true, .text = "周"},
+    {.name = "标签4", .kind = kLabel, .container = "分组框1", .rect = {16, 60, 112, 20}, .visible = true,
+     .text = "第 1 周里的一天："},
+    {.name = "日期框1", .kind = kDatePicker, .container = "分组框1", .rect = {128, 56, 128, 24}, .visible = true},
+    {.name = "分组框2", .kind = kGroupBox, .rect = {16, 108, 488, 296}, .visible = true, .text = "调课与假日"},
+    {.name = "列表框1", .kind = kListBox, .container = "分组框2", .rect = {16, 24, 456, 108}, .visible = true},
+    {.name = "按钮3", .kind = kPushButton, .container = "分组框2", .rect = {376, 138, 96, 24}, .visible = true,
+     .text = "删除所选(&D)"},
+    {.name = "标签5", .kind = kLabel, .container = "分组框2", .rect = {16, 174, 40, 20}, .visible = true, .text = "日期："},
+    {.name = "日期框2", .kind = kDatePicker, .container = "分组框2", .rect = {56, 170, 128, 24}, .visible = true},
+    {.name = "标签6", .kind = kLabel, .container = "分组框2", .rect = {208, 174, 40, 20}, .visible = true, .text = "类型："},
+    {.name = "组合框3", .kind = kDropDownList, .container = "分组框2", .rect = {248, 171, 168, 20}, .visible = true,
+     .items = kChangeKindChoices},
+    {.name = "标签7", .kind = kLabel, .container = "分组框2", .rect = {16, 206, 56, 20}, .visible = true, .text = "调休上："},
+    {.name = "组合框4", .kind = kDropDownList, .container = "分组框2", .rect = {72, 203, 80, 20}, .visible = true,
+     .items = kSchoolDayChoices},
+    {.name = "组合框5", .kind = kDropDownList, .container = "分组框2", .rect = {160, 203, 96, 20}, .visible = true},
+    {.name = "标签8", .kind = kLabel, .container = "分组框2", .rect = {264, 206, 40, 20}, .visible = true, .text = "的课"},
+    {.name = "标签9", .kind = kLabel, .container = "分组框2", .rect = {16, 236, 72, 20}, .visible = true, .text = "停课节次："},
+    {.name = "选择框1", .kind = kCheckBox, .container = "分组框2", .rect = {88, 234, 40, 20}, .visible = true, .text = "1"},
+    {.name = "选择框2", .kind = kCheckBox, .container = "分组框2", .rect = {132, 234, 40, 20}, .visible = true, .text = "2"},
+    {.name = "选择框3", .kind = kCheckBox, .container = "分组框2", .rect = {176, 234, 40, 20}, .visible = true, .text = "3"},
+    {.name = "选择框4", .kind = kCheckBox, .container = "分组框2", .rect = {220, 234, 40, 20}, .visible = true, .text = "4"},
+    {.name = "选择框5", .kind = kCheckBox, .container = "分组框2", .rect = {264, 234, 40, 20}, .visible = true, .text = "5"},
+    {.name = "选择框6", .kind = kCheckBox, .container = "分组框2", .rect = {308, 234, 40, 20}, .visible = true, .text = "6"},
+    {.name = "选择框7", .kind = kCheckBox, .container = "分组框2", .rect = {352, 234, 40, 20}, .visible = true, .text = "7"},
+    {.name = "选择框8", .kind = kCheckBox, .container = "分组框2", .rect = {396, 234, 40, 20}, .visible = true, .text = "8"},
+    {.name = "标签10", .kind = kLabel, .container = "分组框2", .rect = {16, 266, 40, 20}, .visible = true, .text = "备注："},
+    {.name = "编辑框1", .kind = kEditField, .container = "分组框2", .rect = {56, 262, 200, 24}, .visible = true},
+    {.name = "按钮4", .kind = kPushButton, .container = "分组框2", .rect = {376, 262, 96, 24}, .visible = true,
+     .text = "添加(&A)"},
+    {.name = "按钮1", .kind = kPushButton, .rect = {360, 414, 64, 24}, .visible = true, .text = "保存(&S)"},
+    {.name = "按钮2", .kind = kPushButton, .rect = {440, 414, 64, 24}, .visible = true, .text = "退出"},
+};
+
 inline constexpr FormControl kStartupWindowControls[] = {
     {.name = "时钟1", .kind = kTimer, .rect = {152, 88, 40, 40}, .visible = false, .period_ms = 0},
 };
@@ -207,6 +255,9 @@ inline constexpr Form kForms[kFormCount] = {
     {.id = FormId::kStartupWindow, .binding = FormBinding::kThemed, .client_size = {318, 218},
      .border = FormBorder::kNone, .topmost = true, .carries_program_icon = true,
      .controls = kStartupWindowControls},
+    {.id = FormId::kCalendarWindow, .binding = FormBinding::kNative, .caption = "校历与调课",
+     .client_size = {520, 452}, .border = FormBorder::kFixed, .system_menu = true, .minimise_button = true,
+     .esc_closes = true, .in_taskbar = true, .controls = kCalendarWindowControls},
 };
 
 }  // namespace form_data

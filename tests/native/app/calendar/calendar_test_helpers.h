@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/calendar/school_calendar.h"
 #include "base/file/atomic_file.h"
@@ -21,6 +22,30 @@ inline app::SchoolCalendar Cycle(int weeks, const char* week1) {
   calendar.cycle_weeks = weeks;
   if (week1 != nullptr) calendar.week1 = Date(week1);
   return calendar;
+}
+
+// Dated changes of each kind.
+inline app::DatedChange Holiday(const char* date, std::string note = {}) {
+  app::DatedChange change;
+  change.date = Date(date);
+  change.kind = app::ChangeKind::kHoliday;
+  change.note = std::move(note);
+  return change;
+}
+inline app::DatedChange Swap(const char* date, int day, std::optional<int> week = {}) {
+  app::DatedChange change;
+  change.date = Date(date);
+  change.kind = app::ChangeKind::kSwap;
+  change.day = day;
+  change.week = week;
+  return change;
+}
+inline app::DatedChange Skip(const char* date, std::uint8_t periods) {
+  app::DatedChange change;
+  change.date = Date(date);
+  change.kind = app::ChangeKind::kSkipPeriods;
+  change.skipped = periods;
+  return change;
 }
 
 // A file named in UTF-8 ("课表.yaml") in `folder`: on Windows a path made
