@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the small PNG icons: the six tool-window buttons, the hide strip,
-the two tray-menu icons, the reminder's close button and the timer's plus and
+the three tray-menu icons, the reminder's close button and the timer's plus and
 minus buttons.
 
 The six tool icons share one style: a rounded tile with a vertical gradient
@@ -146,6 +146,22 @@ def menu_exit():
     return c
 
 
+def menu_calendar():
+    """16 x 16 calendar page for the "school calendar" menu item: a blue
+    binding strip with two rings over a white page with a grid of days."""
+    c = Canvas(16, 16)
+    page = RoundRect(1, 2, 15, 15, 2.0)
+    c.fill(page, linear_gradient(0, 2, 0, 15, [(0.0, hex_colour("5DB2FA")), (1.0, hex_colour("1E62C9"))]))
+    c.fill(RoundRect(2.5, 6, 13.5, 13.5, 1.0), WHITE)
+    for x in (5, 11):
+        c.fill(Capsule(x, 1.2, x, 3.8, 1.6), WHITE)
+    day = hex_colour("1E62C9")
+    for row, y in enumerate((7.5, 10.5)):
+        for x in (4.5, 7.0, 9.5, 12.0):
+            c.fill(RoundRect(x - 0.9, y - 0.9, x + 0.9, y + 0.9, 0.3), day if (row, x) != (1, 12.0) else (232, 80, 70))
+    return c
+
+
 def reminder_close():
     """60 x 60 round close button for the class reminder pop-up."""
     c = Canvas(60, 60)
@@ -183,6 +199,7 @@ ICONS = {
     "shell/hide_strip.png": hide_strip,
     "shell/menu_about.png": menu_about,
     "shell/menu_exit.png": menu_exit,
+    "shell/menu_calendar.png": menu_calendar,
     "timetable/reminder_close.png": reminder_close,
     "tools/timer_plus.png": lambda: timer_button(True),
     "tools/timer_minus.png": lambda: timer_button(False),

@@ -22,6 +22,7 @@
 #define IDR_ABOUT_PNG 212
 #define IDR_MENU_ABOUT_PNG 213
 #define IDR_MENU_EXIT_PNG 214
+#define IDR_MENU_CALENDAR_PNG 215
 
 // Class reminder pop-up.
 #define IDR_REMINDER_CLOSE_PNG 221

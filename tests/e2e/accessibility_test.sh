@@ -54,10 +54,10 @@ e2e_wait_sized_gone "$E2E_APP_PID" $TOOL_W $TOOL_H 10 || e2e_fail "the second de
 
 acc do "size:${BAR_W}x${BAR_H}" "no such name" && e2e_fail "a missing name was reported as done"
 
-# The tray menu reads as a menu of two items named without their access-key
-# marks, the key as each item's shortcut; choosing 关于 by its default action
-# opens the about window as a click does.
-MENU_W=115 MENU_H=62
+# The tray menu reads as a menu of three items named without their
+# access-key marks, 校历与调课 before 退出, the key as each item's shortcut;
+# choosing 关于 by its default action opens the about window as a click does.
+MENU_W=151 MENU_H=87
 tray=$(e2e_poll 10 xdotool search --name "Wine System Tray") || e2e_fail "no tray icon"
 xdotool mousemove --window "$tray" 8 8 click 3
 e2e_wait_sized_window "$E2E_APP_PID" $MENU_W $MENU_H 10 >/dev/null || e2e_fail "no tray menu"
@@ -65,10 +65,10 @@ MENU_TREE="$E2E_OUT/tray_menu_tree.txt"
 acc list "size:${MENU_W}x${MENU_H}" >"$MENU_TREE" || e2e_fail "could not read the tray menu's tree"
 cat "$MENU_TREE"
 head -1 "$MENU_TREE" | grep -q '|menupopup|' || e2e_fail "the tray menu is not a menu"
-[ "$(grep -c '|menuitem|' "$MENU_TREE")" = 2 ] || e2e_fail "the tray menu does not read as two items"
-grep -q '^关于|menuitem|' "$MENU_TREE" || e2e_fail "no item 关于"
-grep -q '^退出|menuitem|' "$MENU_TREE" || e2e_fail "no item 退出"
+items=$(grep '|menuitem|' "$MENU_TREE" | cut -d'|' -f1 | tr '\n' ' ')
+[ "$items" = "关于 校历与调课 退出 " ] || e2e_fail "the tray menu reads as '$items', not 关于, 校历与调课, 退出"
 [ "$(acc keys "size:${MENU_W}x${MENU_H}" 关于)" = "A|执行" ] || e2e_fail "关于 has not the key A and the action 执行"
+[ "$(acc keys "size:${MENU_W}x${MENU_H}" 校历与调课)" = "C|执行" ] || e2e_fail "校历与调课 has not the key C and the action 执行"
 [ "$(acc keys "size:${MENU_W}x${MENU_H}" 退出)" = "E|执行" ] || e2e_fail "退出 has not the key E and the action 执行"
 acc do "size:${MENU_W}x${MENU_H}" 关于 || e2e_fail "default action of 关于 failed"
 e2e_wait_sized_gone "$E2E_APP_PID" $MENU_W $MENU_H 10 || e2e_fail "the tray menu stayed open"

@@ -37,6 +37,7 @@ inline constexpr CommittedAsset kCommittedAssets[] = {
     {"shell/about.png", IDR_ABOUT_PNG, AssetFormat::kPng, 600, 380},
     {"shell/menu_about.png", IDR_MENU_ABOUT_PNG, AssetFormat::kPngWithAlpha, 20, 20},
     {"shell/menu_exit.png", IDR_MENU_EXIT_PNG, AssetFormat::kPngWithAlpha, 16, 16},
+    {"shell/menu_calendar.png", IDR_MENU_CALENDAR_PNG, AssetFormat::kPngWithAlpha, 16, 16},
     {"timetable/reminder_close.png", IDR_REMINDER_CLOSE_PNG, AssetFormat::kPngWithAlpha, 60, 60},
     {"tools/tool_background.png", IDR_TOOL_BACKGROUND_PNG, AssetFormat::kPng, 548, 388},
     {"tools/timer_plus.png", IDR_TIMER_PLUS_PNG, AssetFormat::kPngWithAlpha, 16, 16},

@@ -247,6 +247,10 @@ FormWindow* FormWindow::FromHandle(HWND window) {
 
 void FormWindow::BringForward(HWND window) {
   if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+  // Raised first: activating a window that the system still counts as the
+  // active one (another window was only put above it, as the engine-drawn
+  // windows are) changes nothing, so it would stay behind.
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(window);
 }
 

@@ -10,6 +10,7 @@ inline constexpr const char* kAlreadyRunning = "请不要重复运行Tabulo!";
 
 inline constexpr const char* kTrayTip = "Tabulo 3.0版";
 inline constexpr const char* kMenuAbout = "关于(&A)";
+inline constexpr const char* kMenuCalendar = "校历与调课(&C)";
 inline constexpr const char* kMenuExit = "退出(&E)";
 
 }  // namespace tabulo::app::bar_texts

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "app/calendar/calendar_window.h"
 #include "app/forms/app_context.h"
 #include "app/resource_ids.h"
 #include "app/shell/about_window.h"
@@ -51,6 +52,7 @@ HICON LargeIconOf(HWND window) {
 void BarTray::FillMenu(AppContext& context) {
   menu_.Clear();
   menu_.AddItem(CallbackItem(bar_texts::kMenuAbout, IDR_MENU_ABOUT_PNG, [&context] { ToggleToolWindowThenAbout(context); }));
+  menu_.AddItem(CallbackItem(bar_texts::kMenuCalendar, IDR_MENU_CALENDAR_PNG, [&context] { (void)OpenCalendarWindow(context); }));
   menu_.AddItem(CallbackItem(bar_texts::kMenuExit, IDR_MENU_EXIT_PNG, [&context] { CloseAppWindows(context.windows); }));
 }
 
