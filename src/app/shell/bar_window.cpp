@@ -68,13 +68,13 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
     Trace("single-instance check");
     ReadSettings();
     skin_ = ChooseBarSkin(settings_.skin);
+    // Nothing of the bar is on the screen before Show, which composes it
+    // whole: until then its caption, controls and texts only paint
+    // themselves, each composing and pushing the hidden window's picture to
+    // the screen for nothing.
+    const ui::WindowCompositor::Hold hold = ui_.HoldComposition();
     if (!BindEngine(BarBindOptions())) return false;
     Trace("bar bound");
-    // Nothing of the bar is on the screen before Show, which composes it
-    // whole: until then its controls and texts only paint themselves, each
-    // composing and pushing the hidden window's picture to the screen for
-    // nothing.
-    const ui::WindowCompositor::Hold hold = ui_.HoldComposition();
     ui_.SetAccessibleName(bar_texts::kTrayTip);  // the bar has no title to be read by
     ui_.SetPlacement(BarLeftEdge(GetSystemMetrics(SM_CXSCREEN), form().client_size.width),
                      CentredTop(GetSystemMetrics(SM_CYSCREEN), form().client_size.height), std::nullopt, std::nullopt);
