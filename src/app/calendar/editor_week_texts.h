@@ -14,4 +14,7 @@ inline constexpr std::string_view kUnsavedMiddle = "周的课程表有改动还�
 inline constexpr std::string_view kUnsavedAfter = "周，这些改动将丢失。";
 inline constexpr std::string_view kUnsavedCaption = "设置课程表";
 
+// Opens the calendar window "校历与调课".
+inline constexpr std::string_view kCalendarButton = "校历与调课&L";
+
 }  // namespace tabulo::app::editor_week_texts

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "app/calendar/calendar_window.h"
 #include "app/calendar/cycle_week_timetable.h"
 #include "app/calendar/editor_paste.h"
 #include "app/calendar/editor_week_texts.h"
@@ -38,6 +39,9 @@ constexpr const FormControl& kCell = FormControlOf(kForm, "编辑框1");
 // The week selector takes the grid's top-left corner, above the period
 // labels and left of the day headers, where the form has nothing.
 constexpr Rect kWeekSelectorPlace{12, 24, 68, 24};
+// The calendar button takes the middle of the gap in the button row, between
+// "更改上课时间&C" (ending at 216) and "保存课表&S" (starting at 450).
+constexpr Rect kCalendarButtonPlace{285, 360, 96, 24};
 
 // The clipboard's text; nothing when it holds none or another window has it open.
 std::optional<std::string> ClipboardText(HWND owner) {
@@ -90,6 +94,12 @@ class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView>
       }
     }
     if (timetable_.cycle_weeks() > 1 && !BuildWeekSelector()) return false;
+    const FormControl calendarButton{.name = "校历",
+                                     .kind = ControlKind::kPushButton,
+                                     .rect = kCalendarButtonPlace,
+                                     .visible = true,
+                                     .text = editor_week_texts::kCalendarButton};
+    if (!CloneControl(calendarButton, kCalendarButtonPlace, kEditorCalendarButtonId, calendarButton.text)) return false;
     ArrangeTabOrder();
     return true;
   }
@@ -139,6 +149,7 @@ class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView>
       case kExitId: logic_.OnExit(); break;
       case kLoadId: logic_.OnLoad(); break;
       case kChangeTimesId: logic_.OnChangeClassTimes(); break;
+      case kEditorCalendarButtonId: (void)OpenCalendarWindow(context()); break;
       default: break;
     }
   }

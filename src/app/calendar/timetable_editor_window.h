@@ -3,7 +3,8 @@
 // template, day headers and period labels, the four buttons and the subject
 // picker, mapped onto the editor logic (timetable_editor.h). When the school
 // calendar rotates through several weeks, a week selector chooses the week
-// the grid loads and saves (cycle_week_timetable.h).
+// the grid loads and saves (cycle_week_timetable.h); a button opens the
+// calendar window, where the rotation is set.
 #include <windows.h>
 
 #include "app/forms/app_context.h"
@@ -17,6 +18,8 @@ namespace tabulo::app {
 [[nodiscard]] constexpr int EditorPeriodLabelId(int period) { return 1200 + period; }
 // The week selector, only with a rotation ("第1周" … "第N周").
 inline constexpr int kEditorWeekSelectorId = 1300;
+// The button that opens the calendar window "校历与调课".
+inline constexpr int kEditorCalendarButtonId = 1301;
 
 // Opens the editor (non-modal, no owner) with empty cells, or brings the open
 // one forward. Returns its window; nullptr when it could not be created.

@@ -200,6 +200,15 @@ TEST_F(TimetableEditorWindowTest, ThePickerGoesWithTheEditor) {
   }
 }
 
+TEST_F(TimetableEditorWindowTest, TheCalendarButtonOpensTheCalendarWindowAndKeepsTheEditor) {
+  EXPECT_EQ(TextOf(editor_, kEditorCalendarButtonId), "校历与调课&L");
+  Click(editor_, kEditorCalendarButtonId);
+  HWND calendar = ListedWindow(context_, FormId::kCalendarWindow);
+  ASSERT_NE(calendar, nullptr);
+  EXPECT_EQ(WindowText(calendar), "校历与调课");
+  EXPECT_TRUE(IsWindow(editor_));
+}
+
 TEST_F(TimetableEditorWindowTest, ChangingClassTimesWarnsThenOpensTheAdjustmentAndKeepsTheEditor) {
   // The adjustment must not be open yet while the warning is up.
   bool adjustmentOpenDuringWarning = true;
@@ -263,7 +272,7 @@ class TimetableEditorWeeksTest : public TimetableEditorWindowTest {
   }
 };
 
-TEST_F(TimetableEditorWeeksTest, ShowsAWeekSelectorThatCoversNoOtherControl) {
+TEST_F(TimetableEditorWeeksTest, ShowsAWeekSelectorAndACalendarButtonThatCoverNoOtherControl) {
   ASSERT_NE(Selector(), nullptr);
   EXPECT_TRUE(IsWindowVisible(Selector()));
   ASSERT_EQ(SendMessageW(Selector(), CB_GETCOUNT, 0, 0), 2);
@@ -272,12 +281,16 @@ TEST_F(TimetableEditorWeeksTest, ShowsAWeekSelectorThatCoversNoOtherControl) {
   SendMessageW(Selector(), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(item));
   EXPECT_STREQ(item, L"第2周");
 
-  const RECT selector = ToRECT(WindowRectOf(Selector()));
-  for (HWND child = GetWindow(editor_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (child == Selector() || !IsWindowVisible(child)) continue;
-    const RECT other = ToRECT(WindowRectOf(child));
-    RECT overlap{};
-    EXPECT_FALSE(IntersectRect(&overlap, &selector, &other)) << "control " << GetDlgCtrlID(child);
+  for (const int added : {kEditorWeekSelectorId, kEditorCalendarButtonId}) {
+    HWND control = GetDlgItem(editor_, added);
+    ASSERT_NE(control, nullptr) << added;
+    const RECT placed = ToRECT(WindowRectOf(control));
+    for (HWND child = GetWindow(editor_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (child == control || !IsWindowVisible(child)) continue;
+      const RECT other = ToRECT(WindowRectOf(child));
+      RECT overlap{};
+      EXPECT_FALSE(IntersectRect(&overlap, &placed, &other)) << added << " covers " << GetDlgCtrlID(child);
+    }
   }
 }
 
