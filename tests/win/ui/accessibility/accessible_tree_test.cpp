@@ -200,7 +200,7 @@ TEST_F(AccessibleTreeTest, TheEnginesControlsDescribeThemselves) {
   } kRows[] = {
       {"星期一", ROLE_SYSTEM_STATICTEXT, false}, {"确定(O)", ROLE_SYSTEM_PUSHBUTTON, false},
       {"不重复抽号", ROLE_SYSTEM_CHECKBUTTON, true}, {"计时", ROLE_SYSTEM_RADIOBUTTON, false},
-      {"", ROLE_SYSTEM_SCROLLBAR, false},
+      {SpeaksChinese() ? "水平" : "Horizontal", ROLE_SYSTEM_SCROLLBAR, false},  // named by its direction, as the system's
   };
   for (long i = 0; i < 5; ++i) {
     SCOPED_TRACE(kRows[i].name);
