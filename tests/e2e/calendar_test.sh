@@ -5,6 +5,9 @@
 #    comes at the first period;
 #  - in a 3-week rotation whose week 1 began the week before, the bar shows
 #    week 2's Monday and says so in the weekday label, inside its width;
+#  - in a 2-week rotation, consecutive Tuesdays show the even week's and the
+#    odd week's subjects, the label naming the week;
+#  - a Saturday swapped to Friday runs Friday's subjects;
 #  - a damaged calendar.dat is reported in one message box while the bar
 #    runs on the plain timetable.
 source "$(dirname "$0")/lib.sh"
@@ -12,11 +15,11 @@ source "$(dirname "$0")/lib.sh"
 BAR_W=146 BAR_H=702 POPUP_W=405 POPUP_H=161
 FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 ACC="$(dirname "${TABULO_WINCTL:-$TABULO_BUILD/windows/tests/tools/winctl.exe}")/acc.exe"
-printf '[Monday]\r\n1=语文\r\n2=数学\r\n3=英语\r\n4=物理\r\n5=化学\r\n6=体育\r\n7=历史\r\n8=自修\r\n' |
+printf '[Monday]\r\n1=语文\r\n2=数学\r\n3=英语\r\n4=物理\r\n5=化学\r\n6=体育\r\n7=历史\r\n8=自修\r\n[Tuesday]\r\n1=英语\r\n2=语文\r\n[Friday]\r\n1=生物\r\n2=地理\r\n' |
   iconv -f UTF-8 -t GBK >"$E2E_RUN/timetable.dat"
 
-start_at() {  # TIME: starts Tabulo with its clock at that Monday time and waits for the bar
-  e2e_start LD_PRELOAD=$FAKETIME_LIB "FAKETIME=@2026-12-07 $1"
+start_at() {  # TIME [DATE]: starts Tabulo with its clock at that time (of Monday 2026-12-07) and waits for the bar
+  e2e_start LD_PRELOAD=$FAKETIME_LIB "FAKETIME=@${2:-2026-12-07} $1"
   e2e_wait_sized_window "$E2E_APP_PID" $BAR_W $BAR_H 30 >/dev/null || e2e_fail "no bar"
 }
 stop_program() {
@@ -53,6 +56,32 @@ bar_texts rotation
   e2e_fail "week 2's Monday is not shown: $(tr '\n' ' ' <"$E2E_OUT/rotation.txt")"
 grep -qx '星期一 · 第2周' "$E2E_OUT/rotation.txt" || e2e_fail "the weekday label does not name week 2"
 e2e_shot rotation
+stop_program
+
+# --- odd and even weeks ---------------------------------------------------------
+# Week 1 began on Monday 2026-11-30: 12-08 is in week 2 (双周), 12-15 in week 1.
+printf '[Calendar]\r\nCycleWeeks=2\r\nWeek1=2026-11-30\r\n[Week2.Tuesday]\r\n1=美术\r\n2=音乐\r\n' |
+  iconv -f UTF-8 -t GBK >"$E2E_RUN/calendar.dat"
+for day in "2026-12-08 双周 美术 音乐" "2026-12-15 单周 英语 语文"; do
+  read -r date week first second <<<"$day"
+  start_at 10:00:00 "$date"
+  bar_texts "tuesday-$date"
+  [ "$(head -2 "$E2E_OUT/tuesday-$date.txt" | tr '\n' ' ')" = "$first $second " ] ||
+    e2e_fail "$date does not show the $week's Tuesday: $(tr '\n' ' ' <"$E2E_OUT/tuesday-$date.txt")"
+  grep -qx "星期二 · $week" "$E2E_OUT/tuesday-$date.txt" || e2e_fail "the weekday label of $date does not say $week"
+  e2e_shot "tuesday-$date"
+  stop_program
+done
+
+# --- a Saturday running Friday's timetable ---------------------------------------
+printf '[Calendar]\r\nCycleWeeks=1\r\n[Change1]\r\nDate=2026-12-12\r\nKind=Swap\r\nDay=5\r\n' |
+  iconv -f UTF-8 -t GBK >"$E2E_RUN/calendar.dat"
+start_at 10:00:00 2026-12-12
+bar_texts swap
+[ "$(head -3 "$E2E_OUT/swap.txt" | tr '\n' ' ')" = "生物 地理 暂无 " ] ||
+  e2e_fail "the swapped Saturday does not run Friday's subjects: $(tr '\n' ' ' <"$E2E_OUT/swap.txt")"
+grep -q '调休' "$E2E_OUT/swap.txt" || e2e_fail "the weekday label does not say 调休"
+e2e_shot swap
 stop_program
 
 # --- a damaged calendar --------------------------------------------------------
