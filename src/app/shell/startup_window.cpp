@@ -1,6 +1,5 @@
 #include "app/shell/startup_window.h"
 
-#include <future>
 #include <memory>
 #include <optional>
 
@@ -12,7 +11,6 @@
 #include "app/timetable/reminder_popup_window.h"
 #include "base/win/resource_bytes.h"
 #include "ui/controls/image_box.h"
-#include "ui/controls/picture.h"
 #include "ui/engine/engine_state.h"
 
 namespace tabulo::app {
@@ -33,13 +31,6 @@ void InitialiseEngine() {
   ui::EngineInitialise(std::move(defaults));
 }
 
-// GDI+ reads every one of the start-up picture's frames when it opens the
-// file, tens of milliseconds before the window may fade in; a second thread
-// does it while this one initialises the engine and makes the window.
-std::future<std::unique_ptr<ui::Picture>> DecodeStartupPicture() {
-  return std::async(std::launch::async, [] { return ui::Picture::FromBytes(ResourceBytes(IDR_STARTUP_GIF)); });
-}
-
 class StartupWindow final : public BoundFormWindow {
  public:
   static constexpr FormId kForm = app::kForm;
@@ -56,7 +47,7 @@ class StartupWindow final : public BoundFormWindow {
     if (!CreateAndBind(options)) return false;
     ui::ImageBoxOptions picture;
     picture.animate = true;
-    return animation_.Create(ui_, {0, 0, 320, 220}, startupPicture_.get(), picture);
+    return animation_.Create(ui_, {0, 0, 320, 220}, ResourceBytes(IDR_STARTUP_GIF), picture);
   }
 
   void Show() override {
@@ -94,7 +85,6 @@ class StartupWindow final : public BoundFormWindow {
   }
 
  private:
-  std::future<std::unique_ptr<ui::Picture>> startupPicture_ = DecodeStartupPicture();  // joined by Build
   ui::ImageBox animation_;
   std::shared_ptr<void> barPreparation_;  // held until the bar has bound it
 };

@@ -8,12 +8,6 @@ namespace tabulo::ui {
 bool ImageBox::Create(ControlParent parent, const Rect& rect, std::span<const std::uint8_t> picture,
                       const ImageBoxOptions& options) {
   if (IsCreated()) return false;
-  return Create(parent, rect, Picture::FromBytes(picture), options);
-}
-
-bool ImageBox::Create(ControlParent parent, const Rect& rect, std::unique_ptr<Picture> picture,
-                      const ImageBoxOptions& options) {
-  if (IsCreated()) return false;
   animate_ = options.animate;
   clearColour_ = options.clearColour;
   fixShortDelays_ = options.fixShortDelays;
@@ -22,7 +16,7 @@ bool ImageBox::Create(ControlParent parent, const Rect& rect, std::unique_ptr<Pi
   border_ = options.border;
   transition_ = false;
   frameTimerMs_ = 0;
-  picture_ = std::move(picture);
+  picture_ = Picture::FromBytes(picture);
   ReadFrames();
 
   ControlOptions base;
@@ -36,7 +30,7 @@ bool ImageBox::CreateFromPackage(ControlParent parent, const Rect& rect, std::st
                                  std::string_view name, const ImageBoxOptions& options) {
   ImageBoxOptions still = options;
   still.animate = false;
-  if (!Create(parent, rect, std::unique_ptr<Picture>(), still)) return false;
+  if (!Create(parent, rect, {}, still)) return false;
   (void)SetPackagePicture(element, name);
   return true;
 }

@@ -47,10 +47,6 @@ class ImageBox : public UiControl {
   // Bytes GDI+ cannot decode leave the box without a picture.
   [[nodiscard]] bool Create(ControlParent parent, const Rect& rect, std::span<const std::uint8_t> picture,
                             const ImageBoxOptions& options = {});
-  // With a picture decoded beforehand (it may have been decoded on another
-  // thread; a null picture leaves the box without one).
-  [[nodiscard]] bool Create(ControlParent parent, const Rect& rect, std::unique_ptr<Picture> picture,
-                            const ImageBoxOptions& options = {});
   // With a still picture of the host window's theme package (element and
   // name as the skin looks pictures up); animate is off.
   [[nodiscard]] bool CreateFromPackage(ControlParent parent, const Rect& rect, std::string_view element,

@@ -1,10 +1,6 @@
-// ImageBox: animated pictures frame by frame with their own delays, a
-// picture decoded beforehand on another thread, still pictures, the
-// picture-change transition, and the picture's file bytes.
+// ImageBox: animated pictures frame by frame with their own delays, still
+// pictures, the picture-change transition, and the picture's file bytes.
 #include "ui/controls/image_box.h"
-
-#include <future>
-
 #include "win/ui/controls/controls_fixture.h"
 
 namespace tabulo::ui::testing {
@@ -50,31 +46,6 @@ TEST_F(ImageBoxTest, AThreeFrameGifCyclesItsFramesEachForItsOwnDelay) {
   ASSERT_TRUE(unfixed.Create(hwnd, {40, 10, 20, 20}, gif, options));
   EXPECT_EQ(unfixed.FrameDelays(), (std::vector<int>{5, 20, 30}));
   EXPECT_EQ(unfixed.FrameTimerMs(), 50);
-}
-
-TEST_F(ImageBoxTest, APictureDecodedOnAnotherThreadPlaysAsOneDecodedHere) {
-  Bind();
-  // The start-up window has its picture decoded while it makes the window.
-  std::unique_ptr<Picture> decoded = std::async(std::launch::async, [&] { return Picture::FromBytes(gif); }).get();
-  ASSERT_TRUE(decoded);
-  ImageBoxOptions options;
-  options.animate = true;
-  ImageBox box;
-  ASSERT_TRUE(box.Create(hwnd, {10, 10, 20, 20}, std::move(decoded), options));
-  EXPECT_EQ(box.FrameCount(), 3);
-  EXPECT_EQ(box.FrameDelays(), (std::vector<int>{10, 20, 30}));
-  EXPECT_EQ(box.PictureBytes(), gif);
-  const Argb colours[] = {kRed, kGreen, kBlue, kRed};
-  for (std::size_t i = 0; i < std::size(colours); ++i) {
-    SCOPED_TRACE(i);
-    if (i > 0) Tick(box);
-    EXPECT_EQ(PixelOf(box, 10, 10), colours[i]);
-  }
-
-  ImageBox empty;
-  ASSERT_TRUE(empty.Create(hwnd, {40, 10, 20, 20}, std::unique_ptr<Picture>(), options));
-  EXPECT_EQ(empty.GetPicture(), nullptr);
-  EXPECT_EQ(empty.FrameTimerMs(), 0);
 }
 
 TEST_F(ImageBoxTest, AStillPictureOrAnAnimationSwitchedOffArmsNoTimer) {
