@@ -8,9 +8,6 @@
 # The clock is set to a Monday with a prepared timetable.
 source "$(dirname "$0")/lib.sh"
 
-ACC="$(dirname "${TABULO_WINCTL:-$TABULO_BUILD/windows/tests/tools/winctl.exe}")/acc.exe"
-[ -f "$ACC" ] || e2e_fail "no acc.exe at $ACC"
-acc() { wine "$ACC" "$@" | tr -d '\r'; }
 
 BAR_W=146 BAR_H=702 TOOL_W=260 TOOL_H=392
 printf '[Monday]\r\n1=语文\r\n2=数学\r\n3=英语\r\n4=物理\r\n5=化学\r\n6=体育\r\n7=历史\r\n8=自修\r\n' |
@@ -19,7 +16,7 @@ e2e_start LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 "FAKETI
 read -r bar_x bar_y < <(e2e_wait_sized_window "$E2E_APP_PID" $BAR_W $BAR_H 30) || e2e_fail "no bar"
 
 TREE="$E2E_OUT/bar_tree.txt"
-acc list "size:${BAR_W}x${BAR_H}" >"$TREE" || e2e_fail "could not read the bar's accessible tree"
+e2e_acc list "size:${BAR_W}x${BAR_H}" >"$TREE" || e2e_fail "could not read the bar's accessible tree"
 cat "$TREE"
 head -1 "$TREE" | grep -q '|client|' || e2e_fail "the tree does not start with the client area"
 for subject in 语文 数学 英语 物理 化学 体育 历史 自修; do
@@ -38,21 +35,21 @@ read -r x y w h <<<"$place"
 
 # Its default action runs the program's click handler: the tool window
 # shows, and hides on the second press.
-acc do "size:${BAR_W}x${BAR_H}" "工 具" || e2e_fail "default action of 工 具 failed"
+e2e_acc do "size:${BAR_W}x${BAR_H}" "工 具" || e2e_fail "default action of 工 具 failed"
 e2e_wait_sized_window "$E2E_APP_PID" $TOOL_W $TOOL_H 10 >/dev/null || e2e_fail "the default action did not show the tool window"
 e2e_shot tool_by_accessibility
 # The tool window's picture buttons are read by their captions.
 TOOL_TREE="$E2E_OUT/tool_tree.txt"
-acc list "size:${TOOL_W}x${TOOL_H}" >"$TOOL_TREE" || e2e_fail "could not read the tool window's tree"
+e2e_acc list "size:${TOOL_W}x${TOOL_H}" >"$TOOL_TREE" || e2e_fail "could not read the tool window's tree"
 for caption in 设置课表 随机抽号 文件写入器 计时器 设置 关于; do
   grep -q "^$caption|button|" "$TOOL_TREE" || e2e_fail "no button $caption in the tool window: $(cat "$TOOL_TREE")"
 done
 # The hide strip's vertical caption stays on one line of the listing.
 grep -qE '^单(\\r)?\\n击(\\r)?\\n此' "$TOOL_TREE" || e2e_fail "the hide strip's caption is not on one line"
-acc do "size:${BAR_W}x${BAR_H}" "工 具" || e2e_fail "second default action failed"
+e2e_acc do "size:${BAR_W}x${BAR_H}" "工 具" || e2e_fail "second default action failed"
 e2e_wait_sized_gone "$E2E_APP_PID" $TOOL_W $TOOL_H 10 || e2e_fail "the second default action did not hide the tool window"
 
-acc do "size:${BAR_W}x${BAR_H}" "no such name" && e2e_fail "a missing name was reported as done"
+e2e_acc do "size:${BAR_W}x${BAR_H}" "no such name" && e2e_fail "a missing name was reported as done"
 
 # The tray menu reads as a menu of three items named without their
 # access-key marks, 校历与调课 before 退出, the key as each item's shortcut;
@@ -62,15 +59,15 @@ tray=$(e2e_poll 10 xdotool search --name "Wine System Tray") || e2e_fail "no tra
 xdotool mousemove --window "$tray" 8 8 click 3
 e2e_wait_sized_window "$E2E_APP_PID" $MENU_W $MENU_H 10 >/dev/null || e2e_fail "no tray menu"
 MENU_TREE="$E2E_OUT/tray_menu_tree.txt"
-acc list "size:${MENU_W}x${MENU_H}" >"$MENU_TREE" || e2e_fail "could not read the tray menu's tree"
+e2e_acc list "size:${MENU_W}x${MENU_H}" >"$MENU_TREE" || e2e_fail "could not read the tray menu's tree"
 cat "$MENU_TREE"
 head -1 "$MENU_TREE" | grep -q '|menupopup|' || e2e_fail "the tray menu is not a menu"
 items=$(grep '|menuitem|' "$MENU_TREE" | cut -d'|' -f1 | tr '\n' ' ')
 [ "$items" = "关于 校历与调课 退出 " ] || e2e_fail "the tray menu reads as '$items', not 关于, 校历与调课, 退出"
-[ "$(acc keys "size:${MENU_W}x${MENU_H}" 关于)" = "A|执行" ] || e2e_fail "关于 has not the key A and the action 执行"
-[ "$(acc keys "size:${MENU_W}x${MENU_H}" 校历与调课)" = "C|执行" ] || e2e_fail "校历与调课 has not the key C and the action 执行"
-[ "$(acc keys "size:${MENU_W}x${MENU_H}" 退出)" = "E|执行" ] || e2e_fail "退出 has not the key E and the action 执行"
-acc do "size:${MENU_W}x${MENU_H}" 关于 || e2e_fail "default action of 关于 failed"
+[ "$(e2e_acc keys "size:${MENU_W}x${MENU_H}" 关于)" = "A|执行" ] || e2e_fail "关于 has not the key A and the action 执行"
+[ "$(e2e_acc keys "size:${MENU_W}x${MENU_H}" 校历与调课)" = "C|执行" ] || e2e_fail "校历与调课 has not the key C and the action 执行"
+[ "$(e2e_acc keys "size:${MENU_W}x${MENU_H}" 退出)" = "E|执行" ] || e2e_fail "退出 has not the key E and the action 执行"
+e2e_acc do "size:${MENU_W}x${MENU_H}" 关于 || e2e_fail "default action of 关于 failed"
 e2e_wait_sized_gone "$E2E_APP_PID" $MENU_W $MENU_H 10 || e2e_fail "the tray menu stayed open"
 e2e_wait_sized_window "$E2E_APP_PID" 630 380 10 >/dev/null || e2e_fail "关于 did not open the about window"
 echo "PASS"

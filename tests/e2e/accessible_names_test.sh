@@ -8,9 +8,6 @@
 # windows' controls are named by the system from their texts and labels.)
 source "$(dirname "$0")/lib.sh"
 
-ACC="$(dirname "${TABULO_WINCTL:-$TABULO_BUILD/windows/tests/tools/winctl.exe}")/acc.exe"
-[ -f "$ACC" ] || e2e_fail "no acc.exe at $ACC"
-acc() { wine "$ACC" "$@" | tr -d '\r'; }
 
 BAR_W=146 BAR_H=702 TOOL_W=260 TOOL_H=392
 printf '[Monday]\r\n1=语文\r\n2=数学\r\n3=英语\r\n4=物理\r\n5=化学\r\n6=体育\r\n7=历史\r\n8=自修\r\n' |
@@ -25,7 +22,7 @@ UNNAMED="$E2E_OUT/unnamed.txt"
 # without a name (a line "|role|state|place" whose state is not invisible).
 read_tree() {  # NAME WINDOW
   local tree="$E2E_OUT/$1.txt"
-  acc list "$2" >"$tree" || e2e_fail "could not read the tree of $1"
+  e2e_acc list "$2" >"$tree" || e2e_fail "could not read the tree of $1"
   [ -s "$tree" ] || e2e_fail "the tree of $1 is empty"
   grep '^|' "$tree" | grep -v '|[^|]*invisible[^|]*|' | sed "s/^/$1: /" >>"$UNNAMED" || true
 }
@@ -37,14 +34,14 @@ read_tree reminder "size:405x161"
 # Each tool opens from the tool window's button of its caption.
 show_tool_window() {
   e2e_sized_window "$E2E_APP_PID" $TOOL_W $TOOL_H >/dev/null && return
-  acc do "size:${BAR_W}x${BAR_H}" "工 具" || e2e_fail "could not press 工 具"
+  e2e_acc do "size:${BAR_W}x${BAR_H}" "工 具" || e2e_fail "could not press 工 具"
   e2e_wait_sized_window "$E2E_APP_PID" $TOOL_W $TOOL_H 10 >/dev/null || e2e_fail "no tool window"
 }
 show_tool_window
 read_tree tool "size:${TOOL_W}x${TOOL_H}"
 open_tool() {  # CAPTION WIDTH HEIGHT NAME
   show_tool_window
-  acc do "size:${TOOL_W}x${TOOL_H}" "$1" || e2e_fail "could not press $1"
+  e2e_acc do "size:${TOOL_W}x${TOOL_H}" "$1" || e2e_fail "could not press $1"
   e2e_wait_sized_window "$E2E_APP_PID" "$2" "$3" 15 >/dev/null || e2e_fail "$1 did not open"
   read_tree "$4" "size:$2x$3"
 }

@@ -14,7 +14,6 @@ source "$(dirname "$0")/lib.sh"
 
 BAR_W=146 BAR_H=702 POPUP_W=405 POPUP_H=161
 FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
-ACC="$(dirname "${TABULO_WINCTL:-$TABULO_BUILD/windows/tests/tools/winctl.exe}")/acc.exe"
 printf '[Monday]\r\n1=语文\r\n2=数学\r\n3=英语\r\n4=物理\r\n5=化学\r\n6=体育\r\n7=历史\r\n8=自修\r\n[Tuesday]\r\n1=英语\r\n2=语文\r\n[Friday]\r\n1=生物\r\n2=地理\r\n' |
   iconv -f UTF-8 -t GBK >"$E2E_RUN/timetable.dat"
 
@@ -29,7 +28,7 @@ stop_program() {
   e2e_wait_no_program 10 || e2e_fail "Wine still lists the ended program"
 }
 bar_texts() {  # NAME: the bar's texts, read as a screen reader does, into $E2E_OUT/NAME.txt
-  wine "$ACC" list "size:${BAR_W}x${BAR_H}" | tr -d '\r' | grep '^[^|]\+|text|' | cut -d'|' -f1 >"$E2E_OUT/$1.txt" ||
+  e2e_acc list "size:${BAR_W}x${BAR_H}" | grep '^[^|]\+|text|' | cut -d'|' -f1 >"$E2E_OUT/$1.txt" ||
     e2e_fail "could not read the bar"
 }
 popup_absent() { ! e2e_sized_window "$E2E_APP_PID" $POPUP_W $POPUP_H >/dev/null; }

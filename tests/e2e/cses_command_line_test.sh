@@ -12,7 +12,6 @@
 source "$(dirname "$0")/lib.sh"
 
 BAR_W=146 BAR_H=702
-ACC="$(dirname "${TABULO_WINCTL:-$TABULO_BUILD/windows/tests/tools/winctl.exe}")/acc.exe"
 cp "$(dirname "$0")/data/cses_example.yaml" "$E2E_RUN/课表.yaml"
 
 # Runs Tabulo.exe in the run directory with the given arguments and waits for
@@ -35,7 +34,7 @@ e2e_wait_no_program 10 || e2e_fail "the import left the program running"
 
 e2e_start LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 "FAKETIME=@2026-12-07 10:30:00"
 e2e_wait_sized_window "$E2E_APP_PID" $BAR_W $BAR_H 30 >/dev/null || e2e_fail "no bar after the import"
-wine "$ACC" list "size:${BAR_W}x${BAR_H}" | tr -d '\r' | grep '^[^|]\+|text|' | cut -d'|' -f1 >"$E2E_OUT/bar.txt" ||
+e2e_acc list "size:${BAR_W}x${BAR_H}" | grep '^[^|]\+|text|' | cut -d'|' -f1 >"$E2E_OUT/bar.txt" ||
   e2e_fail "could not read the bar"
 [ "$(head -3 "$E2E_OUT/bar.txt" | tr '\n' ' ')" = "数学 语文 暂无 " ] ||
   e2e_fail "the bar does not show the imported Monday: $(tr '\n' ' ' <"$E2E_OUT/bar.txt")"

@@ -36,6 +36,9 @@ e2e_start() {
 }
 
 e2e_winctl() { wine "${TABULO_WINCTL:-$TABULO_BUILD/windows/tests/tools/winctl.exe}" "$@"; }
+# Reads a window as a screen reader does (tests/tools/acc.cpp, beside
+# winctl), its output without carriage returns.
+e2e_acc() { wine "$(dirname "${TABULO_WINCTL:-$TABULO_BUILD/windows/tests/tools/winctl.exe}")/acc.exe" "$@" | tr -d '\r'; }
 
 e2e_shot() { import -window root "$E2E_OUT/$1.png" 2>/dev/null; }
 

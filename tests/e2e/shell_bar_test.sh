@@ -22,9 +22,8 @@ e2e_wait_sized_gone "$E2E_APP_PID" 318 218 5 || e2e_fail "the start-up window st
 
 # Today (a Monday) and its periods, read the way a screen reader does; the
 # clock shows the faked date and hour.
-ACC="$(dirname "${TABULO_WINCTL:-$TABULO_BUILD/windows/tests/tools/winctl.exe}")/acc.exe"
 TREE="$E2E_OUT/bar_tree.txt"
-wine "$ACC" list "size:${BAR_W}x${BAR_H}" | tr -d '\r' >"$TREE" || e2e_fail "could not read the bar"
+e2e_acc list "size:${BAR_W}x${BAR_H}" >"$TREE" || e2e_fail "could not read the bar"
 # Eleven labels besides the caption band's empty title.
 [ "$(grep -c '^[^|]\+|text|' "$TREE")" = 11 ] || e2e_fail "the bar does not show eleven texts: $(cat "$TREE")"
 [ "$(grep '^[^|]\+|text|' "$TREE" | cut -d'|' -f1 | head -8 | tr '\n' ' ')" = "语文 数学 英语 物理 化学 体育 历史 自修 " ] ||
@@ -106,7 +105,7 @@ else
   e2e_wait_sized_window "$E2E_APP_PID" 318 218 30 >/dev/null || e2e_fail "32-bit: no start-up window"
   bar=$(e2e_wait_sized_window "$E2E_APP_PID" $BAR_W $BAR_H 10) || e2e_fail "32-bit: no bar"
   [ "$bar" = "1764 189" ] || e2e_fail "32-bit: bar at $bar, not at 1764 189"
-  wine "$ACC" list "size:${BAR_W}x${BAR_H}" | tr -d '\r' >"$E2E_OUT/bar32_tree.txt" || e2e_fail "32-bit: could not read the bar"
+  e2e_acc list "size:${BAR_W}x${BAR_H}" >"$E2E_OUT/bar32_tree.txt" || e2e_fail "32-bit: could not read the bar"
   [ "$(grep '^[^|]\+|text|' "$E2E_OUT/bar32_tree.txt" | cut -d'|' -f1 | head -8 | tr '\n' ' ')" = "语文 数学 英语 物理 化学 体育 历史 自修 " ] ||
     e2e_fail "32-bit: the rows are not today's subjects: $(cat "$E2E_OUT/bar32_tree.txt")"
   e2e_shot bar32
