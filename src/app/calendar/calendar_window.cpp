@@ -8,6 +8,7 @@
 #include "app/calendar/calendar_window_texts.h"
 #include "app/calendar/date_picker.h"
 #include "app/calendar/timetable_choice.h"
+#include "app/forms/native_control.h"
 #include "app/forms/open_window.h"
 #include "base/win/local_time.h"
 #include "base/win/wide_text.h"
@@ -36,10 +37,6 @@ static_assert(FormControlId(kForm, "选择框8") == kFirstPeriodId + kPeriods - 
 // What only a swap or a skip uses, enabled for that kind alone.
 constexpr int kSwapOnlyIds[] = {FormControlId(kForm, "标签7"), kSwapDayId, kSwapWeekId, FormControlId(kForm, "标签8")};
 constexpr int kNoteMaxCharacters = 32;
-
-// Selected index of a drop-down list, as a number from 1; 0 for none.
-int ChosenNumber(HWND list) { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)) + 1; }
-void ChooseNumber(HWND list, int number) { SendMessageW(list, CB_SETCURSEL, number - 1, 0); }
 
 void FillList(HWND list, const std::vector<std::string>& items) {
   SendMessageW(list, CB_RESETCONTENT, 0, 0);

@@ -12,6 +12,7 @@
 #include "app/calendar/editor_paste.h"
 #include "app/calendar/editor_week_texts.h"
 #include "app/forms/edit_filter.h"
+#include "app/forms/native_control.h"
 #include "app/forms/native_form_window.h"
 #include "app/forms/open_window.h"
 #include "app/timetable/class_time_adjustment_window.h"
@@ -114,7 +115,7 @@ class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView>
                                .items = std::span(editor_week_texts::kWeekItems).first(weeks)};
     HWND list = CloneControl(selector, kWeekSelectorPlace, kEditorWeekSelectorId, "");
     if (!list) return false;
-    SendMessageW(list, CB_SETCURSEL, timetable_.week() - 1, 0);
+    ChooseNumber(list, timetable_.week());
     return true;
   }
 
@@ -129,9 +130,9 @@ class TimetableEditorWindow final : public NativeFormWindow<TimetableEditorView>
   void OnWeekSelectorChanged() {
     HWND list = Item(kEditorWeekSelectorId);
     if (SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0)) return;
-    const int chosen = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)) + 1;
+    const int chosen = ChosenNumber(list);
     const int shown = ChooseEditorWeek(chosen, timetable_, logic_, *this);
-    if (shown != chosen) SendMessageW(list, CB_SETCURSEL, shown - 1, 0);
+    if (shown != chosen) ChooseNumber(list, shown);
   }
 
   void OnCommand(int id, int code, HWND) override {

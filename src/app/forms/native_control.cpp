@@ -85,6 +85,10 @@ HWND CreateNativeControl(const FormControl& model, const NativeControlPlacement&
   return control;
 }
 
+int ChosenNumber(HWND list) { return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)) + 1; }
+
+void ChooseNumber(HWND list, int number) { SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(number - 1), 0); }
+
 void RescaleNativeControl(HWND control, DpiScale from, DpiScale to, HFONT font) {
   HWND parent = GetParent(control);
   RECT r = ToRECT(WindowRectOf(control));  // a drop-down list's: closed

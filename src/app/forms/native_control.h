@@ -31,6 +31,11 @@ struct NativeControlPlacement {
 // system refuses.
 HWND CreateNativeControl(const FormControl& model, const NativeControlPlacement& plan);
 
+// The chosen item of a drop-down list as a number from 1 (0: none), and
+// choosing one by its number.
+[[nodiscard]] int ChosenNumber(HWND list);
+void ChooseNumber(HWND list, int number);
+
 // Moves a control made by CreateNativeControl from the scale `from` to the
 // scale `to` (its parent went to a monitor of another DPI) and gives it the
 // font made for the new scale.
