@@ -40,6 +40,15 @@ class DpiScale {
   // back as it was, so a window can carry its children's places from one
   // scale to another through the pixels alone.
   [[nodiscard]] constexpr Rect ToUnits(const Rect& r) const { return ByEdges(r, &DpiScale::Units); }
+  // The smallest unit rectangle whose pixels (by ToPixels) cover `pixels`:
+  // what must be recomposed or presented when something drew into a pixel
+  // area, such as the text services' invalidations or a caret. ToUnits
+  // rounds and may come back a pixel short on any side.
+  [[nodiscard]] constexpr Rect CoveringUnits(const Rect& pixels) const {
+    const int left = LastUnitAtOrBefore(pixels.x), top = LastUnitAtOrBefore(pixels.y);
+    return {left, top, FirstUnitAtOrAfter(pixels.x + pixels.width) - left,
+            FirstUnitAtOrAfter(pixels.y + pixels.height) - top};
+  }
 
   // The pixel height of a font of `points` points (72 to the inch) at this
   // DPI, as a LOGFONT's negative lfHeight takes it.
@@ -51,6 +60,20 @@ class DpiScale {
   [[nodiscard]] constexpr Rect ByEdges(const Rect& r, int (DpiScale::*scale)(int) const) const {
     const int left = (this->*scale)(r.x), top = (this->*scale)(r.y);
     return {left, top, (this->*scale)(r.x + r.width) - left, (this->*scale)(r.y + r.height) - top};
+  }
+  // Length is monotonic, so the rounded estimate is at most a step or two
+  // from the unit wanted, on either side.
+  [[nodiscard]] constexpr int LastUnitAtOrBefore(int pixel) const {
+    int units = Units(pixel);
+    while (Length(units) > pixel) --units;
+    while (Length(units + 1) <= pixel) ++units;
+    return units;
+  }
+  [[nodiscard]] constexpr int FirstUnitAtOrAfter(int pixel) const {
+    int units = Units(pixel);
+    while (Length(units) < pixel) ++units;
+    while (Length(units - 1) >= pixel) --units;
+    return units;
   }
   [[nodiscard]] static constexpr int MulDivRounded(int value, int numerator, int denominator) {
     const std::int64_t product = static_cast<std::int64_t>(value) * numerator;

@@ -71,6 +71,52 @@ TEST(DpiScaleTest, PixelsGoBackToTheUnitsTheyCameFrom) {
   }
 }
 
+TEST(DpiScaleTest, CoveringUnitsAreTheSmallestUnitRectangleOverAPixelArea) {
+  struct Case {
+    int dpi;
+    Rect pixels;
+    Rect units;
+  };
+  // Several rows differ from flooring the left/top and ceiling the
+  // right/bottom of pixels × 96 / dpi, which is a unit wider than needed
+  // wherever an edge pixel rounds onto the unit past it.
+  constexpr Case kCases[] = {
+      {96, {5, -3, 7, 9}, {5, -3, 7, 9}},     {120, {1, 1, 1, 1}, {1, 1, 1, 1}},
+      {120, {-3, 4, 5, 3}, {-2, 3, 4, 3}},    {144, {2, 0, 1, 3}, {1, 0, 1, 2}},
+      {144, {-5, -1, 4, 2}, {-3, -1, 3, 2}},  {144, {0, 0, 219, 1053}, {0, 0, 146, 702}},
+      {168, {7, 9, 3, 1}, {4, 5, 2, 1}},      {192, {1, 3, 1, 1}, {0, 1, 1, 1}},
+      {192, {-3, -1, 6, 2}, {-2, -1, 4, 2}},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(testing::Message() << c.pixels.x << "," << c.pixels.y << " " << c.pixels.width << "x"
+                                    << c.pixels.height << " at " << c.dpi);
+    EXPECT_EQ(DpiScale(c.dpi).CoveringUnits(c.pixels), c.units);
+  }
+}
+
+TEST(DpiScaleTest, CoveringUnitsCoverThePixelsAndNoEdgeCanComeIn) {
+  const auto covers = [](const Rect& outer, const Rect& inner) {
+    return outer.x <= inner.x && outer.y <= inner.y && outer.right() >= inner.right() &&
+           outer.bottom() >= inner.bottom();
+  };
+  for (int dpi : kDpis) {
+    SCOPED_TRACE(dpi);
+    const DpiScale scale(dpi);
+    for (int x = -9; x <= 9; ++x) {
+      for (int width = 1; width <= 7; ++width) {
+        const Rect pixels{x, -x, width, width + 2};
+        const Rect units = scale.CoveringUnits(pixels);
+        ASSERT_TRUE(covers(scale.ToPixels(units), pixels)) << x << " " << width;
+        const Rect shrunk[] = {{units.x + 1, units.y, units.width - 1, units.height},
+                               {units.x, units.y + 1, units.width, units.height - 1},
+                               {units.x, units.y, units.width - 1, units.height},
+                               {units.x, units.y, units.width, units.height - 1}};
+        for (const Rect& smaller : shrunk) ASSERT_FALSE(covers(scale.ToPixels(smaller), pixels)) << x << " " << width;
+      }
+    }
+  }
+}
+
 TEST(DpiScaleTest, FontsAreSizedForTheDpi) {
   struct Case {
     int dpi;
