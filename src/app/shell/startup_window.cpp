@@ -45,9 +45,12 @@ class StartupWindow final : public BoundFormWindow {
     options.alpha = 254;
     options.cornerRadius = 1;
     if (!CreateAndBind(options)) return false;
+    Trace("start-up window bound");
     ui::ImageBoxOptions picture;
     picture.animate = true;
-    return animation_.Create(ui_, {0, 0, 320, 220}, ResourceBytes(IDR_STARTUP_GIF), picture);
+    if (!animation_.Create(ui_, {0, 0, 320, 220}, ResourceBytes(IDR_STARTUP_GIF), picture)) return false;
+    Trace("start-up picture made");
+    return true;
   }
 
   void Show() override {
