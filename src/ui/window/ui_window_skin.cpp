@@ -203,8 +203,10 @@ void UiWindow::OnGetMinMaxInfo(MINMAXINFO& info) const {
 void UiWindow::Show(const WindowEffect* effect) {
   if (!hwnd_) return;
   shown_ = false;
-  ComposeAll(false);
   if (effect && effect->effect != ShowEffect::kNone) {
+    // The effect shows the composed picture from its first frame; the
+    // at-once path below composes it once, with the shape.
+    ComposeAll(false);
     RunWindowEffect(hwnd_, *effect, false);
     shown_ = hwnd_ != nullptr;
     return;
