@@ -17,6 +17,7 @@ Canvas& Canvas::operator=(Canvas&& other) noexcept {
     graphics_ = std::move(other.graphics_);
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);
+    mapping_ = std::exchange(other.mapping_, CanvasMapping{});
   }
   return *this;
 }
@@ -35,9 +36,10 @@ void Canvas::Release() {
   dc_.reset();
   bits_ = nullptr;
   width_ = height_ = 0;
+  mapping_ = {};
 }
 
-bool Canvas::Create(int width, int height, Gdiplus::TextRenderingHint hint) {
+bool Canvas::Create(int width, int height, Gdiplus::TextRenderingHint hint, const CanvasMapping& mapping) {
   Release();
   width = std::max(width, 1);
   height = std::max(height, 1);
@@ -68,6 +70,15 @@ bool Canvas::Create(int width, int height, Gdiplus::TextRenderingHint hint) {
   }
   graphics_->SetSmoothingMode(Gdiplus::SmoothingModeHighSpeed);
   graphics_->SetTextRenderingHint(hint);
+  mapping_ = mapping;
+  if (!mapping.IsIdentity()) {
+    const float f = mapping.scale.Factor();
+    const Gdiplus::Matrix transform(f, 0, 0, f, mapping.offset.X, mapping.offset.Y);
+    graphics_->SetTransform(&transform);
+    // Skin pictures are resampled to the scaled size; the default
+    // (bilinear) blurs a shrunk and blocks a grown picture.
+    if (!mapping.scale.IsIdentity()) graphics_->SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+  }
   return true;
 }
 
@@ -109,6 +120,13 @@ void Canvas::ClearRect(const Rect& area, std::uint32_t argb) {
     std::fill(row + cut.x, row + cut.right(), value);
   }
 }
+
+DeviceSpace::DeviceSpace(Gdiplus::Graphics& graphics) : graphics_(graphics) {
+  graphics_.GetTransform(&saved_);
+  graphics_.ResetTransform();
+}
+
+DeviceSpace::~DeviceSpace() { graphics_.SetTransform(&saved_); }
 
 void BlendCanvas(const Canvas& target, const Rect& at, const Canvas& source, Point from, int alpha) {
   if (alpha <= 0) return;

@@ -8,11 +8,20 @@
 //
 // A bound window is found from its handle through the window property
 // "Orb_Wnd_Control", which holds its ControlHost.
+//
+// Units and pixels: everything a control sees of its host (ClientSize,
+// ControlAt, Recompose, Present, message coordinates) is in the window's
+// 96-DPI units. Pixels are what Windows and GDI see: the window rectangle,
+// the client coordinates of messages, device contexts and regions. Scale()
+// converts between the two (dpi_scale.h: lengths rounded half away from
+// zero, rectangles by their edges); a control asks its own canvas's pixels
+// through UiControl::CanvasPixels.
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
+#include "base/geometry/dpi_scale.h"
 #include "base/geometry/rect.h"
 #include "ui/control/control_order.h"
 
@@ -32,6 +41,8 @@ class ControlHost {
   [[nodiscard]] virtual HWND WindowHandle() const = 0;
   [[nodiscard]] virtual bool IsBound() const = 0;
   [[nodiscard]] virtual Size ClientSize() const = 0;
+  // The window's scale: its DPI against 96.
+  [[nodiscard]] virtual DpiScale Scale() const = 0;
   // The theme package the window's controls draw their skin from.
   [[nodiscard]] virtual const ResourcePackage* Package() const = 0;
   // The composed picture of the window (text is measured on its graphics;

@@ -407,6 +407,14 @@ Rect UiControl::AbsoluteRect() const {
   return r;
 }
 
+Rect UiControl::CanvasPixels(const Rect& local) const {
+  if (!host_) return local;
+  const DpiScale scale = host_->Scale();
+  const Rect abs = AbsoluteRect();
+  const Rect origin = scale.ToPixels(abs);
+  return scale.ToPixels(local.offset(abs.x, abs.y)).offset(-origin.x, -origin.y);
+}
+
 Size UiControl::ParentSize() const {
   if (parent_) return {parent_->rect_.width, parent_->rect_.height};
   return host_ ? host_->ClientSize() : Size{};

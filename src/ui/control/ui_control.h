@@ -274,6 +274,10 @@ class UiControl : public UiObject {
   // Repaints the control's area on its window (after it changed visibility
   // or place) without drawing the control itself.
   void RecomposeArea();
+  // The exact pixels of a local unit rectangle in this control's canvas:
+  // for what bypasses the canvas's transform (raw pixels, GDI calls). The
+  // rectangle itself at 96 DPI.
+  [[nodiscard]] Rect CanvasPixels(const Rect& local) const;
 
  private:
   [[nodiscard]] LRESULT BuiltInHandling(UINT message, WPARAM wParam, LPARAM lParam,

@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "base/win/dpi.h"
 #include "base/win/geometry_win.h"
 #include "base/win/system_library.h"
 #include "ui/control/control_order.h"
@@ -81,7 +82,9 @@ bool UiWindow::BindWith(HWND window, const BindOptions& o, OwnHandling ownHandli
   hwnd_ = window;
   closing_ = false;
   const Rect framed = WindowRectOf(window);
-  size_ = {framed.width, framed.height};
+  scale_ = o.dpi ? DpiScale(*o.dpi) : WindowScale(window);
+  pixelSize_ = {framed.width, framed.height};
+  size_ = pixelSize_;
   ResizeSurfaces();
   SetPropW(window, kWindowObjectProperty, static_cast<ControlHost*>(this));
 
@@ -112,7 +115,8 @@ bool UiWindow::BindWith(HWND window, const BindOptions& o, OwnHandling ownHandli
   SetWindowPos(window, nullptr, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   const Rect frameless = WindowRectOf(window);
-  if (Size now{frameless.width, frameless.height}; now != size_) {
+  if (Size now{frameless.width, frameless.height}; now != pixelSize_) {
+    pixelSize_ = now;
     size_ = now;
     ResizeSurfaces();
     content_ = ui::ContentRect(size_, skin_.margins);

@@ -84,6 +84,9 @@ struct BindOptions {
   std::optional<bool> dragAnywhere;          // (1)
   bool sizeBox = true;                       // "sizebox"
   bool escCloses = false;
+  // The DPI the window is drawn at; none: the DPI Windows gives the window.
+  // A value lets a test or a demo draw at any scale on any display.
+  std::optional<int> dpi;
   // The theme element of the shadow, margins, corners and border; empty:
   // "SysShadow.SubWnd" for a window with a parent, else "SysShadow.HostWnd".
   std::string_view shadowElement;
@@ -188,6 +191,9 @@ class UiWindow : public UiObject, public ControlHost {
   [[nodiscard]] const Canvas& WindowCanvas() const override { return compositor_.WindowCanvas(); }
   [[nodiscard]] const Canvas& BackgroundSurface() const { return compositor_.BackgroundSurface(); }
   [[nodiscard]] Size ClientSize() const override { return size_; }
+  [[nodiscard]] DpiScale Scale() const override { return scale_; }
+  // The client size in pixels, as Windows sees it.
+  [[nodiscard]] Size PixelSize() const { return pixelSize_; }
   void Recompose(const Rect& area) override { Compose(area, true); }
 
   // --- controls -----------------------------------------------------------
@@ -336,7 +342,9 @@ class UiWindow : public UiObject, public ControlHost {
   WindowShape shape_;
   bool regionValid_ = false;  // the shape has been applied and the window presented
 
-  Size size_;
+  DpiScale scale_;
+  Size size_;       // the client size in units
+  Size pixelSize_;  // the client size in pixels (the window's, without a frame)
   WindowCompositor compositor_;
 
   std::vector<UiControl*> children_;

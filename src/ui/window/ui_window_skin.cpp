@@ -161,7 +161,8 @@ void UiWindow::OnSize(int width, int height) {
   const Size now{r.width, r.height};
   (void)width;
   (void)height;
-  if (now == size_ && compositor_.valid()) return;
+  if (now == pixelSize_ && compositor_.valid()) return;
+  pixelSize_ = now;
   size_ = now;
   ResizeSurfaces();
   content_ = ui::ContentRect(size_, skin_.margins);
