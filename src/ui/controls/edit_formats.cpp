@@ -1,7 +1,10 @@
 #include "ui/controls/edit_formats.h"
 
+#include <utility>
+
 #include "base/text/utf16_cut.h"
 #include "base/text/utf8.h"
+#include "ui/controls/edit_layout.h"
 
 namespace tabulo::ui {
 namespace {
@@ -40,6 +43,17 @@ EditCharFormat MakeCharFormat(const CharFormatRequest& request) {
 }
 
 std::int32_t SizeFromCharFormat(const EditCharFormat& format) { return format.height / kTwipsPerSizeUnit; }
+
+EditCharFormat CharFormatForSurface(EditCharFormat format, int windowDpi, int surfaceDpi) {
+  if (windowDpi == surfaceDpi || windowDpi <= 0 || surfaceDpi <= 0) return format;
+  format.height = MulDivRounded(format.height, windowDpi, surfaceDpi);
+  format.offset = MulDivRounded(format.offset, windowDpi, surfaceDpi);
+  return format;
+}
+
+EditCharFormat CharFormatFromSurface(EditCharFormat format, int windowDpi, int surfaceDpi) {
+  return CharFormatForSurface(std::move(format), surfaceDpi, windowDpi);
+}
 
 EditParaFormat MakeParaFormat(const ParaFormatRequest& request) {
   EditParaFormat format;

@@ -59,6 +59,16 @@ struct CharFormatRequest {
 // Size as the Edit reports it back: the height in twips / 15.
 [[nodiscard]] std::int32_t SizeFromCharFormat(const EditCharFormat& format);
 
+// The text engine turns twips into pixels at its drawing surface's DPI,
+// while a field is laid out at its window's: a format goes to the engine
+// with its height and offset scaled by windowDpi / surfaceDpi, so a size of
+// 12 is 12 of the window's units at any scale, and comes back by the
+// inverse. When the two agree (always at 96, and under Wine, whose surfaces
+// have the display's DPI) nothing changes. A DPI of 0 or below changes
+// nothing either.
+[[nodiscard]] EditCharFormat CharFormatForSurface(EditCharFormat format, int windowDpi, int surfaceDpi);
+[[nodiscard]] EditCharFormat CharFormatFromSurface(EditCharFormat format, int windowDpi, int surfaceDpi);
+
 struct EditParaFormat {
   std::uint32_t mask = 0;
   std::uint16_t numbering = 0;

@@ -34,6 +34,13 @@ int MulDivRounded(int number, int numerator, int denominator) {
 
 int HimetricFromPixels(int pixels, int dpi) { return MulDivRounded(pixels, kHimetricPerInch, dpi > 0 ? dpi : 96); }
 
+EditHimetric HimetricOf(Size textPixels, int linePixels, bool multiLine, int dpiX, int dpiY) {
+  EditHimetric out;
+  if (!multiLine) out.viewInset.top = HimetricFromPixels((textPixels.height - linePixels) / 2, dpiY);
+  out.extent = {HimetricFromPixels(textPixels.width, dpiX), HimetricFromPixels(textPixels.height, dpiY)};
+  return out;
+}
+
 EditLayout LayOutEdit(const EditLayoutInput& in) {
   Sides r{0, 0, in.size.width, in.size.height};
   if (in.border == 0 && in.backgroundColour == 0) {
@@ -58,10 +65,10 @@ EditLayout LayOutEdit(const EditLayoutInput& in) {
     // The pages are what is left for the text once both bars took their room.
     if (layout.verticalBar) layout.verticalBar->pageSize = r.height();
     if (layout.horizontalBar) layout.horizontalBar->pageSize = r.width();
-  } else {
-    layout.viewInset.top = HimetricFromPixels((r.height() - in.lineHeight) / 2, in.dpiY);
   }
-  layout.extent = {HimetricFromPixels(r.width(), in.dpiX), HimetricFromPixels(r.height(), in.dpiY)};
+  const EditHimetric himetric = HimetricOf({r.width(), r.height()}, in.lineHeight, in.multiLine, in.dpiX, in.dpiY);
+  layout.viewInset = himetric.viewInset;
+  layout.extent = himetric.extent;
   layout.textRect = {r.left, r.top, r.width(), r.height()};
   return layout;
 }

@@ -70,4 +70,15 @@ struct EditLayout {
 
 [[nodiscard]] EditLayout LayOutEdit(const EditLayoutInput& in);
 
+// What the engine is told of a text rectangle: its extent, and for a
+// single-line field the top inset that centres one line. From the engine's
+// own pixels (the text rectangle's and one line's) at its surface's DPI;
+// LayOutEdit uses it with the layout's own numbers, a field drawn at a
+// scale with its pixels.
+struct EditHimetric {
+  HimetricInset viewInset;
+  Size extent;
+};
+[[nodiscard]] EditHimetric HimetricOf(Size textPixels, int linePixels, bool multiLine, int dpiX, int dpiY);
+
 }  // namespace tabulo::ui

@@ -54,6 +54,12 @@ MenuLayout LayOutMenu(const std::vector<MenuItemMeasure>& items, const MenuMetri
   return layout;
 }
 
+MenuMargin ScaledMargin(const MenuMargin& margin, Size window, const DpiScale& scale) {
+  const Size pixels = scale.ToPixels(window);
+  const Rect body = scale.ToPixels(Rect{margin.left, margin.top, BodyWidth(window, margin), BodyHeight(window, margin)});
+  return {body.x, body.y, pixels.width - body.right(), pixels.height - body.bottom()};
+}
+
 Point PlaceMenu(Point at, Size window, const MenuMargin& margin, const Rect& workArea) {
   const int width = BodyWidth(window, margin), height = BodyHeight(window, margin);
   int x = at.x, y = at.y;

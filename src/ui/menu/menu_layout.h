@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "base/color/color.h"
+#include "base/geometry/dpi_scale.h"
 #include "base/geometry/rect.h"
 
 namespace tabulo::ui {
@@ -65,6 +66,12 @@ struct MenuLayout {
 };
 
 [[nodiscard]] MenuLayout LayOutMenu(const std::vector<MenuItemMeasure>& items, const MenuMetrics& metrics);
+
+// A menu is laid out in 96-DPI units and placed in pixels. Its margins at a
+// scale are those of the body's pixel edges inside the window's pixel size
+// (each side scaled alone could be a pixel off), so the body placed at a
+// point is the body the window draws.
+[[nodiscard]] MenuMargin ScaledMargin(const MenuMargin& margin, Size window, const DpiScale& scale);
 
 // Window position of a top-level menu opened at a screen point.
 [[nodiscard]] Point PlaceMenu(Point at, Size window, const MenuMargin& margin, const Rect& workArea);

@@ -26,6 +26,35 @@ TEST(EditFormats, CharFormatHoldsOnlyWhatIsGiven) {
   EXPECT_EQ(raised.colour, 0xFF9933u);  // Windows RGB, red in the low byte
 }
 
+// The engine's pixels are twips x surface DPI / 1440; a field's are its
+// size x window DPI / 96. A window at 144 with a 96-DPI surface (a second
+// monitor on Windows) needs 1.5x the twips; a window at 96 on a 144 surface
+// two thirds of them; agreeing DPIs leave the format exactly as it was.
+TEST(EditFormats, CharFormatIsScaledByTheWindowsDpiOverTheSurfaces) {
+  struct Case {
+    int windowDpi;
+    int surfaceDpi;
+    std::int32_t height;  // 180 twips: size 12
+    std::int32_t offset;  // -3 twips
+  };
+  const Case kCases[] = {
+      {96, 96, 180, -3},   {144, 144, 180, -3},  {192, 192, 180, -3}, {144, 96, 270, -5},
+      {192, 96, 360, -6},  {120, 96, 225, -4},   {96, 144, 120, -2},  {168, 120, 252, -4},
+      {0, 96, 180, -3},    {144, 0, 180, -3},
+  };
+  const EditCharFormat given = MakeCharFormat({"Arial", 12, 1, 0xFF000001, -3});
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(::testing::Message() << c.windowDpi << " on " << c.surfaceDpi);
+    const EditCharFormat sent = CharFormatForSurface(given, c.windowDpi, c.surfaceDpi);
+    EXPECT_EQ(sent.height, c.height);
+    EXPECT_EQ(sent.offset, c.offset);
+    EXPECT_EQ(sent.face, given.face);
+    EXPECT_EQ(sent.mask, given.mask);
+    EXPECT_EQ(SizeFromCharFormat(CharFormatFromSurface(sent, c.windowDpi, c.surfaceDpi)), 12)
+        << "the size reads back as given";
+  }
+}
+
 TEST(EditFormats, FaceNameIsCutTo31Units) {
   const std::string longFace(40, 'F');
   EXPECT_EQ(MakeCharFormat({longFace}).face, std::u16string(31, u'F'));

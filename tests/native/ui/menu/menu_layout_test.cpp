@@ -36,6 +36,25 @@ TEST(MenuLayout, MinimumWidth) {
   }
 }
 
+// The body's pixel edges decide the margins: at 144 and 168 a side scaled
+// alone would be a pixel wider than the room the window leaves it.
+TEST(MenuLayout, MarginsAtAScaleFollowTheBodysPixelEdges) {
+  const Size window{123, 64};
+  struct Case {
+    int dpi;
+    MenuMargin expected;
+  };
+  const Case kCases[] = {
+      {96, {5, 4, 6, 7}}, {120, {6, 5, 8, 9}}, {144, {8, 6, 9, 10}}, {168, {9, 7, 10, 12}}, {192, {10, 8, 12, 14}},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.dpi);
+    const MenuMargin m = ScaledMargin(kMargin, window, DpiScale(c.dpi));
+    EXPECT_EQ((Rect{m.left, m.top, m.right, m.bottom}),
+              (Rect{c.expected.left, c.expected.top, c.expected.right, c.expected.bottom}));
+  }
+}
+
 TEST(MenuLayout, TopLevelMenuStaysInTheWorkArea) {
   const Size window{123, 64};
   struct Case {
