@@ -14,7 +14,10 @@
 // machine disturbs least.
 // Run under Wine from a run directory, with no other copy of Tabulo running
 // (bench/bar_start_bench.sh does this on a private Wine desktop):
-//   wine bar_start_win_bench.exe [--runs N] [--program Tabulo.exe] [--floor floor_win.exe]
+//   wine bar_start_win_bench.exe [--runs N] [--program Tabulo.exe] [--compare Other.exe] [--floor floor_win.exe]
+// With --compare, a second build (under another file name, so that neither
+// takes the other for a second copy) runs in turn with the first in every
+// run, and the steps of both are printed side by side.
 // Memory and idle CPU are measured by bench/window_memory_bench.sh: Wine 8
 // reports neither for another process.
 #include <windows.h>
@@ -220,38 +223,21 @@ int ArgumentAfter(int argc, char** argv, const char* name) {
   return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  int runs = 7;
-  std::string program = "Tabulo.exe", floorProgram = "floor_win.exe";
-  if (int i = ArgumentAfter(argc, argv, "--runs")) runs = std::max(1, std::atoi(argv[i]));
-  if (int i = ArgumentAfter(argc, argv, "--program")) program = argv[i];
-  if (int i = ArgumentAfter(argc, argv, "--floor")) floorProgram = argv[i];
-
-  std::vector<double> floors, startups, bars, barsWithTray;
-  std::map<std::string, std::vector<double>> steps;  // the first time each event is traced in a run
+// What the runs of one program gave.
+struct Figures {
+  std::string program;
+  std::vector<double> startups, bars, barsWithTray;
+  std::map<std::string, std::vector<double>> steps;    // the first time each event is traced in a run
   std::map<std::string, std::vector<double>> stepCpu;  // the main thread's processor time since the event before
-  std::map<std::string, std::size_t> order;          // where it first came in a trace
-  for (int run = 0; run <= runs; ++run) {  // run 0 warms up
-    const std::optional<double> floor = FloorStart(floorProgram);
-    const std::optional<TabuloRun> tabulo = TabuloStart(program);
-    if (!floor || !tabulo) {
-      std::printf("run %d: %s did not start\n", run, floor ? program.c_str() : floorProgram.c_str());
-      return 1;
-    }
-    std::printf("run %d%s: floor %.0f ms, start-up window %.0f ms, bar %.0f ms, bar with tray icon %.0f ms\n", run,
-                run == 0 ? " (warm-up)" : "", *floor, tabulo->startup.value_or(-1), tabulo->bar.value_or(-1),
-                tabulo->barWithTray.value_or(-1));
-    std::fflush(stdout);
-    if (run == 0) continue;
-    floors.push_back(*floor);
-    if (tabulo->startup) startups.push_back(*tabulo->startup);
-    if (tabulo->bar) bars.push_back(*tabulo->bar);
-    if (tabulo->barWithTray) barsWithTray.push_back(*tabulo->barWithTray);
+  std::map<std::string, std::size_t> order;            // where it first came in a trace
+
+  void Add(const TabuloRun& run) {
+    if (run.startup) startups.push_back(*run.startup);
+    if (run.bar) bars.push_back(*run.bar);
+    if (run.barWithTray) barsWithTray.push_back(*run.barWithTray);
     std::map<std::string, double> first;
     double cpuBefore = 0;
-    for (const TraceEvent& event : tabulo->trace) {
+    for (const TraceEvent& event : run.trace) {
       if (first.emplace(event.name, event.ms).second && event.cpu >= 0) {
         stepCpu[event.name].push_back(event.cpu - cpuBefore);
       }
@@ -261,31 +247,105 @@ int main(int argc, char** argv) {
     for (const auto& [event, ms] : first) steps[event].push_back(ms);
   }
 
+  // The steps in the order of their median times.
+  std::vector<std::string> OrderedEvents() const {
+    std::vector<std::string> events;
+    for (const auto& [event, values] : steps) events.push_back(event);
+    std::sort(events.begin(), events.end(), [&](const std::string& a, const std::string& b) {
+      const double ma = Median(steps.at(a)), mb = Median(steps.at(b));
+      return ma != mb ? ma < mb : order.at(a) < order.at(b);
+    });
+    return events;
+  }
+};
+
+void PrintStarts(const Figures& f, double floor) {
+  const std::string name = f.program.substr(0, f.program.rfind(".exe"));
+  PrintRow((name + ": start-up window").c_str(), f.startups, floor);
+  PrintRow((name + ": bar").c_str(), f.bars, floor);
+  PrintRow((name + ": bar with tray icon").c_str(), f.barsWithTray, floor);
+}
+
+// Median at, step and processor time of each event, for each program side
+// by side (the first program's events first, in its order).
+void PrintSteps(const std::vector<const Figures*>& programs) {
+  std::vector<std::string> events = programs.front()->OrderedEvents();
+  for (const Figures* f : programs) {
+    for (const std::string& event : f->OrderedEvents()) {
+      if (std::find(events.begin(), events.end(), event) == events.end()) events.push_back(event);
+    }
+  }
+  std::printf("\nTabulo's own steps (TABULO_TRACE), ms after process entry, medians\n");
+  std::printf("  %-30s", "event");
+  for (std::size_t i = 0; i < programs.size(); ++i) std::printf(" %8s %8s %8s", "at", "step", "cpu");
+  std::printf("\n");
+  std::vector<double> previous(programs.size(), 0);
+  for (const std::string& event : events) {
+    std::printf("  %-30s", event.c_str());
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+      const Figures& f = *programs[i];
+      const auto at = f.steps.find(event);
+      if (at == f.steps.end()) {
+        std::printf(" %8s %8s %8s", "", "", "");
+        continue;
+      }
+      const double ms = Median(at->second);
+      const auto cpu = f.stepCpu.find(event);
+      std::printf(" %8.0f %8.0f", ms, ms - previous[i]);
+      if (cpu != f.stepCpu.end()) {
+        std::printf(" %8.0f", Median(cpu->second));
+      } else {
+        std::printf(" %8s", "");
+      }
+      previous[i] = ms;
+    }
+    std::printf("\n");
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int runs = 7;
+  Figures first, second;
+  first.program = "Tabulo.exe";
+  std::string floorProgram = "floor_win.exe";
+  if (int i = ArgumentAfter(argc, argv, "--runs")) runs = std::max(1, std::atoi(argv[i]));
+  if (int i = ArgumentAfter(argc, argv, "--program")) first.program = argv[i];
+  if (int i = ArgumentAfter(argc, argv, "--compare")) second.program = argv[i];
+  if (int i = ArgumentAfter(argc, argv, "--floor")) floorProgram = argv[i];
+  std::vector<Figures*> programs = {&first};
+  if (!second.program.empty()) programs.push_back(&second);
+
+  std::vector<double> floors;
+  for (int run = 0; run <= runs; ++run) {  // run 0 warms up
+    const std::optional<double> floor = FloorStart(floorProgram);
+    if (!floor) {
+      std::printf("run %d: %s did not start\n", run, floorProgram.c_str());
+      return 1;
+    }
+    if (run > 0) floors.push_back(*floor);
+    // Compared programs take turns at going first, so that neither always
+    // meets the other's aftermath.
+    for (std::size_t turn = 0; turn < programs.size(); ++turn) {
+      Figures& f = *programs[(turn + static_cast<std::size_t>(run)) % programs.size()];
+      const std::optional<TabuloRun> tabulo = TabuloStart(f.program);
+      if (!tabulo) {
+        std::printf("run %d: %s did not start\n", run, f.program.c_str());
+        return 1;
+      }
+      std::printf("run %d%s: floor %.0f ms, %s: start-up window %.0f ms, bar %.0f ms, bar with tray icon %.0f ms\n",
+                  run, run == 0 ? " (warm-up)" : "", *floor, f.program.c_str(), tabulo->startup.value_or(-1),
+                  tabulo->bar.value_or(-1), tabulo->barWithTray.value_or(-1));
+      std::fflush(stdout);
+      if (run > 0) f.Add(*tabulo);
+    }
+  }
+
   const double floor = Median(floors);
   std::printf("\nprocess start → window visible, ms over %d runs    median     min     max  − floor  ÷ floor\n", runs);
   PrintRow("floor: its window", floors, floor);
-  PrintRow("Tabulo: start-up window", startups, floor);
-  PrintRow("Tabulo: bar", bars, floor);
-  PrintRow("Tabulo: bar with tray icon", barsWithTray, floor);
-
-  struct Step {
-    double ms;
-    std::size_t order;
-    std::string event;
-  };
-  std::vector<Step> ordered;
-  for (const auto& [event, values] : steps) ordered.push_back({Median(values), order[event], event});
-  std::sort(ordered.begin(), ordered.end(),
-            [](const Step& a, const Step& b) { return a.ms != b.ms ? a.ms < b.ms : a.order < b.order; });
-  std::printf("\nTabulo's own steps (TABULO_TRACE), ms after process entry, medians\n");
-  std::printf("  %-30s %8s %8s %8s\n", "event", "at", "step", "cpu");
-  double previous = 0;
-  for (const Step& step : ordered) {
-    std::printf("  %-30s %8.0f %8.0f", step.event.c_str(), step.ms, step.ms - previous);
-    const auto cpu = stepCpu.find(step.event);
-    if (cpu != stepCpu.end()) std::printf(" %8.0f", Median(cpu->second));
-    std::printf("\n");
-    previous = step.ms;
-  }
+  for (const Figures* f : programs) PrintStarts(*f, floor);
+  PrintSteps({programs.begin(), programs.end()});
   return 0;
 }
