@@ -24,6 +24,7 @@
 #include "app/storage_names.h"
 #include "app/timetable/reminder.h"
 #include "app/timetable/reminder_popup_host.h"
+#include "base/win/geometry_win.h"
 #include "base/win/local_time.h"
 #include "base/win/resource_bytes.h"
 #include "ui/controls/button.h"
@@ -76,8 +77,7 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
     if (!BindEngine(BarBindOptions())) return false;
     Trace("bar bound");
     ui_.SetAccessibleName(bar_texts::kTrayTip);  // the bar has no title to be read by
-    ui_.SetPlacement(BarLeftEdge(GetSystemMetrics(SM_CXSCREEN), form().client_size.width),
-                     CentredTop(GetSystemMetrics(SM_CYSCREEN), form().client_size.height), std::nullopt, std::nullopt);
+    PlaceBar();
     if (!CreateControls()) return false;
     Trace("bar controls");
     toolButton_.OnClick([&context = context()] { ToggleToolWindow(context); });
@@ -127,6 +127,16 @@ class BarWindow final : public BoundFormWindow, private BarView, private Reminde
   }
 
  private:
+  // At the right edge of its monitor, centred from top to bottom, at the
+  // size BindEngine gave it (the form's, scaled).
+  void PlaceBar() {
+    const DpiScale scale = ui_.Scale();
+    const Rect monitor = MonitorRectOf(hwnd());
+    const Size size = form().client_size;
+    ui_.SetPlacement(monitor.x + BarLeftEdge(monitor.width, size.width, scale),
+                     monitor.y + CentredTop(monitor.height, scale.Length(size.height)), std::nullopt, std::nullopt);
+  }
+
   void ReadSettings() {
     const SettingsStore store(context().runDirectory);
     settings_.skin = store.Read(kSkinKey, kSkinDefault);

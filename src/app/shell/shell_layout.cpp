@@ -6,7 +6,10 @@
 
 namespace tabulo::app {
 
-int BarLeftEdge(int screenWidth, int barWidth) { return screenWidth - barWidth - 10; }
+int BarLeftEdge(int screenWidth, int barWidth, DpiScale scale) {
+  constexpr int kGapToScreenEdge = 10;
+  return screenWidth - scale.Length(barWidth + kGapToScreenEdge);
+}
 
 int CentredTop(int screenHeight, int windowHeight) { return (screenHeight - windowHeight) / 2; }
 

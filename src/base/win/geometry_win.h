@@ -19,6 +19,19 @@ namespace tabulo {
   return FromRECT(r);
 }
 
+// The whole of a monitor in screen pixels; for the primary monitor that is
+// 0, 0, SM_CXSCREEN × SM_CYSCREEN.
+[[nodiscard]] inline Rect MonitorRect(HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoW(monitor, &info)) return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return FromRECT(info.rcMonitor);
+}
+// The monitor showing the most of `window`, or the nearest one.
+[[nodiscard]] inline Rect MonitorRectOf(HWND window) {
+  return MonitorRect(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+}
+
 // The part of the primary screen windows may cover (without the taskbar).
 [[nodiscard]] inline Rect WorkArea() {
   RECT r{};

@@ -5,11 +5,24 @@
 namespace tabulo::app {
 namespace {
 
-TEST(BarPlacement, StandsTenPixelsInFromTheRightAndCentredVertically) {
-  EXPECT_EQ(BarLeftEdge(1920, 146), 1764);
-  EXPECT_EQ(BarLeftEdge(1366, 146), 1210);
+TEST(BarPlacement, StandsTenUnitsInFromTheRightAndCentredVertically) {
+  struct Case {
+    int screenWidth;
+    int dpi;
+    int left;
+  };
+  // At 120 DPI the bar and its gap scaled apart would be 183 + 13 = 196
+  // pixels from the right edge instead of round(156 × 1.25) = 195.
+  constexpr Case kCases[] = {{1920, 96, 1764}, {1366, 96, 1210}, {2880, 144, 2646},
+                             {3840, 192, 3528}, {2400, 120, 2205}, {3360, 168, 3087}};
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(testing::Message() << c.screenWidth << " at " << c.dpi);
+    EXPECT_EQ(BarLeftEdge(c.screenWidth, 146, DpiScale(c.dpi)), c.left);
+  }
   EXPECT_EQ(CentredTop(1080, 702), 189);
   EXPECT_EQ(CentredTop(768, 702), 33);
+  EXPECT_EQ(CentredTop(1620, DpiScale(144).Length(702)), 283);
+  EXPECT_EQ(CentredTop(2160, DpiScale(192).Length(702)), 378);
 }
 
 TEST(BarLayout, RowsAre64PixelsApartAndLabelsShareTheFirstRowsLeftEdge) {
