@@ -3,6 +3,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/win/dpi.h"
+#include "base/win/geometry_win.h"
 #include "base/win/resource_bytes.h"
 
 namespace tabulo::app {
@@ -29,10 +31,13 @@ bool BoundFormWindow::BindEngine(ui::BindOptions options) {
   // frame, centred again at that size (the framed window was centred with
   // its frame). Sized before binding: the bound window's minimum tracking
   // size follows its caption band, which is laid out for the size it is
-  // bound at.
-  const Size size = form().client_size;
-  SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - size.width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2, size.width, size.height,
+  // bound at. The form's size is in 96-DPI units: the window takes it in
+  // pixels at the DPI of the monitor it is on, where the engine binds it.
+  const DpiScale scale = options.dpi ? DpiScale(*options.dpi) : WindowScale(hwnd());
+  const Size size = scale.ToPixels(form().client_size);
+  const Rect monitor = MonitorRectOf(hwnd());
+  SetWindowPos(hwnd(), nullptr, monitor.x + (monitor.width - size.width) / 2,
+               monitor.y + (monitor.height - size.height) / 2, size.width, size.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   const std::vector<std::uint8_t> theme = ReadWholeFile(kThemePackageFile);
   options.theme = theme;

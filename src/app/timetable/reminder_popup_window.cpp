@@ -12,6 +12,8 @@
 #include "app/resource_ids.h"
 #include "app/timetable/reminder.h"
 #include "app/timetable/reminder_popup_texts.h"
+#include "base/win/dpi.h"
+#include "base/win/geometry_win.h"
 #include "base/win/resource_bytes.h"
 #include "ui/canvas/drawing.h"
 #include "ui/controls/image_button.h"
@@ -59,12 +61,15 @@ class ReminderPopupWindow final : public BoundFormWindow {
   }
 
  private:
-  // At the form's size (the engine strips the frame when it binds), its
-  // right edge on the screen's.
+  // At the form's size (the engine strips the frame when it binds) in
+  // pixels at the DPI of the bar's monitor, in that monitor's top right
+  // corner: the teacher looks there for the bar's news.
   void PlaceAtTopRightCorner() {
-    const Size size = form().client_size;
-    const int left = GetSystemMetrics(SM_CXSCREEN) - size.width;
-    SetWindowPos(hwnd(), nullptr, left, 0, size.width, size.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    HMONITOR barMonitor = MonitorFromWindow(ListedWindow(context(), FormId::kBar), MONITOR_DEFAULTTOPRIMARY);
+    const Rect monitor = MonitorRect(barMonitor);
+    const Size size = DpiScale(MonitorDpi(barMonitor)).ToPixels(form().client_size);
+    SetWindowPos(hwnd(), nullptr, monitor.right() - size.width, monitor.y, size.width, size.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
   // Skinned without a theme package: the picture, a faint white wash and

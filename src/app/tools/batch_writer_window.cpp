@@ -82,7 +82,12 @@ bool BatchWriterWindow::Build() {
 }
 
 bool BatchWriterWindow::CreateControls() {
-  if (!list_.Create(hwnd(), kListPlace, kFileListViewId)) return false;
+  if (!list_.Create(hwnd(), kListPlace, kFileListViewId, ui_.Scale())) return false;
+  // The list is a native window: the engine's scaling does not reach it.
+  ui_.Bind(ui::kMsgScaleChanged, [this](const ui::EventArgs&) {
+    list_.Rescale(ui_.Scale());
+    return false;
+  });
 
   ui::ButtonOptions tickAll;
   tickAll.text = batch_writer_texts::kTickAll;

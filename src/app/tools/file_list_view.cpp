@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "app/tools/batch_writer_texts.h"
 #include "base/win/system_library.h"
 #include "base/win/wide_text.h"
@@ -22,9 +24,10 @@ constexpr Column kColumns[] = {
 
 // Microsoft YaHei 9 point as the list asks for it: 12 pixels at 96 dpi, regular,
 // GB2312 character set.
-HFONT MakeListFont() {
+HFONT MakeListFont(DpiScale scale) {
+  constexpr int kListFontPoints = 9;
   LOGFONTW font{};
-  font.lfHeight = -12;
+  font.lfHeight = -scale.FontPixels(kListFontPoints);
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = GB2312_CHARSET;
   lstrcpynW(font.lfFaceName, Wide(ui::kMicrosoftYaHei).c_str(), LF_FACESIZE);
@@ -41,28 +44,47 @@ void SetCellText(HWND list, int row, int column, const std::string& text) {
 
 }  // namespace
 
-bool FileListView::Create(HWND parent, const Rect& rect, int id) {
+bool FileListView::Create(HWND parent, const Rect& place, int id, DpiScale scale) {
   if (!InitCommonControlClasses(ICC_LISTVIEW_CLASSES)) return false;
+  const Rect pixels = scale.ToPixels(place);
   list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-                          rect.x, rect.y, rect.width, rect.height, parent,
+                          pixels.x, pixels.y, pixels.width, pixels.height, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!list_) return false;
+  place_ = place;
+  scale_ = scale;
   ListView_SetExtendedListViewStyle(list_, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
   ListView_SetBkColor(list_, RGB(255, 255, 255));
   ListView_SetTextBkColor(list_, RGB(255, 255, 255));
-  font_.reset(MakeListFont());
+  font_.reset(MakeListFont(scale));
   if (font_) SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
   for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
     std::wstring title = Wide(kColumns[i].title);
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     column.pszText = title.data();
-    column.cx = kColumns[i].width;
+    column.cx = scale.Length(kColumns[i].width);
     column.iSubItem = i;
     SendMessageW(list_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
   return true;
+}
+
+void FileListView::Rescale(DpiScale scale) {
+  if (!list_ || scale == scale_) return;
+  const DpiScale from = std::exchange(scale_, scale);
+  UniqueFont font(MakeListFont(scale));
+  if (font) SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  // The columns may have been fitted to their content since: each keeps
+  // its width in units.
+  for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
+    ListView_SetColumnWidth(list_, i, scale.Length(from.Units(ListView_GetColumnWidth(list_, i))));
+  }
+  const Rect pixels = scale.ToPixels(place_);
+  SetWindowPos(list_, nullptr, pixels.x, pixels.y, pixels.width, pixels.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(list_, nullptr, TRUE);
+  if (font) font_ = std::move(font);  // the old one only once the list no longer uses it
 }
 
 std::size_t FileListView::RowCount() const {

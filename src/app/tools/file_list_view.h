@@ -10,6 +10,7 @@
 #include <optional>
 #include <utility>
 
+#include "base/geometry/dpi_scale.h"
 #include "base/geometry/rect.h"
 #include "app/tools/file_list.h"
 #include "base/win/unique_handle.h"
@@ -18,9 +19,13 @@ namespace tabulo::app {
 
 class FileListView {
  public:
-  // Creates the list view at `rect` (client coordinates of `parent`) with
-  // its three columns and font. False when the system refuses.
-  [[nodiscard]] bool Create(HWND parent, const Rect& rect, int id);
+  // Creates the list view at `place` (client coordinates of `parent` in
+  // 96-DPI units) with its three columns and font, all in pixels at
+  // `scale`. False when the system refuses.
+  [[nodiscard]] bool Create(HWND parent, const Rect& place, int id, DpiScale scale);
+  // Takes the list to another scale (its parent moved to a monitor of
+  // another DPI): its place, font and column widths.
+  void Rescale(DpiScale scale);
 
   [[nodiscard]] HWND hwnd() const { return list_; }
   [[nodiscard]] std::size_t RowCount() const;
@@ -40,6 +45,8 @@ class FileListView {
 
  private:
   HWND list_ = nullptr;  // a child of the writer window, destroyed with it
+  Rect place_;           // in units
+  DpiScale scale_;
   UniqueFont font_;  // outlives the list, which the parent destroys first
 };
 

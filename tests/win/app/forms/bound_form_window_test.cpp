@@ -13,9 +13,14 @@ using namespace testing;
 
 class ProbeWindow final : public BoundFormWindow {
  public:
-  explicit ProbeWindow(AppContext& context, FormId form = FormId::kAboutWindow) : BoundFormWindow(form, context) {}
+  explicit ProbeWindow(AppContext& context, FormId form = FormId::kAboutWindow, std::optional<int> dpi = {})
+      : BoundFormWindow(form, context), dpi_(dpi) {}
 
-  bool Build() { return CreateAndBind({}); }
+  bool Build() {
+    ui::BindOptions options;
+    options.dpi = dpi_;
+    return CreateAndBind(options);
+  }
 
   std::optional<bool> engineBoundAtNcDestroy;  // as the form's own handling saw it
   int closesSeen = 0;
@@ -26,6 +31,9 @@ class ProbeWindow final : public BoundFormWindow {
     if (message == WM_CLOSE) ++closesSeen;
     return std::nullopt;
   }
+
+ private:
+  std::optional<int> dpi_;
 };
 
 class BoundFormWindowTest : public NativeFormTest {
@@ -65,18 +73,21 @@ TEST_F(BoundFormWindowTest, TheEngineLetsGoOfTheWindowBeforeTheFormsOwnCleanUp) 
 }
 
 // Framed forms too: the frame the engine strips does not move them off the
-// centre.
+// centre. The form's size is in 96-DPI units, the window's in pixels at the
+// scale it is bound at.
 TEST_F(BoundFormWindowTest, OpensCentredAtTheFormsSizeWithOrWithoutAFrame) {
-  for (const FormId form : {FormId::kAboutWindow, FormId::kRandomDraw, FormId::kTimerWindow,
-                            FormId::kBatchFileWriter}) {
-    SCOPED_TRACE(static_cast<int>(form));
-    ProbeWindow window(context_, form);
-    ASSERT_TRUE(window.Build());
-    const Rect placed = WindowRectOf(window.hwnd());
-    EXPECT_EQ(placed.width, GetForm(form).client_size.width);
-    EXPECT_EQ(placed.height, GetForm(form).client_size.height);
-    EXPECT_EQ(placed.x, (GetSystemMetrics(SM_CXSCREEN) - placed.width) / 2);
-    EXPECT_EQ(placed.y, (GetSystemMetrics(SM_CYSCREEN) - placed.height) / 2);
+  for (const int dpi : {96, 144, 192}) {
+    for (const FormId form : {FormId::kAboutWindow, FormId::kRandomDraw, FormId::kTimerWindow,
+                              FormId::kBatchFileWriter}) {
+      SCOPED_TRACE(::testing::Message() << "form " << static_cast<int>(form) << " at " << dpi);
+      ProbeWindow window(context_, form, dpi);
+      ASSERT_TRUE(window.Build());
+      const Rect placed = WindowRectOf(window.hwnd());
+      EXPECT_EQ(placed.width, DpiScale(dpi).Length(GetForm(form).client_size.width));
+      EXPECT_EQ(placed.height, DpiScale(dpi).Length(GetForm(form).client_size.height));
+      EXPECT_EQ(placed.x, (GetSystemMetrics(SM_CXSCREEN) - placed.width) / 2);
+      EXPECT_EQ(placed.y, (GetSystemMetrics(SM_CYSCREEN) - placed.height) / 2);
+    }
   }
 }
 

@@ -19,11 +19,13 @@ namespace {
 using ui::testing::BoundWindowTest;
 
 // The line (its top) each UTF-16 unit of the label's text lands on when
-// GDI+ lays the text out in the label's text rectangle; -1 for a line feed.
-std::vector<float> LineOfEachUnit(const ui::Label& label, const std::wstring& text) {
+// GDI+ lays the text out in the label's text rectangle at the scale it is
+// drawn at; -1 for a line feed.
+std::vector<float> LineOfEachUnit(const ui::Label& label, const std::wstring& text, DpiScale scale) {
   Gdiplus::Bitmap scratch(1, 1, PixelFormat32bppPARGB);
   Gdiplus::Graphics graphics(&scratch);
   graphics.SetTextRenderingHint(label.TextRenderingHint());
+  graphics.ScaleTransform(scale.Factor(), scale.Factor());
   auto format = AdoptGdiplus(label.StringFormat()->Clone());
   const RectF box = ui::LabelTextRect({0, 0, static_cast<float>(label.Width()), 400});
   const Gdiplus::RectF layout(box.x, box.y, box.width, box.height);
@@ -45,11 +47,21 @@ std::vector<float> LineOfEachUnit(const ui::Label& label, const std::wstring& te
   return lines;
 }
 
-class ClockLabelTest : public BoundWindowTest {};
+// At every scale the label is drawn at: the lines are measured unscaled,
+// and still fit as GDI+ lays them out at the larger size. (Measured through
+// the scale instead, MeasureString reports "2026年12月31日" a little wider
+// than the label at 144 and 168 DPI, though it lays out on one line there,
+// and the widest dates would take three lines.)
+class ClockLabelTest : public BoundWindowTest, public ::testing::WithParamInterface<int> {};
 
-TEST_F(ClockLabelTest, NoLineEndsInsideANumber) {
+INSTANTIATE_TEST_SUITE_P(Scales, ClockLabelTest, ::testing::Values(96, 120, 144, 168, 192));
+
+TEST_P(ClockLabelTest, NoLineEndsInsideANumber) {
   const BarLayout layout = MakeBarLayout();
-  Bind({}, 146, 702);
+  const DpiScale scale(GetParam());
+  ui::BindOptions options;
+  options.dpi = scale.dpi();
+  Bind(options, scale.Length(146), scale.Length(702));
   ui::LabelOptions look;
   look.font.face = ui::kMicrosoftYaHei;
   look.font.size = kClockFontSize;
@@ -70,7 +82,7 @@ TEST_F(ClockLabelTest, NoLineEndsInsideANumber) {
     SCOPED_TRACE(text);
     clock.SetText(text);
     const std::wstring shown = Wide(clock.Text());
-    const std::vector<float> lines = LineOfEachUnit(clock, shown);
+    const std::vector<float> lines = LineOfEachUnit(clock, shown, scale);
     // Digits next to each other, and so a line break between them, would
     // be on different lines.
     for (std::size_t i = 1; i < shown.size(); ++i) {
