@@ -117,7 +117,9 @@ void Edit::OnDestroy() {
 // --- layout and painting -------------------------------------------------------
 
 void Edit::Layout(int width, int height) {
-  (void)drawSurface_.Create(width, height, Gdiplus::TextRenderingHintSystemDefault);
+  // The engine draws into a surface of the canvas's pixels.
+  const Rect pixels = CanvasPixels({0, 0, width, height});
+  (void)drawSurface_.Create(pixels.width, pixels.height, Gdiplus::TextRenderingHintSystemDefault);
   if (drawSurface_.valid()) {
     dpiX_ = GetDeviceCaps(drawSurface_.dc(), LOGPIXELSX);
     dpiY_ = GetDeviceCaps(drawSurface_.dc(), LOGPIXELSY);
@@ -134,6 +136,18 @@ void Edit::Layout(int width, int height) {
   in.dpiX = dpiX_;
   in.dpiY = dpiY_;
   layout_ = LayOutEdit(in);
+  textPixels_ = layout_.textRect;
+  const DpiScale scale = Scale();
+  if (!scale.IsIdentity()) {
+    textPixels_ = CanvasPixels(layout_.textRect);
+    const EditHimetric himetric =
+        HimetricOf({textPixels_.width, textPixels_.height}, scale.Length(lineHeight), multiLine_, dpiX_, dpiY_);
+    layout_.viewInset = himetric.viewInset;
+    layout_.extent = himetric.extent;
+  }
+  // A window whose DPI changed since the format went out (moved to another
+  // monitor) gets its text at the new size.
+  if (engine_ && scale.dpi() != formatWindowDpi_) SendDefaultCharFormat();
   LayoutHook();
   PlaceBars(lineHeight);
   // The client rectangle changed too: the engine keeps its own copy of it
@@ -156,19 +170,21 @@ void Edit::Paint(std::uint32_t state) {
   if (!graphics) return;
   const RectF whole{0, 0, static_cast<float>(Width()), static_cast<float>(Height())};
   const Rect area = CoveringPixels(DirtyRect()).intersect(LocalRect());
+  Canvas& canvas = MutableCanvas();
+  const Rect canvasArea{0, 0, canvas.width(), canvas.height()};
   if (border_ == 0 && backgroundColour_ == 0) {
     const ControlHost* host = Host();
     (void)DrawSkinElement(host ? host->Package() : nullptr, *graphics, kEditElement, whole,
                           HasFocus() ? kStateFocused : state);
   } else {
     // A border without a background colour gives an opaque black field.
-    MutableCanvas().ClearRect(area, backgroundColour_ | 0xFF000000u);
+    canvas.ClearRect(CanvasPixels(area).intersect(canvasArea), backgroundColour_ | 0xFF000000u);
   }
   BackgroundHook(*graphics);
-  const Rect update = area.intersect(layout_.textRect);
+  // The engine's drawing is copied in the canvas's pixels.
+  const Rect update = CanvasPixels(area.intersect(layout_.textRect)).intersect(textPixels_).intersect(canvasArea);
   const std::shared_ptr<EditTextEngine> engine = engine_;
   if (engine && drawSurface_.valid() && !update.empty()) {
-    Canvas& canvas = MutableCanvas();
     canvas.Flush();
     BitBlt(drawSurface_.dc(), update.x, update.y, update.width, update.height, canvas.dc(), update.x, update.y,
            SRCCOPY);
@@ -223,20 +239,19 @@ LRESULT Edit::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MOUSEMOVE: {
       // While selecting by dragging, a point below the text is the last line.
-      const int y = static_cast<short>(HIWORD(lParam));
-      if (wParam == MK_LBUTTON && y > layout_.textRect.bottom()) {
-        lParam = MAKELPARAM(LOWORD(lParam), layout_.textRect.bottom());
-      }
-      Forward(message, wParam, lParam);
+      LPARAM pixels = CanvasPixelsParam(lParam);
+      const int y = static_cast<short>(HIWORD(pixels));
+      if (wParam == MK_LBUTTON && y > textPixels_.bottom()) pixels = MAKELPARAM(LOWORD(pixels), textPixels_.bottom());
+      Forward(message, wParam, pixels);
       return 0;
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-      Forward(message, wParam, lParam);
+      Forward(message, wParam, CanvasPixelsParam(lParam));
       return 0;
     case WM_LBUTTONUP: {
-      if (!SurvivesForward(message, wParam, lParam)) return 0;
+      if (!SurvivesForward(message, wParam, CanvasPixelsParam(lParam))) return 0;
       const ControlHost* host = Host();
       const Rect abs = AbsoluteRect();
       const Point at{abs.x + static_cast<short>(LOWORD(lParam)), abs.y + static_cast<short>(HIWORD(lParam))};
@@ -267,15 +282,34 @@ LRESULT Edit::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kMsgRepaint:
       Paint(0);
       return 0;
-    case kMsgMovedByAnchors:
-      caretX_ += static_cast<int>(wParam);
-      caretY_ += static_cast<int>(lParam);
+    case kMsgMovedByAnchors:  // the caret is kept in the canvas's pixels: it moved with the control
       return 0;
     default: {
       LRESULT result = 0;
       return SendTextMessage(message, wParam, lParam, &result) == S_OK ? result : 0;
     }
   }
+}
+
+DpiScale Edit::Scale() const {
+  const ControlHost* host = Host();
+  return host ? host->Scale() : DpiScale();
+}
+
+LPARAM Edit::CanvasPixelsParam(LPARAM localUnits) const {
+  const Rect at = CanvasPixels({static_cast<short>(LOWORD(localUnits)), static_cast<short>(HIWORD(localUnits)), 0, 0});
+  return MAKELPARAM(at.x, at.y);
+}
+
+Rect Edit::LocalUnitsCovering(const Rect& canvasPixels) const {
+  const Point origin = CanvasOrigin();
+  const Rect abs = AbsoluteRect();
+  return Scale().CoveringUnits(canvasPixels.offset(origin.x, origin.y)).offset(-abs.x, -abs.y);
+}
+
+Point Edit::CanvasOrigin() const {
+  const Rect pixels = Scale().ToPixels(AbsoluteRect());
+  return {pixels.x, pixels.y};
 }
 
 LRESULT Edit::Forward(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -314,7 +348,7 @@ void Edit::OnSetFocus() {
   if (!SurvivesForward(WM_SETFOCUS, 0, 0)) return;
   (void)SetTimer(kEditCaretBlinkMs);
   HWND window = HostWindowHandle();
-  CreateCaret(window, nullptr, caretWidth_, kSystemCaretHeight);
+  CreateCaret(window, nullptr, Scale().Length(caretWidth_), Scale().Length(kSystemCaretHeight));
   caretSuppressed_ = false;
   if (editStyle_ == kEditPassword && window) {
     // No input method composes a password where it can be read.
@@ -487,13 +521,20 @@ void Edit::SetCaret(std::optional<Argb> colour, std::optional<int> width) {
 
 void Edit::SetDefaultCharFormat(const CharFormatRequest& request) {
   charFormat_ = MakeCharFormat(request);
-  if (engine_) engine_->Host().SetCharFormat(charFormat_);
+  SendDefaultCharFormat();
+}
+
+EditCharFormat Edit::SurfaceCharFormat() const { return CharFormatForSurface(charFormat_, Scale().dpi(), dpiY_); }
+
+void Edit::SendDefaultCharFormat() {
+  formatWindowDpi_ = Scale().dpi();
+  if (engine_) engine_->Host().SetCharFormat(SurfaceCharFormat());
   NotifyPropertyBits(kTxtBitCharFormatChange, kTxtBitCharFormatChange);
   // Not every text engine rereads the host's format on that notice (Wine's
   // keeps the one it was created with, so a field's own font never showed).
   // Setting it as the default and on the text already there gives the same
   // result on every engine.
-  CHARFORMATW format = ToCharFormat(charFormat_);
+  CHARFORMATW format = ToCharFormat(SurfaceCharFormat());
   if (format.dwMask == 0) return;
   if (!SurvivesForward(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format))) return;
   (void)Forward(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));

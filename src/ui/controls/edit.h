@@ -25,6 +25,13 @@
 // Caveat: the caret is drawn straight onto the window canvas, outside the
 // control's own picture, so a recomposition of its area takes it away until
 // the next blink.
+//
+// Scale: the control is laid out in its window's units like every control,
+// but the text engine draws with GDI in device pixels. It is handed the
+// pixels of the control's canvas (its client rectangle, its surface, the
+// mouse), reports pixels (invalid areas, the caret), and is given font
+// heights at the window's DPI over its surface's. At 96 DPI the two are
+// the same numbers.
 #include <windows.h>
 #include <imm.h>
 
@@ -38,6 +45,7 @@
 #include <vector>
 
 #include "base/color/color.h"
+#include "base/geometry/dpi_scale.h"
 #include "ui/canvas/canvas.h"
 #include "ui/control/ui_control.h"
 #include "ui/controls/edit_formats.h"
@@ -259,9 +267,12 @@ class Edit : public UiControl {
   // The bars while they exist as controls; null otherwise.
   [[nodiscard]] ScrollBar* VerticalBar() const { return Bar(SB_VERT); }
   [[nodiscard]] ScrollBar* HorizontalBar() const { return Bar(SB_HORZ); }
-  // Where the caret goes (window coordinates) and whether it is kept hidden
+  // Where the caret goes (window pixels) and whether it is kept hidden
   // (a selection exists or the focus is elsewhere).
   [[nodiscard]] Rect CaretRect() const;
+  // The text rectangle in the control's canvas pixels: the engine's client
+  // rectangle.
+  [[nodiscard]] const Rect& TextPixels() const { return textPixels_; }
   [[nodiscard]] bool CaretSuppressed() const { return caretSuppressed_; }
   // Draws (show) or removes the caret; restart begins a new blink cycle.
   void DrawCaret(bool show, bool restart);
@@ -306,8 +317,21 @@ class Edit : public UiControl {
   void OnBarMoved(bool vertical, int position);
   [[nodiscard]] ScrollBar* Bar(int which) const;
 
+  // Units and the engine's pixels.
+  [[nodiscard]] DpiScale Scale() const;
+  // A local point in the canvas's pixels, as the engine takes the mouse.
+  [[nodiscard]] LPARAM CanvasPixelsParam(LPARAM localUnits) const;
+  // The local unit rectangle that covers an area of the canvas's pixels.
+  [[nodiscard]] Rect LocalUnitsCovering(const Rect& canvasPixels) const;
+  // Where the canvas's pixel 0 lies in the window's pixels.
+  [[nodiscard]] Point CanvasOrigin() const;
+
   // Text engine plumbing.
   [[nodiscard]] EditTextProperties Properties() const;
+  // The default format as the engine must get it: at the window's DPI over
+  // the drawing surface's.
+  [[nodiscard]] EditCharFormat SurfaceCharFormat() const;
+  void SendDefaultCharFormat();
   [[nodiscard]] int MeasureLineHeight() const;
   [[nodiscard]] std::wstring WideText();
   void SetWideText(const std::wstring& text);
@@ -340,8 +364,11 @@ class Edit : public UiControl {
   EditParaFormat paraFormat_;
 
   // Geometry (control coordinates; inset and extent in HIMETRIC), rebuilt by
-  // Layout on creation and on every size change.
+  // Layout on creation and on every size change; the text rectangle again
+  // in canvas pixels.
   EditLayout layout_;
+  Rect textPixels_;
+  int formatWindowDpi_ = 96;  // the window's DPI the engine's default format was sent for
   int dpiX_ = 96;
   int dpiY_ = 96;
   Canvas drawSurface_;  // the text engine draws here, then it is copied to the canvas
@@ -352,8 +379,9 @@ class Edit : public UiControl {
   std::unique_ptr<ScrollBar> verticalBar_;
   bool scrollSync_ = false;  // a position is being passed between engine and bar
 
-  // Caret: drawn by the Edit in window coordinates, as a bar of the height
-  // and colour current when the text engine last asked for a caret.
+  // Caret: drawn by the Edit onto the window canvas, as a bar of the height
+  // and colour current when the text engine last asked for a caret. Its
+  // place is the engine's, in canvas pixels; its width is in units.
   int caretHeight_ = 0;
   Argb caretDrawColour_ = 0xFF000000;
   Argb caretColour_ = 0xFF000000;

@@ -18,6 +18,7 @@ ScrollBar* Edit::Bar(int which) const {
 }
 
 void Edit::PlaceBars(int lineHeight) {
+  const DpiScale scale = Scale();
   const auto place = [&](std::unique_ptr<ScrollBar>& bar, const std::optional<EditBar>& spot, bool vertical) {
     if (!spot) return;
     if (bar && bar->IsCreated()) {
@@ -36,9 +37,11 @@ void Edit::PlaceBars(int lineHeight) {
       bar->SetMayTakeFocus(false);
       bar->SetMouseTrack(true);
     }
-    bar->SetLineStep(lineHeight);
-    bar->SetPageStep(3 * lineHeight);
-    bar->SetPageSize(spot->pageSize, true, false);
+    // The engine's scroll range and positions are its pixels: so are the
+    // steps and the page.
+    bar->SetLineStep(scale.Length(lineHeight));
+    bar->SetPageStep(3 * scale.Length(lineHeight));
+    bar->SetPageSize(vertical ? textPixels_.height : textPixels_.width, true, false);
   };
   place(verticalBar_, layout_.verticalBar, true);
   place(horizontalBar_, layout_.horizontalBar, false);

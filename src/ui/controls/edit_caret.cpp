@@ -4,6 +4,10 @@
 // control nor recomposes the window. caretPhase counts up when the caret is
 // drawn and down when it is removed: the blink timer draws it when the
 // phase is odd, so it shows on one tick and goes on the next.
+//
+// The engine places the caret in the canvas's pixels; the caret is drawn
+// in the window canvas's pixels, past its scale, so it stays one crisp bar,
+// and the area it covers is presented and recomposed in units.
 #include <algorithm>
 
 #include "ui/control/control_host.h"
@@ -13,21 +17,23 @@
 namespace tabulo::ui {
 
 Rect Edit::CaretRect() const {
-  return {caretX_, caretY_, caretWidth_, std::min(caretHeight_, layout_.textRect.height)};
+  const Point origin = CanvasOrigin();
+  return {origin.x + caretX_, origin.y + caretY_, Scale().Length(caretWidth_),
+          std::min(caretHeight_, textPixels_.height)};
 }
 
 void Edit::PlaceCaret(int x, int y) {
-  const Rect abs = AbsoluteRect();
-  caretX_ = x + abs.x;
-  caretY_ = y + abs.y;
+  caretX_ = x;
+  caretY_ = y;
   CHARRANGE selection{};
   Forward(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
   if (selection.cpMin != selection.cpMax) caretX_ += 1;
   // The system caret stays hidden; it only tells an input method where to
   // open its window. Without one, a short-lived caret still moves that spot.
-  if (!SetCaretPos(caretX_, caretY_)) {
-    CreateCaret(HostWindowHandle(), nullptr, caretWidth_, 12);
-    SetCaretPos(caretX_, caretY_);
+  const Rect caret = CaretRect();
+  if (!SetCaretPos(caret.x, caret.y)) {
+    CreateCaret(HostWindowHandle(), nullptr, caret.width, Scale().Length(12));
+    SetCaretPos(caret.x, caret.y);
     DestroyCaret();
   }
 }
@@ -44,18 +50,22 @@ void Edit::DrawCaret(bool show, bool restart) {
     // a later tick draws the caret.
     Gdiplus::Graphics* graphics = host->WindowCanvas().graphics();
     if (!host->Shown() || !graphics) return;
-    const Rect text = layout_.textRect.offset(AbsoluteRect().x, AbsoluteRect().y);
-    graphics->SetClip(Gdiplus::Rect(text.x, text.y, text.width, text.height), Gdiplus::CombineModeReplace);
-    Gdiplus::SolidBrush brush{Gdiplus::Color(caretDrawColour_)};
-    graphics->FillRectangle(&brush, caret.x, caret.y, caret.width, caret.height);
-    graphics->ResetClip();
+    const Point origin = CanvasOrigin();
+    const Rect text = textPixels_.offset(origin.x, origin.y);
+    {
+      const DeviceSpace pixels(*graphics);
+      graphics->SetClip(Gdiplus::Rect(text.x, text.y, text.width, text.height), Gdiplus::CombineModeReplace);
+      Gdiplus::SolidBrush brush{Gdiplus::Color(caretDrawColour_)};
+      graphics->FillRectangle(&brush, caret.x, caret.y, caret.width, caret.height);
+      graphics->ResetClip();
+    }
     host->WindowCanvas().Flush();
-    host->Present(caret);
+    host->Present(Scale().CoveringUnits(caret));
     return;
   }
   --caretPhase_;
   const Rect area{caret.x, caret.y, caret.width, std::max(caret.height, 1)};
-  host->Recompose(area);
+  host->Recompose(Scale().CoveringUnits(area));
 }
 
 }  // namespace tabulo::ui

@@ -195,13 +195,13 @@ std::optional<EditCharFormatValues> Edit::SelectionCharFormat() {
   format.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_SIZE | CFM_OFFSET | CFM_COLOR |
                   CFM_FACE | CFM_CHARSET;
   Forward(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-  const EditCharFormat values = FromCharFormat(format);
+  const EditCharFormat values = CharFormatFromSurface(FromCharFormat(format), Scale().dpi(), dpiY_);
   return EditCharFormatValues{values.effects, SizeFromCharFormat(values), values.offset, ToArgb(values.colour),
                               Narrow(std::wstring(values.face.begin(), values.face.end()))};
 }
 
 bool Edit::SetSelectionCharFormat(const CharFormatRequest& request) {
-  CHARFORMATW format = ToCharFormat(MakeCharFormat(request));
+  CHARFORMATW format = ToCharFormat(CharFormatForSurface(MakeCharFormat(request), Scale().dpi(), dpiY_));
   if (format.dwMask == 0) return false;
   return Forward(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format)) != 0;
 }

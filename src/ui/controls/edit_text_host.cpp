@@ -38,7 +38,7 @@ constexpr HRESULT kRefused = static_cast<HRESULT>(0x80000008);
 }  // namespace
 
 EditTextHost::EditTextHost(Edit& edit)
-    : edit_(&edit), charFormat_(ToCharFormat(edit.charFormat_)), paraFormat_(ToParaFormat(edit.paraFormat_)) {}
+    : edit_(&edit), charFormat_(ToCharFormat(edit.SurfaceCharFormat())), paraFormat_(ToParaFormat(edit.paraFormat_)) {}
 
 HRESULT EditTextHost::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
@@ -110,9 +110,10 @@ void EditTextHost::TxInvalidateRect(LPCRECT rect, WINBOOL /*mode*/) {
     edit_->HandleMessage(WM_PAINT, 0, 0);
     return;
   }
-  edit_->InvalidateRect(RectF{static_cast<float>(rect->left), static_cast<float>(rect->top),
-                             static_cast<float>(rect->right - rect->left),
-                             static_cast<float>(rect->bottom - rect->top)});
+  // The engine's pixels; the control invalidates units.
+  const Rect area = edit_->LocalUnitsCovering(FromRECT(*rect));
+  edit_->InvalidateRect(RectF{static_cast<float>(area.x), static_cast<float>(area.y), static_cast<float>(area.width),
+                              static_cast<float>(area.height)});
 }
 
 void EditTextHost::TxViewChange(WINBOOL update) {
@@ -154,7 +155,7 @@ HRESULT EditTextHost::TxDeactivate(LONG /*newState*/) { return kRefused; }
 
 HRESULT EditTextHost::TxGetClientRect(LPRECT rect) {
   if (!rect) return E_INVALIDARG;
-  *rect = edit_ ? ToRECT(edit_->layout_.textRect) : RECT{};
+  *rect = edit_ ? ToRECT(edit_->textPixels_) : RECT{};
   return S_OK;
 }
 

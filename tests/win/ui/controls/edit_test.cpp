@@ -6,8 +6,10 @@
 
 #include "ui/controls/scroll_bar.h"
 #include "ui/menu/ui_menu.h"
+#include "win/ui/controls/controls_fixture.h"
 #include "win/ui/engine_fixture.h"
 #include "win/ui/themed_window_fixture.h"
+#include "win/ui/window_at_dpi.h"
 
 namespace tabulo::ui::testing {
 namespace {
@@ -50,11 +52,6 @@ std::vector<std::uint32_t> RightClickMenu(HWND window, const Edit& edit, wchar_t
   SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(r.x + 5, r.y + 5));
   menu.SetShownCallback({});
   return states;
-}
-
-std::uint32_t PixelOf(const UiControl& control, int x, int y) {
-  control.GetCanvas().Flush();
-  return control.GetCanvas().Pixel(x, y);
 }
 
 TEST_F(EditTest, TextGoesInAndComesBackOutAsUtf8) {
@@ -295,6 +292,87 @@ TEST_F(EditTest, TheCaretIsDrawnOnOneTickAndGoneOnTheNext) {
     edit.HandleMessage(WM_TIMER, 0, 0);
     EXPECT_FALSE(caretShown());
   }
+}
+
+bool DarkInk(std::uint32_t pixel) { return Opaque(pixel) && RedOf(pixel) < 0x80; }
+
+EditOptions BigDigits(std::string text) {
+  EditOptions options;
+  options.text = std::move(text);
+  options.fontSize = 20;
+  options.backgroundColour = 0xFFFFFFFF;
+  return options;
+}
+
+// Where the text engine drew "88" in a field at a DPI: the ink and the text
+// rectangle, both in the field's canvas pixels.
+struct DrawnText {
+  std::optional<Rect> ink;
+  Rect text;
+};
+DrawnText DrawDigitsAt(int dpi) {
+  WindowAtDpi window(dpi, 0xFFFFFF);
+  EXPECT_TRUE(window.Bound());
+  Edit edit;
+  // Centred: where the text goes depends on the width of the engine's
+  // client rectangle.
+  EditOptions options = BigDigits("88");
+  options.alignment = TextAlignment::kCentre;
+  EXPECT_TRUE(edit.Create(window.Handle(), {11, 7, 120, 40}, options));
+  return {InkBox(edit.GetCanvas(), DarkInk), edit.TextPixels()};
+}
+
+using ScaledEditTest = BoundWindowTest;
+
+// At 144 DPI the text engine works in the field's canvas pixels while the
+// field is placed in units: its text is 1.5 times as large as at 96 and sits
+// 1.5 times as far into the text rectangle (centred in it), inside it.
+TEST_F(ScaledEditTest, TheTextIsDrawnAtTheWindowsScaleInsideThePixelTextRectangle) {
+  const DrawnText at96 = DrawDigitsAt(96);
+  const DrawnText at144 = DrawDigitsAt(144);
+  ASSERT_TRUE(at96.ink && at144.ink);
+  EXPECT_NEAR(at144.ink->height, 1.5 * at96.ink->height, 1.5);
+  EXPECT_NEAR(at144.ink->width, 1.5 * at96.ink->width, 2.5);
+  EXPECT_NEAR(at144.ink->y - at144.text.y, 1.5 * (at96.ink->y - at96.text.y), 2);
+  EXPECT_NEAR(at144.ink->x - at144.text.x, 1.5 * (at96.ink->x - at96.text.x), 2);
+  EXPECT_EQ(at144.ink->intersect(at144.text), *at144.ink);
+}
+
+// The caret the engine places between the second and third digit is drawn
+// there and the system caret (where an input method opens) goes to the same
+// window pixels; a click given in units at that place puts the selection
+// there again.
+TEST_F(ScaledEditTest, CaretAndClicksMeetTheEnginesPixels) {
+  WindowAtDpi window(144, 0xFFFFFF);
+  ASSERT_TRUE(window.Bound());
+  const DpiScale scale(144);
+  Edit edit;
+  // Far from the window's corner, where units and pixels part widely.
+  ASSERT_TRUE(edit.Create(window.Handle(), {101, 67, 160, 40}, BigDigits("1234")));
+  window.Window().Show();
+  edit.SetFocus();
+  const Rect field = scale.ToPixels(edit.AbsoluteRect());
+  const std::optional<Rect> ink = InkBox(edit.GetCanvas(), DarkInk);
+  ASSERT_TRUE(ink);
+  const Rect inkInWindow = ink->offset(field.x, field.y);
+
+  edit.SetSelection(2, 2);
+  const Rect caret = edit.CaretRect();
+  ASSERT_GT(caret.height, 0);
+  EXPECT_NEAR(caret.x, inkInWindow.x + inkInWindow.width / 2, inkInWindow.width / 8) << "between 2 and 3";
+  const Rect text = edit.TextPixels().offset(field.x, field.y);
+  EXPECT_EQ(caret.intersect(text), caret) << "inside the text rectangle";
+  POINT system{};
+  ASSERT_TRUE(GetCaretPos(&system));
+  EXPECT_EQ((Point{system.x, system.y}), (Point{caret.x, caret.y}));
+
+  edit.SetSelection(0, 0);
+  const Point unit = scale.ToUnits(Point{caret.x, caret.y + caret.height / 2});
+  const LPARAM local = MAKELPARAM(unit.x - edit.AbsoluteRect().x, unit.y - edit.AbsoluteRect().y);
+  edit.HandleMessage(WM_LBUTTONDOWN, MK_LBUTTON, local);
+  edit.HandleMessage(WM_LBUTTONUP, 0, local);
+  EXPECT_EQ(edit.SelectionRange().start, 2);
+  EXPECT_EQ(edit.SelectionRange().end, 2);
 }
 
 }  // namespace
