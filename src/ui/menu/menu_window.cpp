@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "base/text/utf8.h"
+#include "base/win/dpi.h"
 #include "base/win/geometry_win.h"
 #include "base/win/wide_text.h"
 #include "ui/accessibility/window_accessible.h"
@@ -21,6 +22,15 @@
 
 namespace tabulo::ui {
 namespace {
+
+// The part of the monitor under a point that windows may cover; the
+// primary's when the system says nothing.
+Rect WorkAreaAt(Point point) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(MonitorFromPoint(ToPOINT(point), MONITOR_DEFAULTTONEAREST), &info)) return WorkArea();
+  return FromRECT(info.rcWork);
+}
 
 // Room for the sub-menu arrow at the right of every item of a menu that
 // has a sub-menu.
@@ -167,6 +177,12 @@ MenuWindow::~MenuWindow() { Close(); }
 bool MenuWindow::Open(std::shared_ptr<const ResourcePackage> package, std::optional<Point> at,
                       std::optional<Rect> parentItem, bool selectFirst) {
   TakeItems(std::move(package));
+  if (parent_) {
+    scale_ = parent_->scale_;
+  } else {
+    if (!at) at = CursorPosition();
+    scale_ = ScaleAt(*at);
+  }
   const std::optional<MenuLayout> layout = LayOut();
   if (!layout) return false;
   // A sub-menu opens beside its item and is owned by its parent menu.
@@ -197,35 +213,56 @@ void MenuWindow::TakeItems(std::shared_ptr<const ResourcePackage> package) {
   for (const UiMenu::Item& item : items_) icons_.push_back(LoadBitmapFromBytes(item.icon));
 }
 
+Point MenuWindow::CursorPosition() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  return {cursor.x, cursor.y};
+}
+
+DpiScale MenuWindow::ScaleAt(Point at) const {
+  // The owner's scale where the menu opens on the owner's monitor (it may
+  // draw at a scale of its own choosing); elsewhere the monitor's.
+  HMONITOR monitor = MonitorFromPoint(ToPOINT(at), MONITOR_DEFAULTTONEAREST);
+  HWND owner = chain_.Owner();
+  const UiWindow* window = UiWindow::FromHandle(owner);
+  if (window && MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST) == monitor) return window->Scale();
+  return DpiScale(MonitorDpi(monitor));
+}
+
 std::optional<MenuLayout> MenuWindow::LayOut() {
   const Gdiplus::Font* font = menu_.Font();
   if (!font || !format_) return std::nullopt;
   arrowRoom_ = kArrowRoom;
+  // Measured in units under the menu's scale, so the text is measured at
+  // the size it is drawn (GDI+ lays a scaled font out a little wider).
+  Gdiplus::Bitmap scratch(1, 1, PixelFormat32bppPARGB);
+  Gdiplus::Graphics graphics(&scratch);
+  if (!scale_.IsIdentity()) graphics.ScaleTransform(scale_.Factor(), scale_.Factor());
   MenuMetrics metrics;
-  {
-    Gdiplus::Bitmap scratch(1, 1, PixelFormat32bppPARGB);
-    Gdiplus::Graphics graphics(&scratch);
-    metrics.fontHeight = FontHeight(font, &graphics);
-  }
+  metrics.fontHeight = FontHeight(font, &graphics);
   metrics.minimumWidth = menu_.MinimumWidth();
   metrics.leftText = look_.leftText;
   metrics.arrowRoom = arrowRoom_;
   metrics.margin = look_.margin;
-  return LayOutMenu(Measure(font), metrics);
+  return LayOutMenu(Measure(graphics, font), metrics);
 }
 
 Rect MenuWindow::Place(Size window, std::optional<Point> at, std::optional<Rect> parentItem) const {
-  const Rect work = WorkArea();
+  // Laid out in units, placed in the screen's pixels.
+  const Size pixels = scale_.ToPixels(window);
+  const MenuMargin margin = ScaledMargin(look_.margin, window, scale_);
   Point position;
   if (parentItem && parent_) {
-    position =
-        PlaceSubMenu(WindowRectOf(parent_->Handle()), parent_->look_.margin, *parentItem, window, look_.margin, work);
+    const Rect parentWindow = WindowRectOf(parent_->Handle());
+    const MenuMargin parentMargin =
+        ScaledMargin(parent_->look_.margin, parent_->ui_.ClientSize(), parent_->scale_);
+    position = PlaceSubMenu(parentWindow, parentMargin, *parentItem, pixels, margin,
+                            WorkAreaAt({parentItem->x, parentItem->y}));
   } else {
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    position = PlaceMenu(at.value_or(Point{cursor.x, cursor.y}), window, look_.margin, work);
+    const Point point = at.value_or(CursorPosition());
+    position = PlaceMenu(point, pixels, margin, WorkAreaAt(point));
   }
-  return {position.x, position.y, window.width, window.height};
+  return {position.x, position.y, pixels.width, pixels.height};
 }
 
 HWND MenuWindow::CreateMenuWindow(const Rect& placed, HWND owner) {
@@ -235,6 +272,7 @@ HWND MenuWindow::CreateMenuWindow(const Rect& placed, HWND owner) {
 
 bool MenuWindow::BindEngine(HWND window) {
   BindOptions options;
+  options.dpi = scale_.dpi();
   options.captionButtons = kNoCaptionButtons;
   options.alpha = 255;
   options.dragAnywhere = false;
@@ -272,9 +310,7 @@ void MenuWindow::ShowWithoutActivation() {
   ShowWindow(Handle(), SW_SHOWNA);
 }
 
-std::vector<MenuItemMeasure> MenuWindow::Measure(const Gdiplus::Font* font) const {
-  Gdiplus::Bitmap scratch(1, 1, PixelFormat32bppPARGB);
-  Gdiplus::Graphics graphics(&scratch);
+std::vector<MenuItemMeasure> MenuWindow::Measure(Gdiplus::Graphics& graphics, const Gdiplus::Font* font) const {
   graphics.SetTextRenderingHint(Engine().defaultTextRenderingHint);
   std::vector<MenuItemMeasure> measures;
   measures.reserve(items_.size());
@@ -444,7 +480,7 @@ void MenuWindow::OpenSubMenuOf(MenuItem& item, bool selectFirst) {
   // A menu already on screen (a sub-menu that contains its own ancestor)
   // is not opened a second time.
   if (!menu || menu->IsOpen() || sub_) return;
-  const Rect abs = item.AbsoluteRect();
+  const Rect abs = scale_.ToPixels(item.AbsoluteRect());
   const Rect window = WindowRectOf(Handle());
   auto sub = std::make_unique<MenuWindow>(*menu, chain_, this);
   act_ = &item;
@@ -470,7 +506,7 @@ void MenuWindow::KillHoverTimer() {
 
 MenuItem* MenuWindow::ItemAtScreen(POINT cursor) const {
   ScreenToClient(Handle(), &cursor);
-  return ItemAtClient({cursor.x, cursor.y});
+  return ItemAtClient(scale_.ToUnits(FromPOINT(cursor)));
 }
 
 MenuItem* MenuWindow::ItemAtClient(Point point) const {

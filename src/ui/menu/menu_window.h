@@ -139,8 +139,10 @@ class MenuWindow {
   // measure and lay them out, place and create the window, bind it to the
   // engine, create one control per visible item and show the window.
   void TakeItems(std::shared_ptr<const ResourcePackage> package);
+  [[nodiscard]] static Point CursorPosition();
+  [[nodiscard]] DpiScale ScaleAt(Point at) const;
   [[nodiscard]] std::optional<MenuLayout> LayOut();
-  [[nodiscard]] std::vector<MenuItemMeasure> Measure(const Gdiplus::Font* font) const;
+  [[nodiscard]] std::vector<MenuItemMeasure> Measure(Gdiplus::Graphics& graphics, const Gdiplus::Font* font) const;
   [[nodiscard]] Rect Place(Size window, std::optional<Point> at, std::optional<Rect> parentItem) const;
   [[nodiscard]] static HWND CreateMenuWindow(const Rect& placed, HWND owner);
   [[nodiscard]] bool BindEngine(HWND window);
@@ -163,6 +165,10 @@ class MenuWindow {
   MenuChain& chain_;
   MenuWindow* parent_;
   UiWindow ui_;
+  // The scale the menu is drawn at: the owner's, or the monitor's where it
+  // opens; a sub-menu takes its parent's. Laid out in units, placed in
+  // pixels.
+  DpiScale scale_;
   std::shared_ptr<const ResourcePackage> package_;
   MenuLook look_;
   std::vector<UiMenu::Item> items_;                        // a copy taken at opening

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "base/win/com_ptr.h"
+#include "base/win/geometry_win.h"
 #include "base/win/wide_text.h"
 #include "support/solid_bmp.h"
 #include "ui/accessibility/spoken_language.h"
@@ -26,6 +27,7 @@
 #include "ui/menu/ui_menu.h"
 #include "win/ui/accessibility/accessibility_probe.h"
 #include "win/ui/engine_fixture.h"
+#include "win/ui/window_at_dpi.h"
 
 namespace tabulo::ui::testing {
 namespace {
@@ -50,8 +52,14 @@ std::vector<UiControl*> Items(HWND menuWindow) {
   return window->Children();
 }
 
+// An item's rectangle in the menu window's client pixels.
+Rect PixelsOf(HWND menuWindow, int item) {
+  const UiWindow* window = UiWindow::FromHandle(menuWindow);
+  return window->Scale().ToPixels(Items(menuWindow).at(item)->AbsoluteRect());
+}
+
 POINT Centre(HWND menuWindow, int item) {
-  const Rect r = Items(menuWindow).at(item)->AbsoluteRect();
+  const Rect r = PixelsOf(menuWindow, item);
   return {r.x + r.width / 2, r.y + r.height / 2};
 }
 
@@ -131,7 +139,8 @@ class UiMenuTest : public BoundWindowTest {
 
   // A safety net: a menu the test failed to close is closed after a while,
   // so a broken test fails instead of hanging.
-  void Popup(UiMenu& menu, std::optional<Point> at = Point{150, 150}) {
+  void Popup(UiMenu& menu, std::optional<Point> at = Point{150, 150}) { PopupFor(window, menu, at); }
+  void PopupFor(UiWindow& owner, UiMenu& menu, std::optional<Point> at) {
     Script guard;
     guard.After(8000, [] {
       EnumThreadWindows(
@@ -142,7 +151,7 @@ class UiMenuTest : public BoundWindowTest {
           },
           0);
     });
-    menu.Popup(window, at);
+    menu.Popup(owner, at);
   }
 
   std::vector<int> commands;
@@ -333,6 +342,76 @@ TEST_F(UiMenuTest, OpensUpAndLeftOfAPointNearTheWorkAreasBottomRightCorner) {
   Popup(menu, at);
   EXPECT_EQ(placed.left + body.right(), at.x);
   EXPECT_EQ(placed.top + body.bottom(), at.y);
+}
+
+// The menu of an owner at 144 DPI is laid out in units and shown in pixels:
+// its window is the 96-DPI menu's size scaled (the height exactly; the width
+// within what measuring text at the larger size adds), the body's corner
+// meets the point it opens at near the work area's corner, and resting on an
+// item at its pixel centre opens that item's sub-menu beside it, its body's
+// top on the item's top.
+TEST_F(UiMenuTest, AtAScaleTheMenuIsItsLayoutInPixels) {
+  UiMenu sub;
+  sub.AddCommand("Inner", 21);
+  UiMenu menu;
+  menu.AddCommand("Plain", 11);
+  menu.AddSubMenu("More", sub);
+  menu.AddCommand("After", 12);
+  menu.AddCommand("Last", 13);
+  const auto sizeOf = [](HWND menuWindow) {
+    RECT r{};
+    GetWindowRect(menuWindow, &r);
+    return Size{r.right - r.left, r.bottom - r.top};
+  };
+  Size at96;
+  menu.SetShownCallback([&](UiMenu&, HWND menuWindow) {
+    at96 = sizeOf(menuWindow);
+    PostKey(menuWindow, VK_ESCAPE);
+  });
+  Popup(menu);
+  ASSERT_GT(at96.height, 0);
+
+  WindowAtDpi owner(144);
+  ASSERT_TRUE(owner.Bound());
+  ShowWindow(owner.Handle(), SW_SHOWNA);
+  owner.Window().Bind(WM_COMMAND, [this](const EventArgs& e) {
+    commands.push_back(static_cast<int>(e.wParam));
+    return true;
+  });
+  const DpiScale scale(144);
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const Point corner{work.right - 4, work.bottom - 3};
+  Size at144;
+  Rect placed, body;
+  menu.SetShownCallback([&](UiMenu&, HWND menuWindow) {
+    at144 = sizeOf(menuWindow);
+    placed = WindowRectOf(menuWindow);
+    body = PixelsOf(menuWindow, 0);
+    body.height = PixelsOf(menuWindow, 3).bottom() - body.y;
+    PostKey(menuWindow, VK_ESCAPE);
+  });
+  PopupFor(owner.Window(), menu, corner);
+  EXPECT_EQ(at144.height, scale.Length(at96.height));
+  EXPECT_NEAR(at144.width, scale.Length(at96.width), 4);
+  EXPECT_EQ(placed.x + body.right(), corner.x);
+  EXPECT_EQ(placed.y + body.bottom(), corner.y);
+
+  Rect item, subBody;
+  menu.SetShownCallback([&](UiMenu&, HWND menuWindow) {
+    item = PixelsOf(menuWindow, 1).offset(WindowRectOf(menuWindow).x, WindowRectOf(menuWindow).y);
+    HoverItem(menuWindow, 1);
+  });
+  sub.SetShownCallback([&](UiMenu&, HWND subWindow) {
+    subBody = PixelsOf(subWindow, 0).offset(WindowRectOf(subWindow).x, WindowRectOf(subWindow).y);
+    PostKey(subWindow, VK_DOWN);
+    PostKey(subWindow, VK_RETURN);
+  });
+  PopupFor(owner.Window(), menu, Point{150, 150});
+  ASSERT_FALSE(subBody.empty()) << "the sub-menu opened";
+  EXPECT_EQ(subBody.y, item.y) << "the sub-menu's body starts at its item's top";
+  EXPECT_GE(subBody.x, item.right()) << "beside the menu";
+  EXPECT_EQ(commands, (std::vector<int>{21}));
 }
 
 std::uint32_t MenuPixel(HWND menuWindow, int x, int y) {
