@@ -150,9 +150,15 @@ long WindowState(const ControlHost& window) {
   return state;
 }
 
-// The target's rectangle in client coordinates.
+// A control's rectangle in client pixels: screen readers and Windows speak
+// pixels, the controls are placed in the window's units.
+Rect ClientPixelsOf(const ControlHost& window, const UiControl& control) {
+  return window.Scale().ToPixels(control.AbsoluteRect());
+}
+
+// The target's rectangle in client pixels.
 Rect ClientRectOf(const ControlHost& window, const UiControl* control) {
-  if (control) return control->AbsoluteRect();
+  if (control) return ClientPixelsOf(window, *control);
   RECT r{};
   GetClientRect(window.WindowHandle(), &r);
   return FromRECT(r);
@@ -439,8 +445,7 @@ HRESULT AccessibleNode::accHitTest(long left, long top, VARIANT* child) {
   const std::vector<UiControl*>& children = ChildrenOf(*t.window, t.control);
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
     if (!(*it)->Visible()) continue;
-    const Rect r = (*it)->AbsoluteRect();
-    if (r.contains({p.x, p.y})) return SetNode(child, *it);
+    if (ClientPixelsOf(*t.window, **it).contains({p.x, p.y})) return SetNode(child, *it);
   }
   SetSelf(child);
   return S_OK;

@@ -363,6 +363,54 @@ TEST_F(AccessibleTreeTest, HitTestNavigationAndFocusFollowTheControlTree) {
   EXPECT_TRUE(last.HasFocus());
 }
 
+// At 144 DPI the controls are placed in units and the screen reader is told
+// pixels: each control's place is the window's origin plus its rectangle
+// scaled by its edges, and a hit test at a pixel finds the control drawn
+// there. The controls sit at odd units, where a unit rectangle read as
+// pixels would be off by a third.
+TEST_F(AccessibleTreeTest, PlacesAndHitTestsAreInPixelsAtAScale) {
+  BindOptions options;
+  options.dpi = 144;
+  Bind(options, 240, 200);
+  window.Show();
+  ColourControl label, panel, inner;
+  ASSERT_TRUE(label.Create(hwnd, {21, 13, 33, 17}, OfClass(kLabelClassNumber)));
+  ASSERT_TRUE(panel.Create(hwnd, {41, 43, 60, 50}));
+  ASSERT_TRUE(inner.Create(&panel, {5, 7, 11, 9}, OfClass(kButtonClassNumber)));
+  label.SetBaseText("label");
+  inner.SetBaseText("inner");
+  const ComPtr<IAccessible> root = Root();
+  ASSERT_TRUE(root);
+  const Point o = Origin();
+
+  VARIANT hit;
+  ASSERT_EQ(root->accHitTest(o.x + 90, o.y + 90, &hit), S_OK);
+  const ComPtr<IAccessible> panelNode = FromVariant(hit);
+  ASSERT_TRUE(panelNode);
+  struct Row {
+    const char* name;
+    const ComPtr<IAccessible>* parent;
+    long index;
+    Rect pixels;  // client pixels
+  };
+  const Row rows[] = {
+      {"label", &root, 1, {32, 20, 49, 25}},
+      {"inner", &panelNode, 1, {69, 75, 17, 14}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const ComPtr<IAccessible> node = Child(*row.parent, row.index);
+    ASSERT_TRUE(node);
+    EXPECT_EQ(Name(node), row.name);
+    long x = 0, y = 0, w = 0, h = 0;
+    ASSERT_EQ(node->accLocation(&x, &y, &w, &h, Self()), S_OK);
+    EXPECT_EQ(Rect(x, y, w, h), row.pixels.offset(o.x, o.y));
+    const Point centre{o.x + row.pixels.x + row.pixels.width / 2, o.y + row.pixels.y + row.pixels.height / 2};
+    ASSERT_EQ((*row.parent)->accHitTest(centre.x, centre.y, &hit), S_OK);
+    EXPECT_EQ(Name(FromVariant(hit)), row.name);
+  }
+}
+
 TEST_F(AccessibleTreeTest, FocusAndTickChangesAreAnnouncedAndTheEventLeadsToTheControl) {
   Bind();
   window.Show();
