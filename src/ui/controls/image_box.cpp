@@ -80,6 +80,15 @@ void ImageBox::SetPicture(std::span<const std::uint8_t> bytes, std::optional<Pic
   Invalidate();
 }
 
+void ImageBox::ContinueWith(std::span<const std::uint8_t> bytes) {
+  std::unique_ptr<Picture> longer = Picture::FromBytes(bytes);
+  if (!longer) return;
+  const int shown = frames_.LastShown();
+  picture_ = std::move(longer);
+  ReadFrames();
+  frames_.ContinueAfter(shown);
+}
+
 void ImageBox::SetImage(GdiplusPtr<Gdiplus::Bitmap> image) {
   if (frameTimerMs_ != 0) DisarmFrameTimer();
   picture_ = Picture::FromBitmap(std::move(image));

@@ -58,6 +58,11 @@ class ImageBox : public UiControl {
   // A picture of the host window's theme package; false (and the picture
   // unchanged) when the package has none by that name.
   bool SetPackagePicture(std::string_view element, std::string_view name);
+  // The same animation from a picture with more frames (the whole of which
+  // the box was made with a lead-in, gif_lead_in.h): the frame on screen
+  // and its timer stay, and the frame after it in the new picture comes
+  // next. Bytes GDI+ cannot decode leave the box as it is.
+  void ContinueWith(std::span<const std::uint8_t> bytes);
   // An image made in memory; the box owns it from now on.
   void SetImage(GdiplusPtr<Gdiplus::Bitmap> image);
   [[nodiscard]] const Picture* GetPicture() const { return picture_.get(); }

@@ -40,6 +40,12 @@ class FrameSequence {
   [[nodiscard]] int DelayOfShownFrameMs() const;
 
   void Rewind() { currentFrame_ = frameCount_ > 0 ? 1 : 0; }
+  // The zero-based frame painted last, as far as the sequence can tell: the
+  // one before the current, the last after a full round (or before any).
+  [[nodiscard]] int LastShown() const { return currentFrame_ <= 1 ? frameCount_ - 1 : currentFrame_ - 2; }
+  // The frame after the zero-based `shown` becomes current: a longer
+  // sequence takes over where a shorter one has come to.
+  void ContinueAfter(int shown) { currentFrame_ = shown + 2 <= frameCount_ ? shown + 2 : 1; }
 
   [[nodiscard]] int frameCount() const { return frameCount_; }
   [[nodiscard]] int currentFrame() const { return currentFrame_; }  // 1-based, the next to show

@@ -47,6 +47,26 @@ TEST(ImageFrames, TransitionAndRewind) {
   EXPECT_EQ(frames.currentFrame(), 1);
 }
 
+TEST(ImageFrames, ALongerSequenceGoesOnAfterTheFrameShownLast) {
+  const struct {
+    int paints;     // frames of a 3-frame lead-in painted so far
+    int lastShown;  // zero-based
+    int nextInWhole;
+  } kCases[] = {{1, 0, 2}, {2, 1, 3}, {3, 2, 4}, {4, 0, 2}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.paints);
+    FrameSequence leadIn(3, {10, 10, 10});
+    for (int i = 0; i < c.paints; ++i) (void)leadIn.AdvanceAfterPaint();
+    EXPECT_EQ(leadIn.LastShown(), c.lastShown);
+    FrameSequence whole(5, {10, 10, 10, 10, 10});
+    whole.ContinueAfter(leadIn.LastShown());
+    EXPECT_EQ(whole.currentFrame(), c.nextInWhole);
+  }
+  FrameSequence whole(5, {10, 10, 10, 10, 10});
+  whole.ContinueAfter(4);  // after the whole's last frame, its first
+  EXPECT_EQ(whole.currentFrame(), 1);
+}
+
 TEST(ImageFrames, StillAndEmptyPictures) {
   FrameSequence still(1, {10});
   EXPECT_FALSE(still.Animates(true));

@@ -1,6 +1,10 @@
 // ImageBox: animated pictures frame by frame with their own delays, still
 // pictures, the picture-change transition, and the picture's file bytes.
 #include "ui/controls/image_box.h"
+
+#include <optional>
+
+#include "ui/controls/gif_lead_in.h"
 #include "win/ui/controls/controls_fixture.h"
 
 namespace tabulo::ui::testing {
@@ -46,6 +50,40 @@ TEST_F(ImageBoxTest, AThreeFrameGifCyclesItsFramesEachForItsOwnDelay) {
   ASSERT_TRUE(unfixed.Create(hwnd, {40, 10, 20, 20}, gif, options));
   EXPECT_EQ(unfixed.FrameDelays(), (std::vector<int>{5, 20, 30}));
   EXPECT_EQ(unfixed.FrameTimerMs(), 50);
+}
+
+TEST_F(ImageBoxTest, TheWholeAnimationGoesOnFromWhereItsLeadInHasCome) {
+  Bind();
+  constexpr Argb kWhite = 0xFFFFFFFF;
+  const auto whole = SolidFramesGif({{kRed, 10}, {kGreen, 20}, {kBlue, 30}, {kWhite, 40}});
+  const std::optional<std::vector<std::uint8_t>> leadIn = GifLeadIn(whole, 2);
+  ASSERT_TRUE(leadIn);
+  ImageBoxOptions options;
+  options.animate = true;
+  // Taken over after the lead-in's first frame, and after its last, when it
+  // has already come round to its first again.
+  const struct {
+    int ticks;
+    Argb shown;
+    int delayMs;
+    Argb nextFrames[3];
+  } kCases[] = {{0, kRed, 100, {kGreen, kBlue, kWhite}}, {1, kGreen, 200, {kBlue, kWhite, kRed}}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.ticks);
+    ImageBox box;
+    ASSERT_TRUE(box.Create(hwnd, {10, 10, 20, 20}, *leadIn, options));
+    ASSERT_EQ(box.FrameCount(), 2);
+    for (int i = 0; i < c.ticks; ++i) Tick(box);
+    box.ContinueWith(whole);
+    EXPECT_EQ(box.FrameCount(), 4);
+    EXPECT_EQ(box.PictureBytes(), whole);
+    EXPECT_EQ(PixelOf(box, 10, 10), c.shown);  // nothing is painted again
+    EXPECT_EQ(box.FrameTimerMs(), c.delayMs);
+    for (const Argb next : c.nextFrames) {
+      Tick(box);
+      EXPECT_EQ(PixelOf(box, 10, 10), next);
+    }
+  }
 }
 
 TEST_F(ImageBoxTest, AStillPictureOrAnAnimationSwitchedOffArmsNoTimer) {
