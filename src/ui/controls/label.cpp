@@ -150,7 +150,10 @@ Argb Label::ContrastColour(const RectF& textRect) const {
   const Canvas& canvas = GetCanvas();
   canvas.Flush();
   int dark = 0;
-  for (const Point p : AutoContrastSamplePoints(textRect)) {
+  for (const Point unit : AutoContrastSamplePoints(textRect)) {
+    // The sample points are units; the canvas is read in its pixels.
+    const Rect pixel = CanvasPixels({unit.x, unit.y, 1, 1});
+    const Point p{pixel.x, pixel.y};
     if (p.x < 0 || p.y < 0 || p.x >= canvas.width() || p.y >= canvas.height()) continue;
     const std::optional<Argb> sample = StraightColour(canvas.Pixel(p.x, p.y));
     if (sample && IsDarkColour(*sample)) ++dark;

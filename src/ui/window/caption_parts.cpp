@@ -8,10 +8,12 @@
 #include "ui/canvas/drawing.h"
 #include "ui/control/control_host.h"
 #include "ui/engine/control_classes.h"
+#include "ui/engine/engine_state.h"
 
 namespace tabulo::ui {
 namespace {
 
+constexpr int kSmallIconPixels = 16;
 
 }  // namespace
 
@@ -81,8 +83,19 @@ AccessibleInfo CaptionIcon::Accessible() const {
 
 void CaptionIcon::Paint() {
   if (!BeginPaint()) return;
-  DrawIconOnCanvas(MutableCanvas(), icon_, LocalRect());
+  // GDI draws the icon, past the canvas's scale: at the canvas's pixels.
+  const Rect pixels = CanvasPixels(LocalRect());
+  DrawIconOnCanvas(MutableCanvas(), IconFor({pixels.width, pixels.height}), pixels);
   EndPaint();
+}
+
+HICON CaptionIcon::IconFor(Size pixels) const {
+  if (pixels.width <= kSmallIconPixels && pixels.height <= kSmallIconPixels) return icon_;
+  // Larger than the small image (at a display scale): the window's large
+  // image drawn down is sharper than the small one stretched up.
+  HICON large = reinterpret_cast<HICON>(SendMessageW(HostWindowHandle(), WM_GETICON, ICON_BIG, 0));
+  if (!large && icon_ == Engine().smallIcon.get()) large = Engine().largeIcon.get();
+  return large ? large : icon_;
 }
 
 bool CaptionTitle::Create(ControlHost& host, const Rect& rect, std::string text) {

@@ -16,6 +16,8 @@ class CaptionPart : public UiControl {
   virtual void Paint() = 0;
 };
 
+// At a display scale the icon is drawn at its canvas's pixels, from the
+// window's large image when the small one would be stretched up.
 class CaptionIcon : public CaptionPart {
  public:
   [[nodiscard]] bool Create(ControlHost& host, const Rect& rect, HICON icon);
@@ -25,6 +27,7 @@ class CaptionIcon : public CaptionPart {
 
  private:
   void Paint() override;
+  [[nodiscard]] HICON IconFor(Size pixels) const;
   HICON icon_ = nullptr;  // not owned: the window's or the engine's icon
 };
 
