@@ -5,23 +5,25 @@
 
 namespace tabulo::ui {
 
-ResourcePackage::ResourcePackage(ThemeTable table) : table_(std::move(table)) {}
+ResourcePackage::ResourcePackage(ThemeTable table, std::map<int, std::vector<std::uint8_t>> pngs)
+    : table_(std::move(table)), pngs_(std::move(pngs)) {}
 ResourcePackage::~ResourcePackage() = default;
 
 std::unique_ptr<ResourcePackage> ResourcePackage::Open(std::span<const std::uint8_t> bytes,
                                                        std::string_view password) {
   auto data = ParseThemePackage(bytes, password);
   if (!data) return nullptr;
-  std::unique_ptr<ResourcePackage> package(new ResourcePackage(std::move(data->table)));
-  for (const auto& [number, png] : data->images) {
-    if (auto bitmap = LoadBitmapFromBytes(png)) package->images_.emplace(number, std::move(bitmap));
-  }
-  return package;
+  return std::unique_ptr<ResourcePackage>(new ResourcePackage(std::move(data->table), std::move(data->images)));
 }
 
 Gdiplus::Bitmap* ResourcePackage::Image(int number) const {
-  const auto it = images_.find(number);
-  return it == images_.end() ? nullptr : it->second.get();
+  if (const auto decoded = images_.find(number); decoded != images_.end()) return decoded->second.get();
+  const auto png = pngs_.find(number);
+  if (png == pngs_.end()) return nullptr;
+  std::unique_ptr<Gdiplus::Bitmap>& bitmap = images_[number];
+  bitmap = LoadBitmapFromBytes(png->second);
+  pngs_.erase(png);
+  return bitmap.get();
 }
 
 }  // namespace tabulo::ui

@@ -1,8 +1,12 @@
 #pragma once
-// An open theme package: the key table plus its images, decoded once when
-// the package is opened (PNG through GDI+, kept as 32-bit premultiplied
-// bitmaps so drawing needs no conversion). The package owns the bitmaps;
-// pointers it hands out live as long as the package.
+// An open theme package: the key table plus its images, each decoded once,
+// when it is first asked for (PNG through GDI+, kept as 32-bit
+// premultiplied bitmaps so drawing needs no conversion). A window uses few
+// of the images, and the start-up window, the first one made, none but its
+// shadow: decoding them all at opening cost the start-up some milliseconds
+// for pictures that only menus and forms show, much later or never. The
+// package owns the bitmaps; pointers it hands out live as long as the
+// package.
 //
 // Closing a package is destroying it. Which package is the engine's default
 // and which one a window uses is the engine's business: it keeps them as
@@ -19,6 +23,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/skin/theme_table.h"
 
@@ -27,8 +32,7 @@ namespace tabulo::ui {
 class ResourcePackage {
  public:
   // Nothing when the bytes are not a package or the password is wrong.
-  // Needs a started GDI+. An image that fails to decode is left out; the
-  // pictures pointing into it then draw nothing.
+  // Image needs a started GDI+.
   [[nodiscard]] static std::unique_ptr<ResourcePackage> Open(std::span<const std::uint8_t> bytes,
                                                              std::string_view password);
 
@@ -45,16 +49,20 @@ class ResourcePackage {
   [[nodiscard]] std::optional<SkinPicture> Picture(std::string_view element, std::string_view name) const {
     return table_.Picture(element, name);
   }
-  // The image by number, or null.
+  // The image by number, or null (also for an image that fails to decode:
+  // the pictures pointing into it then draw nothing).
   [[nodiscard]] Gdiplus::Bitmap* Image(int number) const;
 
   [[nodiscard]] const ThemeTable& Table() const { return table_; }
 
  private:
-  explicit ResourcePackage(ThemeTable table);
+  ResourcePackage(ThemeTable table, std::map<int, std::vector<std::uint8_t>> pngs);
 
   ThemeTable table_;
-  std::map<int, std::unique_ptr<Gdiplus::Bitmap>> images_;
+  // An image's PNG bytes until it is decoded, then its bitmap (null when
+  // decoding failed). Decoding on first use changes nothing anyone sees.
+  mutable std::map<int, std::vector<std::uint8_t>> pngs_;
+  mutable std::map<int, std::unique_ptr<Gdiplus::Bitmap>> images_;
 };
 
 }  // namespace tabulo::ui

@@ -28,6 +28,7 @@ TEST(ResourcePackage, DecodesEachImageOnceAndLeavesOutWhatIsNoPicture) {
   EXPECT_EQ(test::PixelAt(*image, 6, 4), 0xFF00FF00u);
   EXPECT_EQ(package->Image(3), image) << "the same bitmap every time";
   EXPECT_FALSE(package->Image(4));
+  EXPECT_FALSE(package->Image(4)) << "nor on a second look";
   EXPECT_FALSE(package->Image(0));
   EXPECT_EQ(package->Text("edit", "FILLTYPE"), "3");
 }
