@@ -8,4 +8,11 @@ ControlHost* ControlHost::OfWindow(HWND window) {
   return host && host->WindowHandle() == window ? host : nullptr;
 }
 
+Point CursorInClientUnits(const ControlHost& host) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ScreenToClient(host.WindowHandle(), &cursor);
+  return host.Scale().ToUnits(Point{cursor.x, cursor.y});
+}
+
 }  // namespace tabulo::ui

@@ -107,4 +107,7 @@ class ControlHost {
   ~ControlHost() = default;
 };
 
+// Where the mouse cursor is now, in the host window's client units.
+[[nodiscard]] Point CursorInClientUnits(const ControlHost& host);
+
 }  // namespace tabulo::ui

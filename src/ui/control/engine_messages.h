@@ -58,8 +58,9 @@ inline constexpr std::uint32_t kMsgLayoutAnchors = 20204;   // the parent's size
 // The control was moved with its anchors; wParam and lParam carry how far
 // (x and y), which the Edit adds to its caret position.
 inline constexpr std::uint32_t kMsgMovedByAnchors = 20206;
-// Window-level: the window's DPI changed and it has been laid out, painted
-// and shaped at the new scale; wParam the new DPI.
+// The window's DPI changed (wParam the new DPI). A control gets it first,
+// once its canvas has been made again at the new scale; the window-level
+// event follows when the window has been laid out, painted and shaped.
 inline constexpr std::uint32_t kMsgScaleChanged = 20207;
 
 // Control state flags.

@@ -87,8 +87,12 @@ void UiControl::Attach(ControlHost& host, UiControl* parent, Gdiplus::TextRender
   if (parent) parent->children_.push_back(this);
   host.AddControl(*this, parent == nullptr);
   if (!tooltipText_.empty()) (void)host.Tooltip();
-  const bool page = classNumber_ == kPageClassNumber;
-  (void)canvas_.Create(page ? 1 : rect_.width, page ? 1 : rect_.height, hint);
+  if (classNumber_ == kPageClassNumber) {
+    (void)canvas_.Create(1, 1, hint);
+    return;
+  }
+  const Rect pixels = PixelRect();
+  (void)canvas_.Create(pixels.width, pixels.height, hint, Mapping());
 }
 
 void UiControl::Destroy() {
@@ -253,6 +257,9 @@ LRESULT UiControl::BuiltInHandling(UINT message, WPARAM wParam, LPARAM lParam,
     case kMsgMovedByAnchors:
       ApplyParentResize();
       break;
+    case kMsgScaleChanged:
+      ResizeCanvas();
+      break;
     default:
       break;
   }
@@ -382,14 +389,63 @@ void UiControl::Move(std::optional<int> left, std::optional<int> top, std::optio
     HandleMessage(WM_SIZE, 0, MAKELPARAM(rect_.width, rect_.height));
     const std::vector<UiControl*> children = children_;
     for (UiControl* child : children) child->HandleMessage(kMsgLayoutAnchors, 0, 0);
+  } else if (CanvasOutOfPlace()) {
+    ResizeCanvas();
   }
+  if (host_ && !host_->Scale().IsIdentity()) RemakeMovedChildCanvases();
   Invalidate();
   RecomposeArea();
 }
 
 void UiControl::ResizeCanvas() {
   if (classNumber_ == kPageClassNumber) return;
-  (void)canvas_.Create(rect_.width, rect_.height, TextRenderingHint());
+  const Rect pixels = PixelRect();
+  (void)canvas_.Create(pixels.width, pixels.height, TextRenderingHint(), Mapping());
+}
+
+Rect UiControl::PixelRect() const {
+  const Rect abs = AbsoluteRect();
+  return host_ ? host_->Scale().ToPixels(abs) : abs;
+}
+
+// Local unit 0 lands where the window's own units put it: at abs * f in
+// window pixels, which is abs * f - P in a canvas starting at pixel P.
+CanvasMapping UiControl::Mapping() const {
+  if (!host_ || host_->Scale().IsIdentity()) return {};
+  const DpiScale scale = host_->Scale();
+  const Rect abs = AbsoluteRect();
+  const Rect pixels = scale.ToPixels(abs);
+  const float f = scale.Factor();
+  return {scale, Gdiplus::PointF(static_cast<float>(abs.x) * f - static_cast<float>(pixels.x),
+                                 static_cast<float>(abs.y) * f - static_cast<float>(pixels.y))};
+}
+
+bool UiControl::CanvasOutOfPlace() const {
+  if (classNumber_ == kPageClassNumber || !host_ || host_->Scale().IsIdentity()) return false;
+  const CanvasMapping now = Mapping();
+  const CanvasMapping& made = canvas_.mapping();
+  const Rect pixels = PixelRect();
+  return canvas_.size() != Size{pixels.width, pixels.height} || made.offset.X != now.offset.X ||
+         made.offset.Y != now.offset.Y;
+}
+
+// The children moved with their parent: their pictures are drawn again on
+// canvases that fit their new pixel edges.
+void UiControl::RemakeMovedChildCanvases() {
+  const std::vector<UiControl*> children = children_;
+  for (UiControl* child : children) {
+    if (child->CanvasOutOfPlace()) {
+      child->ResizeCanvas();
+      child->Invalidate();
+    }
+    child->RemakeMovedChildCanvases();
+  }
+}
+
+std::uint32_t UiControl::CanvasPixelAt(Point local) const {
+  const Rect pixel = CanvasPixels(Rect{local.x, local.y, 1, 1});
+  canvas_.Flush();
+  return canvas_.Pixel(pixel.x, pixel.y);
 }
 
 RectF UiControl::Rectangle() const {

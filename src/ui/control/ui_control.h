@@ -77,7 +77,7 @@ struct TransitionFrame {
   Canvas* window = nullptr;    // the window canvas being composed
   Canvas* previous = nullptr;  // the control's picture before the change
   Canvas* scratch = nullptr;   // a surface of the control's size
-  Rect rect;                   // the control in window coordinates
+  Rect rect;                   // the control in window pixels
   double factor = 0;           // 0 .. 1
   int alpha = 255;             // the control's alpha
 };
@@ -214,7 +214,11 @@ class UiControl : public UiObject {
   void SetFontStyle(int style);
   [[nodiscard]] Gdiplus::TextRenderingHint TextRenderingHint() const;
   void SetTextRenderingHint(Gdiplus::TextRenderingHint hint);
+  // The control's picture: allocated at the pixel edges of its window
+  // rectangle, drawn in units through the canvas's mapping.
   [[nodiscard]] const Canvas& GetCanvas() const { return canvas_; }
+  // The canvas pixel under a local unit point (0 outside the canvas).
+  [[nodiscard]] std::uint32_t CanvasPixelAt(Point local) const;
 
   // --- timers -------------------------------------------------------------
   // A window timer whose id is the control; on each tick the callback runs,
@@ -232,7 +236,7 @@ class UiControl : public UiObject {
   // DrawTransitionFrame instead of blending its canvas.
   [[nodiscard]] bool ShowsTransitionFrame() const;
   // Draws the cross-fade's current frame onto the window canvas: abs is the
-  // control in window coordinates, hit the part of it being composed.
+  // control in window pixels, hit the part of it being composed (pixels).
   void DrawTransitionFrame(Canvas& window, const Rect& abs, const Rect& hit);
 
   // --- service ------------------------------------------------------------
@@ -297,6 +301,13 @@ class UiControl : public UiObject {
   void ComposeDirtyArea();
   [[nodiscard]] Size ParentSize() const;
   void ResizeCanvas();
+  // The window pixels of the control and how its canvas maps units there.
+  [[nodiscard]] Rect PixelRect() const;
+  [[nodiscard]] CanvasMapping Mapping() const;
+  // Under a scale a move changes pixel edges and offsets: true when the
+  // canvas no longer matches them.
+  [[nodiscard]] bool CanvasOutOfPlace() const;
+  void RemakeMovedChildCanvases();
 
   // Tree and host (the host and the parent outlive their links: both unlink
   // this control when they go).

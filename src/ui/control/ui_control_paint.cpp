@@ -54,10 +54,16 @@ Gdiplus::Graphics* UiControl::BeginPaint(bool clear) {
       BitBlt(previousPicture_.dc(), 0, 0, canvas_.width(), canvas_.height(), canvas_.dc(), 0, 0, SRCCOPY);
     }
   }
-  const Rect area = CoveringPixels(dirtyRect_).intersect(LocalRect());
+  const Rect area = CanvasPixels(CoveringPixels(dirtyRect_).intersect(LocalRect()));
   if (clear) canvas_.ClearRect(area, 0);
   Gdiplus::Graphics* graphics = canvas_.graphics();
-  graphics->SetClip(Gdiplus::Rect(area.x, area.y, area.width, area.height), Gdiplus::CombineModeReplace);
+  const Gdiplus::Rect clip(area.x, area.y, area.width, area.height);
+  if (canvas_.scale().IsIdentity()) {
+    graphics->SetClip(clip, Gdiplus::CombineModeReplace);
+  } else {
+    const DeviceSpace pixels(*graphics);  // the clip is pixels; drawing goes on in units
+    graphics->SetClip(clip, Gdiplus::CombineModeReplace);
+  }
   painting_ = true;
   return graphics;
 }

@@ -123,9 +123,8 @@ LRESULT ScrollBar::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 Point ScrollBar::CursorInBar() const {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  if (HWND host = HostWindowHandle()) ScreenToClient(host, &cursor);
+  if (!Host()) return {};
+  const Point cursor = CursorInClientUnits(*Host());
   const Rect abs = AbsoluteRect();
   return {cursor.x - abs.x, cursor.y - abs.y};
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/canvas/canvas.h"
 #include "ui/skin/nine_grid.h"
 #include "ui/skin/resource_package.h"
 #include "ui/skin/skin_draw.h"
@@ -31,6 +32,16 @@ void DrawPicture(Gdiplus::Graphics& graphics, const WindowBackground& in, const 
   (void)DrawWithFillType(graphics, picture, whole, target, in.fillType, in.grid.value_or(RectF{}), alpha);
 }
 
+// Clips to a region of device pixels whatever the graphics' scale.
+void SetPixelClip(Gdiplus::Graphics& graphics, const DpiScale& scale, const Gdiplus::Region& region) {
+  if (scale.IsIdentity()) {
+    graphics.SetClip(&region, Gdiplus::CombineModeReplace);
+    return;
+  }
+  const DeviceSpace pixels(graphics);
+  graphics.SetClip(&region, Gdiplus::CombineModeReplace);
+}
+
 // The theme's shadow picture as a nine-grid over the whole window, clipped
 // to the band outside the content region.
 void DrawShadow(Gdiplus::Graphics& graphics, const WindowBackground& in, const Gdiplus::Region& content) {
@@ -41,8 +52,8 @@ void DrawShadow(Gdiplus::Graphics& graphics, const WindowBackground& in, const G
   if (!shadow) return;
   Gdiplus::Region band(Gdiplus::Rect(0, 0, in.window.width, in.window.height));
   band.Xor(&content);
-  graphics.SetClip(&band, Gdiplus::CombineModeReplace);
-  const Rect window{0, 0, in.window.width, in.window.height};
+  SetPixelClip(graphics, in.scale, band);
+  const Rect window = in.scale.ToUnits(Rect{0, 0, in.window.width, in.window.height});
   if (const auto grid = in.package->Picture(in.shadowElement, "gird")) {
     (void)DrawNineGrid(graphics, *shadow, TruncateRect(grid->area), window);
   } else {  // a theme without a grid: the whole picture stretched
@@ -50,7 +61,7 @@ void DrawShadow(Gdiplus::Graphics& graphics, const WindowBackground& in, const G
                            {0, 0, static_cast<float>(window.width), static_cast<float>(window.height)},
                            FillType::kStretch, {});
   }
-  graphics.SetClip(&content, Gdiplus::CombineModeReplace);
+  SetPixelClip(graphics, in.scale, content);
 }
 
 // Arcs of `diameter` at the corners, matching a CreateRoundRectRgn outline.
@@ -85,6 +96,36 @@ void DrawBorder(Gdiplus::Graphics& graphics, const WindowBackground& in, const R
   graphics.SetSmoothingMode(oldMode);
 }
 
+// Under a scale ring i is the band of pixels between scale.Length(i) and
+// scale.Length(i + 1) inside the pixel content edge, drawn in device space
+// with a pen of that width centred on the band: a one-unit pen through the
+// transform would smear over a pixel and a half.
+void DrawScaledBorder(Gdiplus::Graphics& graphics, const WindowBackground& in, const Rect& content, int radius) {
+  const DeviceSpace pixels(graphics);
+  const Gdiplus::SmoothingMode oldMode = graphics.GetSmoothingMode();
+  graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+  for (std::size_t i = 0; i < in.borderColours.size(); ++i) {
+    const int inset = in.scale.Length(static_cast<int>(i));
+    const int width = in.scale.Length(static_cast<int>(i) + 1) - inset;
+    const float centre = static_cast<float>(inset) + static_cast<float>(width - 1) / 2;
+    const Gdiplus::RectF ring(static_cast<float>(content.x) + centre, static_cast<float>(content.y) + centre,
+                              static_cast<float>(content.width - 1) - 2 * centre,
+                              static_cast<float>(content.height - 1) - 2 * centre);
+    if (ring.Width <= 0 || ring.Height <= 0) break;
+    Gdiplus::Pen pen(Gdiplus::Color(ToArgb(in.borderColours[i])), static_cast<float>(width));
+    if (radius > 0) {
+      Gdiplus::GraphicsPath path;
+      AddRoundRect(path, Rect{static_cast<int>(ring.X), static_cast<int>(ring.Y), static_cast<int>(ring.Width),
+                              static_cast<int>(ring.Height)},
+                   radius);
+      graphics.DrawPath(&pen, &path);
+    } else {
+      graphics.DrawRectangle(&pen, ring);
+    }
+  }
+  graphics.SetSmoothingMode(oldMode);
+}
+
 }  // namespace
 
 std::unique_ptr<Gdiplus::Bitmap> LoadBackgroundPicture(std::span<const std::uint8_t> bytes, FillType fillType,
@@ -95,22 +136,28 @@ std::unique_ptr<Gdiplus::Bitmap> LoadBackgroundPicture(std::span<const std::uint
 }
 
 void PaintWindowBackground(Gdiplus::Graphics& graphics, const WindowBackground& in) {
-  const Rect content = in.shape ? in.shape->content() : Rect{0, 0, in.window.width, in.window.height};
+  const Rect pixelContent = in.shape ? in.shape->content() : Rect{0, 0, in.window.width, in.window.height};
+  const Rect content = in.scale.ToUnits(pixelContent);
   const int radius = in.shape ? in.shape->radius() : -1;
   graphics.ResetClip();
   graphics.Clear(Gdiplus::Color(0));
 
   // Without a region (creation failed) the content rectangle stands in.
-  Gdiplus::Region contentRegion(Gdiplus::Rect(content.x, content.y, content.width, content.height));
+  Gdiplus::Region contentRegion(Gdiplus::Rect(pixelContent.x, pixelContent.y, pixelContent.width, pixelContent.height));
   const Gdiplus::Region& clip = in.shape && in.shape->clip() ? *in.shape->clip() : contentRegion;
-  graphics.SetClip(&clip, Gdiplus::CombineModeReplace);
+  SetPixelClip(graphics, in.scale, clip);
 
   const std::uint8_t alpha = in.windowAlpha < 0 ? 255 : static_cast<std::uint8_t>(std::min(in.windowAlpha, 255));
   graphics.Clear(Gdiplus::Color(ToArgb(in.background, alpha)));
   if (in.picture) DrawPicture(graphics, in, content, alpha);
   if (in.windowAlpha >= 0 && in.package) DrawShadow(graphics, in, clip);
   if (in.hook) in.hook(graphics);
-  if (!in.borderColours.empty()) DrawBorder(graphics, in, content, radius);
+  if (in.borderColours.empty()) return;
+  if (in.scale.IsIdentity()) {
+    DrawBorder(graphics, in, content, radius);
+  } else {
+    DrawScaledBorder(graphics, in, pixelContent, radius);
+  }
 }
 
 }  // namespace tabulo::ui

@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "base/color/color.h"
+#include "base/geometry/dpi_scale.h"
 #include "base/geometry/rect.h"
 #include "ui/skin/fill_type.h"
 
@@ -32,9 +33,13 @@ class WindowShape;
 [[nodiscard]] std::unique_ptr<Gdiplus::Bitmap> LoadBackgroundPicture(std::span<const std::uint8_t> bytes,
                                                                      FillType fillType, Point offset);
 
+// Under a scale the graphics draws in units (canvas.h) while the window's
+// size and shape are pixels: clips and the border rings are set in device
+// space, the picture, the shadow and the hook are drawn in units.
 struct WindowBackground {
-  Size window;                                // whole window, shadow band included
-  const WindowShape* shape = nullptr;         // content rectangle, radius and clip
+  Size window;                                // whole window in pixels, shadow band included
+  DpiScale scale;                             // the surface's scale
+  const WindowShape* shape = nullptr;         // content rectangle, radius and clip, in pixels
   Rgb background = 0xFFFFFFFF;                // "crbackground" (its alpha byte is ignored)
   int windowAlpha = -1;                       // -1: opaque window, no shadow
   Gdiplus::Bitmap* picture = nullptr;         // from LoadBackgroundPicture, or null

@@ -78,11 +78,7 @@ UiControl* InputRouter::HitTestList(const std::vector<UiControl*>& list, Point p
       if (UiControl* child = HitTestList(control->Children(), point, local)) return child;
       continue;
     }
-    if (control->AlphaHitTest()) {
-      const Canvas& canvas = control->GetCanvas();
-      canvas.Flush();
-      if ((canvas.Pixel(inside.x, inside.y) >> 24) == 0) continue;
-    }
+    if (control->AlphaHitTest() && (control->CanvasPixelAt(inside) >> 24) == 0) continue;
     if (UiControl* child = HitTestList(control->Children(), point, local)) return child;
     if (local) *local = inside;
     return control;
@@ -256,9 +252,7 @@ void InputRouter::CancelCapture() {
   capturing_ = false;
   ReleaseCapture();
   if (!control || !host_.OwnsControl(control)) return;
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  ScreenToClient(host_.WindowHandle(), &cursor);
+  const Point cursor = CursorInClientUnits(host_);
   const Rect abs = control->AbsoluteRect();
   control->HandleMessage(WM_LBUTTONUP, 0, MAKELPARAM(cursor.x - abs.x, cursor.y - abs.y));
 }

@@ -84,7 +84,7 @@ bool UiWindow::BindWith(HWND window, const BindOptions& o, OwnHandling ownHandli
   const Rect framed = WindowRectOf(window);
   scale_ = o.dpi ? DpiScale(*o.dpi) : WindowScale(window);
   pixelSize_ = {framed.width, framed.height};
-  size_ = pixelSize_;
+  size_ = scale_.ToUnits(pixelSize_);
   ResizeSurfaces();
   SetPropW(window, kWindowObjectProperty, static_cast<ControlHost*>(this));
 
@@ -117,7 +117,7 @@ bool UiWindow::BindWith(HWND window, const BindOptions& o, OwnHandling ownHandli
   const Rect frameless = WindowRectOf(window);
   if (Size now{frameless.width, frameless.height}; now != pixelSize_) {
     pixelSize_ = now;
-    size_ = now;
+    size_ = scale_.ToUnits(now);
     ResizeSurfaces();
     content_ = ui::ContentRect(size_, skin_.margins);
     RebuildShape();
@@ -154,7 +154,7 @@ HWND UiWindow::Tooltip() {
 }
 
 void UiWindow::ResizeSurfaces() {
-  compositor_.Resize(size_);
+  compositor_.Resize(pixelSize_, scale_);
 }
 
 // --- controls ------------------------------------------------------------------
@@ -197,6 +197,14 @@ bool UiWindow::PostToControl(UiControl& control, UINT message, WPARAM wParam, LP
   }
   (void)messages_.Take(id);
   return false;
+}
+
+// A copy: handlers run for each may destroy controls.
+std::vector<UiControl*> UiWindow::LiveControls() const {
+  std::vector<UiControl*> all;
+  all.reserve(live_.size());
+  for (const auto& [id, control] : live_) all.push_back(control);
+  return all;
 }
 
 UiControl* UiWindow::LiveControl(std::uintptr_t id) const {
@@ -286,7 +294,8 @@ void UiWindow::SetPlacement(std::optional<int> left, std::optional<int> top, std
                             std::optional<int> height) {
   if (!hwnd_) return;
   const Rect r = WindowRectOf(hwnd_);
-  MoveWindow(hwnd_, left.value_or(r.x), top.value_or(r.y), width.value_or(r.width), height.value_or(r.height), TRUE);
+  MoveWindow(hwnd_, left.value_or(r.x), top.value_or(r.y), width ? scale_.Length(*width) : r.width,
+             height ? scale_.Length(*height) : r.height, TRUE);
 }
 
 WindowShowState UiWindow::ShowState() const {
@@ -301,11 +310,18 @@ void UiWindow::SetShowState(WindowShowState state) {
     case WindowShowState::kNormal: ShowWindow(hwnd_, SW_SHOWNORMAL); break;
     case WindowShowState::kMinimised: ShowWindow(hwnd_, SW_MINIMIZE); break;
     case WindowShowState::kMaximised: ShowWindow(hwnd_, SW_MAXIMIZE); break;
-    case WindowShowState::kCentred:
-      SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - size_.width) / 2,
-                   (GetSystemMetrics(SM_CYSCREEN) - size_.height) / 2, 0, 0,
+    case WindowShowState::kCentred: {
+      // On the window's monitor (the whole monitor, as the screen size is
+      // on the primary one).
+      MONITORINFO monitor{};
+      monitor.cbSize = sizeof monitor;
+      RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+      if (GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor)) screen = monitor.rcMonitor;
+      SetWindowPos(hwnd_, nullptr, screen.left + (screen.right - screen.left - pixelSize_.width) / 2,
+                   screen.top + (screen.bottom - screen.top - pixelSize_.height) / 2, 0, 0,
                    SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
       break;
+    }
     default: ShowWindow(hwnd_, SW_HIDE); break;
   }
 }

@@ -19,6 +19,15 @@
 //   demos, any plain window), the engine subclasses the window procedure and
 //   what it does not consume goes on to the previous procedure.
 //
+// Units and pixels (control_host.h): the window's controls, layouts, events
+// and its ControlHost side are in 96-DPI units; Windows sees pixels. The
+// window is the one place where they meet: mouse messages become units
+// before anything of the engine sees them (the window's next procedure
+// still gets the pixels Windows sent), placement turns unit sizes into
+// pixels, and the shape, the surfaces and presentation are pixels. Pixels
+// become units by the window's scale (ToUnits); a pixel on a shared edge
+// may hit-test into the neighbour at a fractional scale.
+//
 // Surfaces: the compositor (window_compositor.h) holds the background
 // surface and the window canvas; the window presents the canvas with
 // UpdateLayeredWindow for a window with an alpha, or through WM_PAINT for an
@@ -169,6 +178,7 @@ class UiWindow : public UiObject, public ControlHost {
   [[nodiscard]] bool Glass() const { return glass_; }
 
   // --- placement ----------------------------------------------------------
+  // Left and top are screen pixels; width and height are units.
   void SetPlacement(std::optional<int> left, std::optional<int> top, std::optional<int> width,
                     std::optional<int> height);
   // Minimised, maximised or normal.
@@ -179,14 +189,14 @@ class UiWindow : public UiObject, public ControlHost {
   void SetIcon(HICON icon, bool big);
 
   // --- composition --------------------------------------------------------
-  // Restores the background over the area (window coordinates), blends the
+  // Restores the background over the area (window units), blends the
   // visible controls that meet it and the focus rectangle, and presents it.
   void Compose(const Rect& area, bool present = true);
   void ComposeAll(bool present = true);
   void Present(const Rect& area) override;
   // Pushes the window canvas of a layered window with an overall opacity
   // (the show and close effects fade with it); with a dirty area only that
-  // part of the screen picture changes.
+  // part of the screen picture changes (window pixels).
   void PresentLayered(int opacity, const Rect* dirty = nullptr);
   [[nodiscard]] const Canvas& WindowCanvas() const override { return compositor_.WindowCanvas(); }
   [[nodiscard]] const Canvas& BackgroundSurface() const { return compositor_.BackgroundSurface(); }
@@ -261,7 +271,9 @@ class UiWindow : public UiObject, public ControlHost {
   // The window's handling after the engine's: its own procedure's, or the
   // procedure the subclass replaced.
   LRESULT CallNext(UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+  // lParam as the engine sees it (a mouse message's point in units);
+  // pixelLParam as Windows sent it, for the window's next procedure.
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LPARAM pixelLParam, bool& handled);
 
   // Whether `self` is still the object bound to `window`. Handlers run from
   // the routes below may destroy the window or delete this object; a route
@@ -271,10 +283,10 @@ class UiWindow : public UiObject, public ControlHost {
 
   // Routing.
   bool DeliverWindowEvent(UINT message, WPARAM wParam, LPARAM lParam);
-  bool PreRouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
+  bool PreRouteMouse(UINT message, WPARAM wParam, LPARAM lParam, LPARAM pixelLParam);
   bool SizingHitTest(UINT message, Point point);
   void RouteLeftPress(Point point, bool doubleClick);
-  void RouteRightButton(UINT message, WPARAM wParam, LPARAM lParam);
+  void RouteRightButton(UINT message, WPARAM wParam, LPARAM lParam, LPARAM pixelLParam);
   bool RouteKeyDown(WPARAM key, LPARAM lParam);
   void DragWindow();
   void ToggleMaximise();
@@ -286,6 +298,7 @@ class UiWindow : public UiObject, public ControlHost {
   void OnDestroy();
   void OnNcDestroy();
   void OnSize(int width, int height);
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void OnGetMinMaxInfo(MINMAXINFO& info) const;
   LRESULT OnClose(WPARAM wParam, LPARAM lParam);
   void OnActivate(WPARAM wParam, LPARAM lParam);
@@ -299,6 +312,9 @@ class UiWindow : public UiObject, public ControlHost {
   void UpdateCaptionTitle();
   void UpdateCaptionIcon();
   void ResizeSurfaces();
+  void ComposePixels(const Rect& pixels, bool present);
+  void PresentPixels(const Rect& pixels);
+  [[nodiscard]] Margins PixelMargins() const;
   [[nodiscard]] Gdiplus::Bitmap* FittedBackground();
   [[nodiscard]] std::string_view ShadowElementName() const;
   void PlaceMaximised();
@@ -309,6 +325,7 @@ class UiWindow : public UiObject, public ControlHost {
 
 
   [[nodiscard]] UiControl* LiveControl(std::uintptr_t id) const;
+  [[nodiscard]] std::vector<UiControl*> LiveControls() const;
 
   HWND hwnd_ = nullptr;
   HWND owner_ = nullptr;

@@ -15,6 +15,14 @@ Point PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam
 
 bool IsMouseMessage(UINT message) { return message >= WM_MOUSEMOVE && message <= WM_MBUTTONDBLCLK; }
 
+constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED, which the SDK for Windows 7 lacks
+
+LPARAM UnitsLParam(LPARAM pixels, DpiScale scale) {
+  if (scale.IsIdentity()) return pixels;
+  const Point p = scale.ToUnits(PointOf(pixels));
+  return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
+}
+
 }  // namespace
 
 LRESULT CALLBACK UiWindow::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -70,16 +78,19 @@ std::optional<LRESULT> UiWindow::Route(UINT message, WPARAM wParam, LPARAM lPara
   if (closing_) return std::nullopt;
   if (message == TaskbarCreatedMessage()) tray_.OnTaskbarCreated();  // and on to the hook and the next handling
   HWND window = hwnd_;
+  // The engine sees a mouse message's client point in units, once; the
+  // wheel's point is on the screen and stays as it is.
+  const LPARAM unitsLParam = IsMouseMessage(message) ? UnitsLParam(lParam, scale_) : lParam;
   if (messageHook_) {
-    if (const std::optional<LRESULT> hooked = messageHook_(window, message, wParam, lParam)) return *hooked;
+    if (const std::optional<LRESULT> hooked = messageHook_(window, message, wParam, unitsLParam)) return *hooked;
   }
   bool handled = false;
-  const LRESULT result = Dispatch(message, wParam, lParam, handled);
+  const LRESULT result = Dispatch(message, wParam, unitsLParam, lParam, handled);
   if (handled || !StillBound(this, window)) return result;
   return std::nullopt;
 }
 
-LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LPARAM pixelLParam, bool& handled) {
   handled = true;
   HWND window = hwnd_;
   switch (message) {
@@ -101,14 +112,14 @@ LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& han
         tracking_ = TrackMouseEvent(&track) != FALSE;
         UpdateCursorAt(point);
       }
-      if (!PreRouteMouse(message, wParam, lParam)) router_.MouseMove(point, wParam);
+      if (!PreRouteMouse(message, wParam, lParam, pixelLParam)) router_.MouseMove(point, wParam);
       return 0;
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP: {
       const Point point = PointOf(lParam);
       router_.SetLastMouse(point);
-      if (PreRouteMouse(message, wParam, lParam)) return 0;
+      if (PreRouteMouse(message, wParam, lParam, pixelLParam)) return 0;
       if (message == WM_LBUTTONDOWN) {
         RouteLeftPress(point, false);
       } else {
@@ -124,7 +135,7 @@ LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& han
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
-      RouteRightButton(message, wParam, lParam);
+      RouteRightButton(message, wParam, lParam, pixelLParam);
       return 0;
     case WM_KEYDOWN:
       RouteKeyDown(wParam, lParam);
@@ -157,6 +168,9 @@ LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& han
     case WM_ACTIVATE:
       OnActivate(wParam, lParam);
       break;
+    case kDpiChangedMessage:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_GETMINMAXINFO:
       OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
       return 0;
@@ -195,13 +209,9 @@ LRESULT UiWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool& han
         }
       }
       return 0;
-    case kMsgTransitionFinished: {
-      POINT cursor{};
-      GetCursorPos(&cursor);
-      ScreenToClient(hwnd_, &cursor);
-      UpdateCursorAt({cursor.x, cursor.y});
+    case kMsgTransitionFinished:
+      UpdateCursorAt(CursorInClientUnits(*this));
       break;
-    }
     case WM_COMMAND:  // menu commands for the window (and native children's notifications)
       if (DeliverWindowEvent(message, wParam, lParam)) return 0;
       break;

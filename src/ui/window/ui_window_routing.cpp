@@ -26,10 +26,10 @@ bool UiWindow::FocusLeft(UiControl& control) { return router_.FocusLeft(control)
 
 // --- mouse -----------------------------------------------------------------------
 
-bool UiWindow::PreRouteMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+bool UiWindow::PreRouteMouse(UINT message, WPARAM wParam, LPARAM lParam, LPARAM pixelLParam) {
   HWND window = hwnd_;
   if (DeliverWindowEvent(message, wParam, lParam) || !StillBound(this, window)) return true;
-  CallNext(message, wParam, lParam);
+  CallNext(message, wParam, pixelLParam);
   if (!StillBound(this, window)) return true;
   return regionValid_ && SizingHitTest(message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
 }
@@ -76,10 +76,12 @@ void UiWindow::RouteLeftPress(Point point, bool doubleClick) {
   router_.Press(*control, local, doubleClick);
 }
 
-void UiWindow::RouteRightButton(UINT message, WPARAM wParam, LPARAM lParam) {
+void UiWindow::RouteRightButton(UINT message, WPARAM wParam, LPARAM lParam, LPARAM pixelLParam) {
   HWND window = hwnd_;
   if (DeliverWindowEvent(message, wParam, lParam) || !StillBound(this, window)) return;
-  CallNext(message, wParam, lParam);
+  // The next procedure gets Windows' pixels: DefWindowProc turns a
+  // button-up into WM_CONTEXTMENU with them.
+  CallNext(message, wParam, pixelLParam);
   if (!StillBound(this, window)) return;
   router_.RightButton(message, wParam);
 }

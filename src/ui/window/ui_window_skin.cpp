@@ -55,7 +55,7 @@ void UiWindow::ApplySkin(std::span<const std::uint8_t> theme, std::string_view p
 // case the whole picture is drawn as before.
 Gdiplus::Bitmap* UiWindow::FittedBackground() {
   if (fillType_ == FillType::kNatural || pictureBytes_.empty()) return nullptr;
-  const Size size{shape_.content().width, shape_.content().height};
+  const Size size{content_.width, content_.height};
   if (Gdiplus::Bitmap* ready = fitted_.Of(size)) return ready;
   std::shared_ptr<Gdiplus::Bitmap> whole = picture_;
   if (!whole) whole = Engine().decodes.BackgroundPicture(pictureBytes_, fillType_, backgroundOffset_);
@@ -83,7 +83,8 @@ void UiWindow::PaintBackground(std::optional<std::span<const std::uint8_t>> pict
   }
   if (Gdiplus::Graphics* graphics = compositor_.Background().graphics()) {
     WindowBackground in;
-    in.window = size_;
+    in.window = pixelSize_;
+    in.scale = scale_;
     in.shape = &shape_;
     in.background = backgroundColour_.value_or(0xFFFFFFFF);
     in.windowAlpha = alpha_;
@@ -94,7 +95,7 @@ void UiWindow::PaintBackground(std::optional<std::span<const std::uint8_t>> pict
     if (Gdiplus::Bitmap* fitted = FittedBackground()) {  // drawn 1:1 where the fill type would draw
       in.picture = fitted;
       in.fillType = FillType::kNatural;
-      in.offset = {shape_.content().x, shape_.content().y};
+      in.offset = {content_.x, content_.y};
     }
     in.package = package_.get();
     in.shadowElement = ShadowElementName();
@@ -106,10 +107,7 @@ void UiWindow::PaintBackground(std::optional<std::span<const std::uint8_t>> pict
   }
   if (forceControls) {
     const WindowCompositor::Hold hold(compositor_);  // one composition for all of them, below
-    std::vector<UiControl*> all;
-    all.reserve(live_.size());
-    for (const auto& [id, control] : live_) all.push_back(control);
-    for (UiControl* control : all) {
+    for (UiControl* control : LiveControls()) {
       if (OwnsControl(control)) control->HandleMessage(kMsgRepaint, 0, 0);
     }
   }
@@ -126,7 +124,10 @@ void UiWindow::SetBackgroundColour(std::optional<Rgb> colour) {
   PaintBackground();
 }
 
-void UiWindow::RebuildShape() { shape_ = WindowShape::Build(content_, radius_); }
+// The shape is pixels: Windows, the glass and the compositor's clip take it.
+void UiWindow::RebuildShape() {
+  shape_ = WindowShape::Build(scale_.ToPixels(content_), radius_ > 0 ? scale_.Length(radius_) : radius_);
+}
 
 void UiWindow::ApplyShape() {
   if (!hwnd_) return;
@@ -161,9 +162,9 @@ void UiWindow::OnSize(int width, int height) {
   const Size now{r.width, r.height};
   (void)width;
   (void)height;
-  if (now == pixelSize_ && compositor_.valid()) return;
+  if (now == pixelSize_ && compositor_.valid() && compositor_.scale() == scale_) return;
   pixelSize_ = now;
-  size_ = now;
+  size_ = scale_.ToUnits(now);
   ResizeSurfaces();
   content_ = ui::ContentRect(size_, skin_.margins);
   RebuildShape();
@@ -183,22 +184,52 @@ void UiWindow::OnSize(int width, int height) {
   }
 }
 
+Margins UiWindow::PixelMargins() const {
+  const Margins& m = skin_.margins;
+  return {scale_.Length(m.left), scale_.Length(m.top), scale_.Length(m.right), scale_.Length(m.bottom)};
+}
+
+// The window keeps its size in units: it takes the suggested position and
+// its own pixel size at the new scale (the suggested size may differ by a
+// rounding pixel). The controls' canvases are made again first, so the
+// relayout that follows paints each once at the new scale.
+void UiWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  const DpiScale scale(dpi);
+  if (scale == scale_) return;
+  HWND window = hwnd_;
+  scale_ = scale;
+  {
+    const WindowCompositor::Hold hold(compositor_);
+    for (UiControl* control : LiveControls()) {
+      if (OwnsControl(control)) control->HandleMessage(kMsgScaleChanged, static_cast<WPARAM>(dpi), 0);
+    }
+  }
+  if (!StillBound(this, window)) return;
+  const Size pixels = scale_.ToPixels(size_);
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, pixels.width, pixels.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!StillBound(this, window)) return;
+  OnSize(pixels.width, pixels.height);  // when the size in pixels did not change, the scale still did
+  if (!StillBound(this, window)) return;
+  DeliverWindowEvent(kMsgScaleChanged, static_cast<WPARAM>(dpi), 0);
+}
+
 void UiWindow::PlaceMaximised() {
-  const Rect r = MaximisedWindowRect(WorkArea(), skin_.margins);
+  const Rect r = MaximisedWindowRect(WorkArea(), PixelMargins());
   SetWindowPos(hwnd_, nullptr, r.x, r.y, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void UiWindow::OnGetMinMaxInfo(MINMAXINFO& info) const {
   const Rect work = WorkArea();
-  const Rect max = MaximisedWindowRect(work, skin_.margins);
+  const Rect max = MaximisedWindowRect(work, PixelMargins());
   // ptMaxPosition is relative to the monitor, whose origin the work area
   // of the primary monitor shares.
   info.ptMaxPosition = {max.x, max.y};
   info.ptMaxSize = {max.width, max.height};
   int captionWidth = 0;
   for (const UiControl* control : captionControlPtrs_) captionWidth += control->Width();
-  info.ptMinTrackSize.x = skin_.margins.left + skin_.margins.right + captionWidth + 2;
-  info.ptMinTrackSize.y = skin_.margins.top + skin_.margins.bottom + std::max(CaptionHeight(), 1);
+  info.ptMinTrackSize.x = scale_.Length(skin_.margins.left + skin_.margins.right + captionWidth + 2);
+  info.ptMinTrackSize.y = scale_.Length(skin_.margins.top + skin_.margins.bottom + std::max(CaptionHeight(), 1));
 }
 
 void UiWindow::Show(const WindowEffect* effect) {
@@ -218,8 +249,7 @@ void UiWindow::Show(const WindowEffect* effect) {
   POINT cursor{};
   GetCursorPos(&cursor);
   if (WindowFromPoint(cursor) == hwnd_) {
-    ScreenToClient(hwnd_, &cursor);
-    UpdateCursorAt({cursor.x, cursor.y});
+    UpdateCursorAt(CursorInClientUnits(*this));
   } else {
     ::SetCursor(Engine().defaultCursor);
   }

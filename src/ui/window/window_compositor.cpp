@@ -8,10 +8,12 @@
 
 namespace tabulo::ui {
 
-void WindowCompositor::Resize(Size size) {
-  size_ = size;
-  (void)canvas_.Create(size.width, size.height, Gdiplus::TextRenderingHintAntiAlias);
-  (void)background_.Create(size.width, size.height, Gdiplus::TextRenderingHintAntiAlias);
+void WindowCompositor::Resize(Size pixels, DpiScale scale) {
+  size_ = pixels;
+  scale_ = scale;
+  const CanvasMapping mapping{scale, {}};
+  (void)canvas_.Create(pixels.width, pixels.height, Gdiplus::TextRenderingHintAntiAlias, mapping);
+  (void)background_.Create(pixels.width, pixels.height, Gdiplus::TextRenderingHintAntiAlias, mapping);
 }
 
 void WindowCompositor::Release() {
@@ -47,7 +49,7 @@ void WindowCompositor::ComposeList(const std::vector<UiControl*>& list, const Re
 
 void WindowCompositor::ComposeControl(UiControl& control, const Rect& area) {
   if (!control.Visible()) return;
-  const Rect abs = control.AbsoluteRect();
+  const Rect abs = scale_.ToPixels(control.AbsoluteRect());
   const Rect hit = abs.intersect(area);
   if (hit.empty()) return;
   const Canvas& picture = control.GetCanvas();
@@ -70,7 +72,13 @@ void WindowCompositor::DrawFocusRectangle(const UiControl& control, const Rect& 
                     content->height};
   Gdiplus::Graphics* graphics = canvas_.graphics();
   if (!graphics) return;
-  graphics->SetClip(Gdiplus::Rect(area.x, area.y, area.width, area.height), Gdiplus::CombineModeReplace);
+  const Gdiplus::Rect clip(area.x, area.y, area.width, area.height);
+  if (scale_.IsIdentity()) {
+    graphics->SetClip(clip, Gdiplus::CombineModeReplace);
+  } else {
+    const DeviceSpace pixels(*graphics);  // the area is pixels; the frame is drawn in units
+    graphics->SetClip(clip, Gdiplus::CombineModeReplace);
+  }
   DrawFrame(graphics, frame, kFrameFocus);
   graphics->ResetClip();
   canvas_.Flush();

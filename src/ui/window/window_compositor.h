@@ -2,7 +2,9 @@
 // WindowCompositor: a window's two surfaces and the composition between
 // them. The background surface holds the skin (colour, picture, shadow,
 // border); the window canvas holds the composed picture that is presented.
-// Both are window-sized (shadow band included) and in window coordinates.
+// Both are window-sized (shadow band included) and allocated in pixels; their
+// graphics draw in the window's units through the scale (canvas.h). Areas
+// given to and returned by the compositor are window pixels.
 // Composing an area restores the background over it, blends the visible
 // controls that meet it (each with its children, the last on top) inside
 // the window's shape, then draws the focus rectangle; controls that do not
@@ -41,16 +43,17 @@ class WindowCompositor {
     WindowCompositor& compositor_;
   };
 
-  // (Re)makes both surfaces at the window's size.
-  void Resize(Size size);
+  // (Re)makes both surfaces at the window's pixel size and scale.
+  void Resize(Size pixels, DpiScale scale);
   void Release();
 
   [[nodiscard]] bool valid() const { return canvas_.valid(); }
+  [[nodiscard]] const DpiScale& scale() const { return scale_; }
   [[nodiscard]] const Canvas& WindowCanvas() const { return canvas_; }
   [[nodiscard]] const Canvas& BackgroundSurface() const { return background_; }
   [[nodiscard]] Canvas& Background() { return background_; }
 
-  // Composes the area (window coordinates, cut to the window); returns the
+  // Composes the area (window pixels, cut to the window); returns the
   // part composed, or nothing while held, without surfaces or for an area
   // outside the window.
   std::optional<Rect> Compose(const Rect& area, const Scene& scene);
@@ -68,7 +71,8 @@ class WindowCompositor {
   void ComposeControl(UiControl& control, const Rect& area);
   void DrawFocusRectangle(const UiControl& control, const Rect& area);
 
-  Size size_;
+  Size size_;  // pixels
+  DpiScale scale_;
   int holds_ = 0;
   Canvas canvas_;
   Canvas background_;

@@ -57,7 +57,7 @@ class ColourControl : public UiControl {
     if (message == kMsgClicked) ++classClicks;
     if (message == WM_PAINT || message == kMsgRepaint) {
       if (BeginPaint()) {
-        MutableCanvas().ClearRect(LocalRect(), colour_);
+        MutableCanvas().ClearRect(CanvasPixels(LocalRect()), colour_);
         EndPaint();
       }
       return 0;
