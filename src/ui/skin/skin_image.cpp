@@ -5,8 +5,11 @@
 
 #include <shlwapi.h>
 
+#include <cmath>
 #include <cstring>
+#include <optional>
 
+#include "ui/canvas/canvas.h"
 #include "ui/skin/nine_grid.h"
 #include "ui/skin/picture_size.h"
 
@@ -18,6 +21,25 @@ struct StreamRelease {
 };
 
 Gdiplus::Rect ToGdi(const Rect& r) { return {r.x, r.y, r.width, r.height}; }
+
+// Where a target in the graphics' units lands on the device, its edges
+// rounded to whole pixels; nothing when the graphics draws in pixels (or
+// turns, which the engine never does). Neighbouring pieces of a nine-grid
+// share their edge values, so they meet without a seam at any scale.
+std::optional<Rect> DeviceTarget(Gdiplus::Graphics& graphics, const Rect& target) {
+  Gdiplus::Matrix transform;
+  graphics.GetTransform(&transform);
+  if (transform.IsIdentity()) return std::nullopt;
+  Gdiplus::REAL m[6]{};
+  transform.GetElements(m);
+  if (m[1] != 0 || m[2] != 0) return std::nullopt;
+  const auto snap = [](float v) { return static_cast<int>(std::floor(v + 0.5f)); };
+  const int left = snap(static_cast<float>(target.x) * m[0] + m[4]);
+  const int top = snap(static_cast<float>(target.y) * m[3] + m[5]);
+  const int right = snap(static_cast<float>(target.right()) * m[0] + m[4]);
+  const int bottom = snap(static_cast<float>(target.bottom()) * m[3] + m[5]);
+  return Rect{left, top, right - left, bottom - top};
+}
 
 }  // namespace
 
@@ -93,26 +115,55 @@ std::unique_ptr<Gdiplus::ImageAttributes> MakeDrawAttributes(std::uint8_t alpha)
 void DrawImagePart(Gdiplus::Graphics& graphics, Gdiplus::Image& image, const Rect& target, const Rect& source,
                    const Gdiplus::ImageAttributes* attributes) {
   if (target.empty() || source.empty()) return;
-  if (target.width == source.width && target.height == source.height) {
+  // Under a scale every draw is a stretch: it goes to the device pixels of
+  // the target through the scratch bitmap below, resampled once.
+  const std::optional<Rect> device = DeviceTarget(graphics, target);
+  if (!device && target.width == source.width && target.height == source.height) {
     graphics.DrawImage(&image, ToGdi(target), source.x, source.y, source.width, source.height, Gdiplus::UnitPixel,
                        attributes);
     return;
+  }
+  const Rect drawn = device.value_or(target);
+  if (drawn.empty()) return;
+  // Under a scale corners and edges are resampled too: from their own
+  // pixels only, or the bicubic filter blends the neighbouring piece of a
+  // nine-grid into their edge.
+  std::optional<Gdiplus::Bitmap> part;
+  Gdiplus::Image* from = &image;
+  Rect area = source;
+  if (device) {
+    part.emplace(source.width, source.height, PixelFormat32bppPARGB);
+    if (part->GetLastStatus() != Gdiplus::Ok) return;
+    {
+      Gdiplus::Graphics copy(&*part);
+      copy.SetCompositingMode(Gdiplus::CompositingModeSourceCopy);
+      copy.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
+      copy.DrawImage(&image, Gdiplus::Rect(0, 0, source.width, source.height), source.x, source.y, source.width,
+                     source.height, Gdiplus::UnitPixel);
+    }
+    from = &*part;
+    area = {0, 0, source.width, source.height};
   }
   // Wine's GDI+ leaves the first column or row of a stretched image empty
   // for many sizes when the target does not start at the device origin.
   // Stretching into a scratch bitmap at its origin and copying that at its
   // own size gives every platform the same, complete result.
-  Gdiplus::Bitmap stretched(target.width, target.height, PixelFormat32bppPARGB);
+  Gdiplus::Bitmap stretched(drawn.width, drawn.height, PixelFormat32bppPARGB);
   if (stretched.GetLastStatus() != Gdiplus::Ok) return;
   {
     Gdiplus::Graphics scratch(&stretched);
     scratch.SetInterpolationMode(graphics.GetInterpolationMode());
     scratch.SetCompositingMode(Gdiplus::CompositingModeSourceCopy);
     const auto edges = MakeDrawAttributes(255);
-    scratch.DrawImage(&image, Gdiplus::Rect(0, 0, target.width, target.height), source.x, source.y, source.width,
-                      source.height, Gdiplus::UnitPixel, edges.get());
+    scratch.DrawImage(from, Gdiplus::Rect(0, 0, drawn.width, drawn.height), area.x, area.y, area.width, area.height,
+                      Gdiplus::UnitPixel, edges.get());
   }
-  graphics.DrawImage(&stretched, ToGdi(target), 0, 0, target.width, target.height, Gdiplus::UnitPixel, attributes);
+  if (!device) {
+    graphics.DrawImage(&stretched, ToGdi(target), 0, 0, target.width, target.height, Gdiplus::UnitPixel, attributes);
+    return;
+  }
+  const DeviceSpace pixels(graphics);
+  graphics.DrawImage(&stretched, ToGdi(*device), 0, 0, device->width, device->height, Gdiplus::UnitPixel, attributes);
 }
 
 void FadeBitmapEdges(Gdiplus::Bitmap& bitmap, EdgeFade fade) {

@@ -53,8 +53,9 @@ class PixelLock {
 [[nodiscard]] std::unique_ptr<Gdiplus::ImageAttributes> MakeDrawAttributes(std::uint8_t alpha);
 void SetAlpha(Gdiplus::ImageAttributes& attributes, std::uint8_t alpha);
 
-// Draws the source area of an image into the target, in pixels. Empty
-// areas draw nothing.
+// Draws the source area of an image into the target, in the graphics'
+// units. Under a scale the target is snapped to whole device pixels and the
+// picture resampled once to that size. Empty areas draw nothing.
 void DrawImagePart(Gdiplus::Graphics& graphics, Gdiplus::Image& image, const Rect& target, const Rect& source,
                    const Gdiplus::ImageAttributes* attributes);
 
