@@ -18,6 +18,7 @@
 #include "app/tools/random_draw_window.h"
 #include "app/tools/timer_window.h"
 #include "base/win/resource_bytes.h"
+#include "ui/control/engine_messages.h"
 #include "ui/controls/image_button.h"
 #include "ui/engine/font_names.h"
 
@@ -72,6 +73,13 @@ class ToolWindow final : public BoundFormWindow {
     if (!CreateAndBind(options)) return false;
     ui_.SetAccessibleName(tool_window_texts::kWindowName);
     AttachToBar(context(), hwnd());  // while still hidden, so it appears in its place
+    // Dragged with the bar onto a monitor of another DPI, the window takes
+    // that monitor's scale and with it another width: its right edge must
+    // meet the bar again.
+    ui_.Bind(ui::kMsgScaleChanged, [&context = context()](const ui::EventArgs&) {
+      AttachToolWindowToBar(context);
+      return false;
+    });
     return CreateButtons() && CreateHideStrip();
   }
 
