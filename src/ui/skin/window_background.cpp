@@ -23,7 +23,15 @@ std::uint32_t FadedEdgesFor(FillType fillType, Point offset) {
 
 void DrawPicture(Gdiplus::Graphics& graphics, const WindowBackground& in, const Rect& content, std::uint8_t alpha) {
   Gdiplus::Bitmap& picture = *in.picture;
-  const RectF whole{0, 0, static_cast<float>(picture.GetWidth()), static_cast<float>(picture.GetHeight())};
+  RectF whole{0, 0, static_cast<float>(picture.GetWidth()), static_cast<float>(picture.GetHeight())};
+  if (in.fillType == FillType::kNatural && in.scale.IsIdentity()) {
+    // At its own size only what falls on the window is drawn, pixel for
+    // pixel as before: GDI+ copies and blends every pixel it is given, and
+    // the bar's 665-pixel skin picture lies mostly beyond its 146 pixels.
+    whole.width = std::min(whole.width, static_cast<float>(in.window.width - in.offset.x));
+    whole.height = std::min(whole.height, static_cast<float>(in.window.height - in.offset.y));
+    if (whole.width <= 0 || whole.height <= 0) return;
+  }
   const RectF target = in.fillType == FillType::kNatural
                            ? RectF{static_cast<float>(in.offset.x), static_cast<float>(in.offset.y), whole.width,
                                    whole.height}

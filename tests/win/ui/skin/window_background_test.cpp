@@ -56,6 +56,33 @@ TEST(WindowBackground, NaturalSizePictureSitsAtItsOffsetWithFadedEdges) {
   EXPECT_EQ(s.at(41, 5), kWhite) << "natural size, not stretched";
 }
 
+// The window draws only the part of a picture at its own size that falls
+// on it; every pixel is what drawing the whole picture gave.
+TEST(WindowBackground, APictureLargerThanTheWindowDrawsAsTheWholePictureWould) {
+  const auto picture = test::PaintBitmap(60, 50, [](int x, int y) { return 0xFF000000u | (x * 4u) << 16 | (y * 5u) << 8 | 0x40u; });
+  constexpr int kWidth = 20, kHeight = 30;
+  constexpr std::uint8_t kAlpha = 210;
+  const WindowShape shape = WindowShape::Build({0, 0, kWidth, kHeight}, -1);
+  WindowBackground in;
+  in.window = {kWidth, kHeight};
+  in.shape = &shape;
+  in.background = 0xFFFFFF;
+  in.windowAlpha = kAlpha;
+  in.picture = picture.get();
+  in.fillType = FillType::kNatural;
+  in.offset = {3, 4};
+  test::Surface window(kWidth, kHeight);
+  PaintWindowBackground(*window.graphics, in);
+
+  test::Surface whole(kWidth, kHeight);
+  whole.graphics->SetClip(Gdiplus::Rect(0, 0, kWidth, kHeight));
+  whole.graphics->Clear(Gdiplus::Color(ToArgb(0xFFFFFF, kAlpha)));
+  ASSERT_TRUE(DrawWithFillType(*whole.graphics, *picture, {0, 0, 60, 50}, {3, 4, 60, 50}, FillType::kNatural, {}, kAlpha));
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) ASSERT_EQ(window.at(x, y), whole.at(x, y)) << x << ", " << y;
+  }
+}
+
 class ShadowBand : public testing::Test {
  protected:
   void SetUp() override {
