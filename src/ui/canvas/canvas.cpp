@@ -121,13 +121,6 @@ void Canvas::ClearRect(const Rect& area, std::uint32_t argb) {
   }
 }
 
-DeviceSpace::DeviceSpace(Gdiplus::Graphics& graphics) : graphics_(graphics) {
-  graphics_.GetTransform(&saved_);
-  graphics_.ResetTransform();
-}
-
-DeviceSpace::~DeviceSpace() { graphics_.SetTransform(&saved_); }
-
 void BlendCanvas(const Canvas& target, const Rect& at, const Canvas& source, Point from, int alpha) {
   if (alpha <= 0) return;
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), AC_SRC_ALPHA};

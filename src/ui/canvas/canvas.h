@@ -22,6 +22,7 @@
 
 #include "base/geometry/dpi_scale.h"
 #include "base/geometry/rect.h"
+#include "base/win/device_space.h"
 #include "base/win/unique_handle.h"
 
 namespace tabulo::ui {
@@ -81,23 +82,6 @@ class Canvas {
   int width_ = 0;
   int height_ = 0;
   CanvasMapping mapping_;
-};
-
-// While it lives, the graphics draws in device pixels: its world transform
-// is reset and put back at the end. For what must meet exact pixels under a
-// scale (pixel clips, device-snapped pictures, border rings, the caret).
-// GDI+ keeps clips in device space, so a clip set in here still holds
-// after the transform is back.
-class DeviceSpace {
- public:
-  explicit DeviceSpace(Gdiplus::Graphics& graphics);
-  DeviceSpace(const DeviceSpace&) = delete;
-  DeviceSpace& operator=(const DeviceSpace&) = delete;
-  ~DeviceSpace();
-
- private:
-  Gdiplus::Graphics& graphics_;
-  Gdiplus::Matrix saved_;
 };
 
 // Blends the source's pixels from `from` over the target's area `at` (same

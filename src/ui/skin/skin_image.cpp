@@ -9,7 +9,7 @@
 #include <cstring>
 #include <optional>
 
-#include "ui/canvas/canvas.h"
+#include "base/win/device_space.h"
 #include "ui/skin/nine_grid.h"
 #include "ui/skin/picture_size.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/canvas/canvas.h"
+#include "base/win/device_space.h"
 #include "ui/skin/nine_grid.h"
 #include "ui/skin/resource_package.h"
 #include "ui/skin/skin_draw.h"
