@@ -56,7 +56,7 @@ inline constexpr std::uint32_t kMsgHostMode = 20202;           // to a host: lPa
 inline constexpr std::uint32_t kMsgSkinChanged = 20203;
 inline constexpr std::uint32_t kMsgLayoutAnchors = 20204;   // the parent's size changed: follow the anchors
 // The control was moved with its anchors; wParam and lParam carry how far
-// (x and y), which the Edit adds to its caret position.
+// (x and y).
 inline constexpr std::uint32_t kMsgMovedByAnchors = 20206;
 // The window's DPI changed (wParam the new DPI). A control gets it first,
 // once its canvas has been made again at the new scale; the window-level

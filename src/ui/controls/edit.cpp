@@ -284,6 +284,12 @@ LRESULT Edit::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kMsgMovedByAnchors:  // the caret is kept in the canvas's pixels: it moved with the control
       return 0;
+    case kMsgScaleChanged:
+      // The canvas is made again at the new scale: so are the engine's
+      // surface, client rectangle and font heights.
+      Layout(Width(), Height());
+      Invalidate();
+      return 0;
     default: {
       LRESULT result = 0;
       return SendTextMessage(message, wParam, lParam, &result) == S_OK ? result : 0;

@@ -4,6 +4,8 @@
 // states, the password field and the blinking caret.
 #include "ui/controls/edit.h"
 
+#include "base/win/geometry_win.h"
+
 #include "ui/controls/scroll_bar.h"
 #include "ui/menu/ui_menu.h"
 #include "win/ui/controls/controls_fixture.h"
@@ -373,6 +375,28 @@ TEST_F(ScaledEditTest, CaretAndClicksMeetTheEnginesPixels) {
   edit.HandleMessage(WM_LBUTTONUP, 0, local);
   EXPECT_EQ(edit.SelectionRange().start, 2);
   EXPECT_EQ(edit.SelectionRange().end, 2);
+}
+
+// A window moved to a monitor of another scale: the field's canvas is made
+// again, and the engine draws into a surface of its new pixels with its
+// font at the new size.
+TEST_F(EditTest, AtANewScaleTheTextIsDrawnAgainAtItsSize) {
+  constexpr UINT kDpiChanged = 0x02E0;
+  EditOptions options = BigDigits("88");
+  options.alignment = TextAlignment::kCentre;
+  Edit edit;
+  ASSERT_TRUE(edit.Create(hwnd, {11, 7, 120, 40}, options));
+  const std::optional<Rect> before = InkBox(edit.GetCanvas(), DarkInk);
+  ASSERT_TRUE(before);
+  RECT suggested = ToRECT(WindowRectOf(hwnd));
+  SendMessageW(hwnd, kDpiChanged, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  ASSERT_EQ(window.Scale().dpi(), 144);
+  edit.Update();
+  const std::optional<Rect> after = InkBox(edit.GetCanvas(), DarkInk);
+  ASSERT_TRUE(after);
+  EXPECT_NEAR(after->height, 1.5 * before->height, 1.5);
+  EXPECT_NEAR(after->x + after->width / 2.0, 1.5 * (before->x + before->width / 2.0), 2) << "centred in the new width";
+  EXPECT_EQ(edit.TextPixels(), (Rect{0, 0, 180, 60})) << "the field's pixel edges at 144: 17 to 197, 11 to 71";
 }
 
 }  // namespace
