@@ -1,12 +1,15 @@
 #include "ui/menu/menu_item.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "base/win/wide_text.h"
 #include "ui/canvas/drawing.h"
+#include "ui/control/control_host.h"
 #include "base/color/text_colours.h"
 #include "ui/menu/menu_window.h"
 #include "ui/skin/skin_draw.h"
+#include "ui/skin/skin_image.h"
 #include "ui/skin/skin_state.h"
 
 namespace tabulo::ui {
@@ -135,8 +138,18 @@ void MenuItem::PaintIcon(Gdiplus::Graphics& graphics) {
   const float w = static_cast<float>(icon->GetWidth()), h = static_cast<float>(icon->GetHeight());
   const float scale = std::min({1.0f, column.width / w, column.height / h});
   const float dw = w * scale, dh = h * scale;
-  graphics.DrawImage(icon, Gdiplus::RectF(static_cast<float>(static_cast<int>((column.width - dw) / 2)),
-                                          static_cast<float>(static_cast<int>((column.height - dh) / 2)), dw, dh));
+  const float x = static_cast<float>(static_cast<int>((column.width - dw) / 2));
+  const float y = static_cast<float>(static_cast<int>((column.height - dh) / 2));
+  const ControlHost* host = Host();
+  if (host && !host->Scale().IsIdentity()) {
+    // At a display scale the picture goes the skin pictures' way: resampled
+    // once onto whole device pixels, without a soft edge.
+    const Rect target{static_cast<int>(x), static_cast<int>(y), static_cast<int>(std::lround(dw)),
+                      static_cast<int>(std::lround(dh))};
+    DrawImagePart(graphics, *icon, target, {0, 0, static_cast<int>(w), static_cast<int>(h)}, nullptr);
+    return;
+  }
+  graphics.DrawImage(icon, Gdiplus::RectF(x, y, dw, dh));
 }
 
 void MenuItem::PaintArrow(Gdiplus::Graphics& graphics, Argb colour) {

@@ -456,6 +456,36 @@ TEST_F(UiMenuTest, TheIconColumnShowsTheCheckMarkOrTheItemsIcon) {
   EXPECT_NE(checked, background);
 }
 
+// At 144 DPI an item's 16-pixel icon covers whole device pixels: every
+// pixel of its column is the icon's red or untouched, none a blend of the
+// two, and the red is the icon's 16 units scaled, 24 x 24.
+TEST_F(UiMenuTest, AtAScaleAnItemsIconLandsOnWholePixels) {
+  WindowAtDpi owner(144);
+  ASSERT_TRUE(owner.Bound());
+  ShowWindow(owner.Handle(), SW_SHOWNA);
+  UiMenu menu;
+  UiMenu::Item withIcon;
+  withIcon.text = "Icon";
+  withIcon.icon = test::SolidBmp(16, 255, 0, 0);
+  menu.AddItem(withIcon);
+  int red = 0, blended = 0;
+  menu.SetShownCallback([&](UiMenu&, HWND menuWindow) {
+    const Rect item = PixelsOf(menuWindow, 0);
+    for (int y = item.y; y < item.bottom(); ++y) {
+      for (int x = item.x; x < item.x + item.height; ++x) {
+        const std::uint32_t p = MenuPixel(menuWindow, x, y);
+        const std::uint32_t r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF;
+        red += p == 0xFF0000u;
+        blended += p != 0xFF0000u && r > g + 40;  // reddish, but not the icon's red
+      }
+    }
+    PostKey(menuWindow, VK_ESCAPE);
+  });
+  PopupFor(owner.Window(), menu, Point{150, 150});
+  EXPECT_EQ(red, 24 * 24);
+  EXPECT_EQ(blended, 0);
+}
+
 TEST_F(UiMenuTest, TakesItsShadowAndColoursFromTheOwnersTheme) {
   std::ifstream in(std::filesystem::path(TABULO_DIST_DIR) / "User Interface.ext", std::ios::binary);
   const std::vector<std::uint8_t> theme{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
