@@ -10,6 +10,7 @@
 // and the area it covers is presented and recomposed in units.
 #include <algorithm>
 
+#include "base/win/device_space.h"
 #include "ui/control/control_host.h"
 #include "ui/controls/edit.h"
 #include "ui/controls/text_services.h"
