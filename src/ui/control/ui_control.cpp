@@ -463,9 +463,11 @@ Rect UiControl::AbsoluteRect() const {
   return r;
 }
 
+DpiScale UiControl::Scale() const { return host_ ? host_->Scale() : DpiScale(); }
+
 Rect UiControl::CanvasPixels(const Rect& local) const {
   if (!host_) return local;
-  const DpiScale scale = host_->Scale();
+  const DpiScale scale = Scale();
   const Rect abs = AbsoluteRect();
   const Rect origin = scale.ToPixels(abs);
   return scale.ToPixels(local.offset(abs.x, abs.y)).offset(-origin.x, -origin.y);

@@ -282,6 +282,8 @@ class UiControl : public UiObject {
   // for what bypasses the canvas's transform (raw pixels, GDI calls). The
   // rectangle itself at 96 DPI.
   [[nodiscard]] Rect CanvasPixels(const Rect& local) const;
+  // The scale of the window the control is on; 96 DPI without one.
+  [[nodiscard]] DpiScale Scale() const;
 
  private:
   [[nodiscard]] LRESULT BuiltInHandling(UINT message, WPARAM wParam, LPARAM lParam,

@@ -297,11 +297,6 @@ LRESULT Edit::ClassHandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-DpiScale Edit::Scale() const {
-  const ControlHost* host = Host();
-  return host ? host->Scale() : DpiScale();
-}
-
 LPARAM Edit::CanvasPixelsParam(LPARAM localUnits) const {
   const Rect at = CanvasPixels({static_cast<short>(LOWORD(localUnits)), static_cast<short>(HIWORD(localUnits)), 0, 0});
   return MAKELPARAM(at.x, at.y);

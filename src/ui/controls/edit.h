@@ -318,7 +318,6 @@ class Edit : public UiControl {
   [[nodiscard]] ScrollBar* Bar(int which) const;
 
   // Units and the engine's pixels.
-  [[nodiscard]] DpiScale Scale() const;
   // A local point in the canvas's pixels, as the engine takes the mouse.
   [[nodiscard]] LPARAM CanvasPixelsParam(LPARAM localUnits) const;
   // The local unit rectangle that covers an area of the canvas's pixels.

@@ -141,6 +141,7 @@ void Label::Paint() {
     }
     RectF drawRect = LabelDrawRect(textRect, wordWrap_, verticalAlign_, measure);
     if (!wordWrap_ && Font()) drawRect = RoomToOverflow(drawRect, Alignment(), Font()->GetSize());
+    if (wordWrap_ && !Scale().IsIdentity()) drawRect = WithScaledWrapSlack(drawRect, Alignment());
     DrawTextIn(*graphics, drawRect, colour);
   }
   EndPaint();

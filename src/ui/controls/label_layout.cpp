@@ -30,6 +30,14 @@ RectF LabelDrawRect(RectF textRect, bool wordWrap, VerticalAlignment verticalAli
   return rect;
 }
 
+RectF WithScaledWrapSlack(RectF drawRect, TextAlignment alignment) {
+  const float slack = drawRect.width * kScaledWrapSlack;
+  if (alignment == TextAlignment::kCentre) drawRect.x -= slack / 2;
+  if (alignment == TextAlignment::kFar) drawRect.x -= slack;
+  drawRect.width += slack;
+  return drawRect;
+}
+
 std::array<Point, 8> AutoContrastSamplePoints(RectF textRect) {
   const int left = static_cast<int>(textRect.x);
   const int top = static_cast<int>(textRect.y);

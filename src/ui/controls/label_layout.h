@@ -40,6 +40,16 @@ struct LabelTextMeasure {
 [[nodiscard]] RectF LabelDrawRect(RectF textRect, bool wordWrap, VerticalAlignment verticalAlign,
                                   const LabelTextMeasure& text);
 
+// GDI+ lays text out a little wider under a display scale than the same text
+// measured at 96 DPI, so a line that fits a wrapping label at 96 DPI would
+// be broken once more at a scale, and the bar's clock, broken into lines by
+// the program, would get a third line. A wrapping label at a scale lays its
+// text out this much wider, on the side(s) its alignment leaves free; its
+// clip stays the text rectangle. Measured under Wine with the clock's
+// widest lines: 2 % is too little at 144 DPI, 3 % at 168.
+inline constexpr float kScaledWrapSlack = 0.05f;
+[[nodiscard]] RectF WithScaledWrapSlack(RectF drawRect, TextAlignment alignment);
+
 // autoContrast samples the canvas at the corners and side midpoints of the
 // text rectangle (inside it). The text turns white when more than four of
 // the samples are dark (the canvas's luminance test, on straight colours;

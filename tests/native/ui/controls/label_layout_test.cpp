@@ -43,6 +43,15 @@ TEST(LabelLayout, WrappedTextGetsOneMoreLineAndNoShift) {
   EXPECT_EQ(LabelDrawRect(text, true, VerticalAlignment::kBottom, {15, 16.5f, true}), (RectF{12, 22, 100, 56.5f}));
 }
 
+// At a scale a wrapping label lays its text out 5 % wider, on the side its
+// alignment leaves free, so the text keeps its place.
+TEST(LabelLayout, ScaledWrapSlackWidensOnTheFreeSide) {
+  const RectF rect{10, 20, 100, 50};
+  EXPECT_EQ(WithScaledWrapSlack(rect, TextAlignment::kNear), (RectF{10, 20, 105, 50}));
+  EXPECT_EQ(WithScaledWrapSlack(rect, TextAlignment::kCentre), (RectF{7.5f, 20, 105, 50}));
+  EXPECT_EQ(WithScaledWrapSlack(rect, TextAlignment::kFar), (RectF{5, 20, 105, 50}));
+}
+
 TEST(LabelLayout, NonAsciiDetection) {
   EXPECT_FALSE(HasNonAsciiText("Maths 3"));
   EXPECT_FALSE(HasNonAsciiText(""));
