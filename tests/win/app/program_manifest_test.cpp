@@ -46,7 +46,7 @@ std::string ProgramManifest() {
   return WithoutComments(ManifestOf(module.get()));
 }
 
-TEST(ProgramManifest, AsksForCommonControls6AndNamesWindows7To11AndNoDpiAwareness) {
+TEST(ProgramManifest, AsksForCommonControls6AndNamesWindows7To11AndScalesPerMonitor) {
   const std::string manifest = ProgramManifest();
   ASSERT_FALSE(manifest.empty()) << "no manifest in " << TABULO_DIST_DIR << "/Tabulo.exe";
   struct Declaration {
@@ -60,13 +60,12 @@ TEST(ProgramManifest, AsksForCommonControls6AndNamesWindows7To11AndNoDpiAwarenes
       {"Windows 8", "<supportedOS Id=\"{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}\"/>"},
       {"Windows 8.1", "<supportedOS Id=\"{1f676c76-80e1-4239-95bb-83d0f6d0da78}\"/>"},
       {"Windows 10 and 11", "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>"},
+      {"DPI awareness for Windows 7 to 10", ">true/pm</dpiAware>"},
+      {"per-monitor v2 awareness", ">PerMonitorV2, PerMonitor</dpiAwareness>"},
   };
   for (const Declaration& d : declared) {
     EXPECT_NE(manifest.find(d.text), std::string::npos) << d.what << " missing from:\n" << manifest;
   }
-  // The program draws at a fixed 96 dpi: until it scales itself, Windows
-  // must go on scaling its windows.
-  EXPECT_EQ(manifest.find("dpiAware"), std::string::npos) << manifest;
 }
 
 // The manifest is what makes the version 6 controls load: without it the
