@@ -95,6 +95,14 @@ class BoundWindowTest : public ::testing::Test {
     ASSERT_TRUE(window.Bind(hwnd, options));
   }
 
+  // A window of `units` client size, made at its pixel size for the DPI
+  // and bound at that DPI.
+  void BindScaled(int dpi, Size units, BindOptions options = {}) {
+    const DpiScale scale(dpi);
+    options.dpi = dpi;
+    Bind(options, scale.Length(units.width), scale.Length(units.height));
+  }
+
   std::uint32_t CanvasPixel(int x, int y) const {
     window.WindowCanvas().Flush();
     return window.WindowCanvas().Pixel(x, y);

@@ -94,12 +94,9 @@ class ClockLabelTest : public BoundWindowTest, public ::testing::WithParamInterf
  protected:
   // Binds the window at the case's DPI, `width` units wide and as high as
   // the bar, and gives that scale.
-  DpiScale BindScaled(int width) {
-    const DpiScale scale(GetParam());
-    ui::BindOptions options;
-    options.dpi = scale.dpi();
-    Bind(options, scale.Length(width), scale.Length(702));
-    return scale;
+  DpiScale BindAtCaseDpi(int width) {
+    BindScaled(GetParam(), {width, 702});
+    return DpiScale(GetParam());
   }
 };
 
@@ -107,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Scales, ClockLabelTest, ::testing::Values(96, 120, 144,
 
 TEST_P(ClockLabelTest, NoLineEndsInsideANumber) {
   const BarLayout layout = MakeBarLayout();
-  const DpiScale scale = BindScaled(146);
+  const DpiScale scale = BindAtCaseDpi(146);
   ui::Label clock;
   ASSERT_TRUE(clock.Create(hwnd, layout.clock, ClockLook()));
   ASSERT_NE(clock.Font(), nullptr);
@@ -146,7 +143,7 @@ TEST_P(ClockLabelTest, NoLineEndsInsideANumber) {
 // the same line drawn alone in a label wide enough for it.
 TEST_P(ClockLabelTest, DrawsEachLineWholeOnALineOfItsOwn) {
   const BarLayout layout = MakeBarLayout();
-  BindScaled(400);
+  BindAtCaseDpi(400);
   ui::Label clock;
   ASSERT_TRUE(clock.Create(hwnd, layout.clock, ClockLook()));
   ui::Label roomy;

@@ -24,11 +24,9 @@ class WindowScaleTest : public BoundWindowTest {
   // A window of `units` client size, made at its pixel size for the DPI
   // and bound at that DPI, on a green background.
   void BindAt(int dpi, Size units = {146, 702}) {
-    const DpiScale scale(dpi);
     BindOptions options;
-    options.dpi = dpi;
     options.backgroundColour = 0x00FF00;
-    Bind(options, scale.Length(units.width), scale.Length(units.height));
+    BindScaled(dpi, units, options);
   }
 
   LPARAM PixelCentreOf(const UiControl& control) const {
